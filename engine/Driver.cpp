@@ -1,0 +1,92 @@
+// Order of the stages of a calculation and the stops between them. Each stage lives in a unit
+// of its own and clears `runFlag` when the run cannot go on.
+#include "engine/Driver.h"
+
+namespace soukoli {
+
+namespace {
+
+void stopFor(GearPairData& g, Ui& ui, std::string_view text, DialogId dialog) {
+    ui.message(text);
+    g.runFlag = false;
+    ui.openDialog(dialog, Modality::Modal);
+}
+
+// Rim of one gear: the thin-rim flag, the warning with its choice, and the stop on a rim of
+// zero or negative thickness. Returns false when the run stops.
+bool checkRim(GearPairData& g, Ui& ui, Gear gear) {
+    const bool pinion = gear == Gear::Pinion;
+    const double sR = pinion ? g.sR1 : g.sR2;
+    (pinion ? g.TenkyVenec1 : g.TenkyVenec2) = sR < g.srmin;
+    if (sR > 0 && sR < g.srmin) {
+        g.runFlag = ui.rimWarningContinue(gear);
+        if (!g.runFlag) {
+            ui.openDialog(DialogId::Dimensions, Modality::Modal);
+            return false;
+        }
+    }
+    if (sR <= 0) {
+        stopFor(g, ui, pinion ? "Záporný rozměr sr1 je nutno upravit." : "Záporný rozměr sr2 je nutno upravit.",
+                DialogId::Dimensions);
+        return false;
+    }
+    return true;
+}
+
+// The contact-ratio checks common to both calculations: a total contact ratio of 1 or less
+// stops the run; with ČSN 01 4686 a transverse contact ratio of 2 or more only warns.
+bool checkContactRatios(GearPairData& g, Ui& ui) {
+    if (g.Epsgama <= 1) {
+        stopFor(g, ui, "Součinitel Epsilongama <=1. Uprav geometrii.", DialogId::Geometry);
+        return false;
+    }
+    if (g.StandardCSN && g.Epsalfa >= 2)
+        ui.message("Součinitel Epsilonalfa >2. Výpočet je neplatný.\r        Ve výpočtu lze však pokračovat.");
+    return true;
+}
+
+}  // namespace
+
+bool bodyElementsFit(double df, double dh, double sd, double sr) {
+    return (df - dh) / 2 - sr + 0.1 >= sd && dh < df + 0.1 && dh <= df - 2 * (sr + sd) + 0.1;
+}
+
+void checkGearBodies(GearPairData& g, Ui& ui) {
+    if (!bodyElementsFit(g.df1, g.dh1, g.sd1, g.sr1)) {
+        stopFor(g, ui, "Prvky se nevlezou do patního průměru pastorku, rozměry se musí upravit.", DialogId::Dimensions);
+        return;
+    }
+    if (!checkRim(g, ui, Gear::Pinion)) return;
+    // The body of an internal wheel lies outside its root circle: nothing to fit.
+    if (!g.isInternal() && !bodyElementsFit(g.df2, g.dh2, g.sd2, g.sr2)) {
+        stopFor(g, ui, "Prvky se nevlezou do patního průměru kola, rozměry se musí upravit.", DialogId::Dimensions);
+        return;
+    }
+    checkRim(g, ui, Gear::Wheel);
+}
+
+void runFullCalculation(GearPairData& g, Ui& ui) {
+    g.runFlag = true;
+    checkGearBodies(g, ui);
+    if (!g.runFlag) return;
+    if (!checkContactRatios(g, ui)) return;
+}
+
+void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
+    g.runFlag = true;
+    if (!checkContactRatios(g, ui)) return;
+
+    // Material limits as they stand, whatever was entered directly.
+    g.SigmaHlim1 = g.Sigma0Hlim1;
+    g.SigmaHlim2 = g.Sigma0Hlim2;
+    g.SigmaFlimb1 = g.Sigma0Flimb1 * g.YA1;
+    g.SigmaFlimb2 = g.Sigma0Flimb2 * g.YA2;
+
+    // Fixed transverse and dynamic factors unless entered directly.
+    if (!g.KFalfaGiven) g.KFalfa = 1.2;
+    if (!g.KFvGiven) g.KFv = 1.0;
+    if (!g.KHalfaGiven) g.KHalfa = 1.2;
+    if (!g.KHvGiven) g.KHv = 1.0;
+}
+
+}  // namespace soukoli

@@ -1,0 +1,24 @@
+// The calculation driver: the full and the simplified calculation run their stages on the data
+// set in a fixed order and stop where a stage clears the run flag. The full calculation opens
+// with the check of the gear bodies.
+#pragma once
+
+#include "engine/GearPairData.h"
+#include "engine/Ui.h"
+
+namespace soukoli {
+
+/// "Úplný výpočet". The outcome is `runFlag`; every value is left in the data set.
+void runFullCalculation(GearPairData& data, Ui& ui);
+
+/// "Zjednodušený výpočet": no body check, fixed transverse and dynamic factors, KHbeta as set.
+void runSimplifiedCalculation(GearPairData& data, Ui& ui);
+
+/// Checks that hub, web and rim fit inside the root circle of each gear and that the rims are
+/// thick enough; clears `runFlag` and asks for the dimensions dialog when they are not.
+void checkGearBodies(GearPairData& data, Ui& ui);
+
+/// Elements of a gear body fit inside its root diameter (0.1 mm tolerance).
+[[nodiscard]] bool bodyElementsFit(double df, double dh, double sd, double sr);
+
+}  // namespace soukoli

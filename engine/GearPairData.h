@@ -1,0 +1,218 @@
+// The one data set of the program: every input, option, derived value and result of the gear pair.
+// Field names are the symbols the program prints (a trailing `*` is spelled `_star`); a trailing 1
+// or 2 means pinion or wheel, except in the maximum-load factors KF1, KH1, KFalfa1 ... KHbeta1.
+// Units: mm, N, N·m, MPa, 1/min, cycles or hours, µm; angles in radians.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace soukoli {
+
+/// Room for the steps of a load spectrum ("max. 20").
+inline constexpr std::size_t kMaxSpectrumSteps = 20;
+
+/// Toothing types as stored in `TypSoukoli`.
+inline constexpr std::uint16_t kExternal = 1;  // "Vnější"
+inline constexpr std::uint16_t kInternal = 2;  // "Vnitřní"
+
+/// Ways of giving the method-B loads (`ZadaniSil`).
+inline constexpr std::uint16_t kLoadsStatic = 0;        // method "A"
+inline constexpr std::uint16_t kLoadsFromSpectrum = 1;  // "výpočtem ekv. sil (momentů) ze spektra"
+inline constexpr std::uint16_t kLoadsFromClasses = 2;   // "výpočtem ekv. sil (momentů) z volených CHSZ"
+inline constexpr std::uint16_t kLoadsEntered = 3;       // "přímým zadáním ekv. sil (momentů)"
+
+struct GearPairData {
+    // ---- Options -----------------------------------------------------------------------------
+    std::uint16_t TypSoukoli = 0;   // kExternal or kInternal; never touched by SetDefaults
+    char MetodaVypoctu = 'A';       // 'A' static load, 'B' equivalent load
+    std::uint16_t ZadaniSil = 0;    // kLoadsStatic ... kLoadsEntered
+    bool StandardCSN = false;       // "ČSN 01 4686"
+    bool StandardDIN_B = false;     // "DIN - ISO  B"
+    bool StandardDIN_C = false;     // "DIN - ISO  C"
+    bool Zjednoduseny = false;      // simplified calculation (second tab)
+    bool SilyF = false;             // loads as forces (true) or torques (false)
+    bool NKvCyklech = false;        // lives in cycles (true) or hours (false)
+    bool awGiven = false;
+    bool da1Given = false;
+    bool da2Given = false;
+    bool PlnyPastorek = false;      // solid pinion
+    bool PlneKolo = false;          // solid wheel
+    bool TetaGiven = false;
+    bool CgamaGiven = false;
+    bool fpb1Given = false, fpb2Given = false;
+    bool Fbeta1Given = false, Fbeta2Given = false;
+    bool fxGiven = false, fyGiven = false;
+    bool KHbetaPrimo = false;       // KHbeta entered directly
+    bool KHbetaZbcal = false;       // KHbeta from the calculation width bcal
+    bool KHbetaZeSchematu = false;  // KHbeta from a layout scheme
+    std::string Schema;             // "1", "1a", "2", "2a", "3" ... "8"
+    std::uint16_t SchemaIndex = 0;  // 1 ... 10, position of Schema in that list
+    bool SpektrumAbs = false;       // spectrum loads absolute
+    bool SpektrumPomer1j = false;   // ratio F1/Fj
+    bool SpektrumPomerj1 = false;   // ratio Fj/F1
+    bool SpektrumPomerjmin = false; // ratio Fj/Fmin
+    bool SpektrumNAbs = false;      // cumulative (true) or per-step (false) counts
+    bool FtFe1Given = false, FtFe2Given = false, FtHe1Given = false, FtHe2Given = false;
+
+    // ---- Run state ---------------------------------------------------------------------------
+    bool runFlag = false;           // true while a calculation may go on
+    bool TenkyVenec1 = false;       // rim of the pinion thinner than srmin
+    bool TenkyVenec2 = false;       // rim of the wheel thinner than srmin
+
+    // ---- Geometry inputs ---------------------------------------------------------------------
+    double z1 = 0, z2 = 0;          // tooth numbers (z2 < 0 for an internal wheel)
+    double mn = 0;                  // normal module
+    double Alfan = 0;               // normal pressure angle
+    double Beta = 0;                // helix angle
+    double x1 = 0, x2 = 0;          // profile shift coefficients
+    double aw = 0;                  // working centre distance
+    double da1 = 0, da2 = 0;        // tip diameters
+    double ha1_star = 0, ha2_star = 0;
+    double ca1_star = 0, ca2_star = 0;
+    double Rof1_star = 0, Rof2_star = 0;
+    double z0 = 0, x0 = 0;          // pinion-type cutter of an internal wheel
+
+    // ---- Derived geometry --------------------------------------------------------------------
+    double d1 = 0, d2 = 0;          // reference diameters
+    double db1 = 0, db2 = 0;        // base diameters
+    double df1 = 0, df2 = 0;        // root diameters
+    double ha1 = 0, ha2 = 0;        // addenda
+    double hf1 = 0, hf2 = 0;        // dedenda
+    double hFfP1_star = 0, hFfP2_star = 0, hFfP1 = 0, hFfP2 = 0;
+    double a = 0;                   // reference centre distance
+    double xs = 0;                  // x1 + x2
+    double xmez = 0;                // limit of the shift sum
+    double k = 0;                   // tip shortening coefficient
+    double u = 0;                   // gear ratio z2/z1
+    double zv1 = 0, zv2 = 0;        // virtual tooth numbers
+    double alfat = 0, alfatw = 0;   // transverse and working transverse pressure angles
+    double invalfat = 0, invalfatw = 0;
+    double betab = 0;               // base helix angle
+    double Epsalfa = 0, Epsbeta = 0, Epsgama = 0;
+    double srmin = 0;               // smallest admissible rim thickness 3.5·mn
+
+    // ---- Materials ---------------------------------------------------------------------------
+    std::string Material1, Material2;
+    std::uint16_t Zpracovani1 = 0, Zpracovani2 = 0;  // heat treatment 0 ... 8
+    double Sigma0Flimb1 = 0, Sigma0Flimb2 = 0;
+    double Sigma0Hlim1 = 0, Sigma0Hlim2 = 0;
+    double VHV1 = 0, VHV2 = 0;      // surface hardness
+    double JHV1 = 0, JHV2 = 0;      // core hardness
+    double Rm1 = 0, Rm2 = 0;
+    double Re1 = 0, Re2 = 0;
+    double qF1 = 0, qF2 = 0;        // S-N exponents, bending
+    double qH1 = 0, qH2 = 0;        // S-N exponents, contact
+    double NFlim1 = 0, NFlim2 = 0;
+    double NHlim1 = 0, NHlim2 = 0;
+    double E1 = 0, E2 = 0;
+    double Ny1 = 0, Ny2 = 0;
+
+    // ---- Loading -----------------------------------------------------------------------------
+    double F1 = 0;                  // circumferential force, method A
+    double T1 = 0;                  // torque on the pinion
+    double Ft1 = 0;                 // circumferential force, method B
+    double n1 = 0;                  // speed of the pinion
+    double NK1 = 0, NK2 = 0;        // lives in cycles
+    double NK1hod = 0, NK2hod = 0;  // lives in hours
+    double YA1 = 0, YA2 = 0;        // alternating-load factors
+    double KA = 0, KAS = 0;         // application factors
+    std::uint16_t CHSZ1 = 0, CHSZ2 = 0;  // load-spectrum classes
+    double FtFe1 = 0, FtFe2 = 0, FtHe1 = 0, FtHe2 = 0;  // equivalent forces
+    double TFe1 = 0, TFe2 = 0, THe1 = 0, THe2 = 0;      // equivalent torques
+    double FtH = 0, FtF = 0;        // forces of the run for contact and bending
+
+    // ---- Load spectrum -----------------------------------------------------------------------
+    std::uint16_t j = 0;            // number of steps, 0 ... kMaxSpectrumSteps
+    std::array<double, kMaxSpectrumSteps> Fj{};  // Fj[0] is step 1
+    std::array<double, kMaxSpectrumSteps> Nj{};
+
+    // ---- Gear bodies -------------------------------------------------------------------------
+    double b1 = 0, b2 = 0;          // face widths
+    double bs1 = 0, bs2 = 0;        // body widths
+    double sr1 = 0, sr2 = 0;        // rim thicknesses as entered
+    double sd1 = 0, sd2 = 0;        // web dimensions
+    double dh1 = 0, dh2 = 0;        // shaft diameters
+    double db = 0;                  // signed axial offset of the wheel face
+    double Teta1 = 0, Teta2 = 0;    // mass moments of inertia [kg·mm²]
+    double Cgama = 0;               // mean specific mesh stiffness [N/(mm·µm)]
+    double b = 0;                   // common face width
+    double bwF1 = 0, bwF2 = 0, bwFmin = 0;  // face widths for bending
+    double sR1 = 0, sR2 = 0;        // effective rim thicknesses
+    double mass1 = 0, mass2 = 0;
+
+    // ---- Accuracy ----------------------------------------------------------------------------
+    std::uint16_t IT1 = 0, IT2 = 0;
+    double fpb1 = 0, fpb2 = 0, Fbeta1 = 0, Fbeta2 = 0, fx = 0, fy = 0;          // limit deviations
+    double fpbr1 = 0, fpbr2 = 0, Fbetar1 = 0, Fbetar2 = 0, fxr = 0, fyr = 0;    // measured ones
+
+    // ---- Face load factor inputs -------------------------------------------------------------
+    double KHbeta = 0;
+    double bcal = 0;
+    double s1 = 0, s2 = 0, lw1 = 0, lw2 = 0, dsh1 = 0, dsh2 = 0, dI = 0, dII = 0;
+
+    // ---- Mandatory factors -------------------------------------------------------------------
+    double tg1 = 0, tg2 = 0;        // grinding notch depths
+    double Rog1 = 0, Rog2 = 0;      // grinding notch radii
+    double YT1 = 0, YT2 = 0;        // technological factors
+    double ZLZRZV = 0;
+    double ZR1 = 0, ZR2 = 0;
+
+    // ---- Factors that may be entered directly (each with its flag) ---------------------------
+    double KFalfa = 0, KHalfa = 0, KFv = 0, KHv = 0, KFbeta = 0;
+    double KFalfa1 = 0, KHalfa1 = 0, KFv1 = 0, KHv1 = 0, KFbeta1 = 0, KHbeta1 = 0;
+    double YFa1 = 0, YFa2 = 0, YSa1 = 0, YSa2 = 0, YFS1 = 0, YFS2 = 0;
+    double YN1 = 0, YN2 = 0, ZN1 = 0, ZN2 = 0, ZB = 0, ZD = 0;
+    double SigmaFlimb1 = 0, SigmaFlimb2 = 0, SigmaHlim1 = 0, SigmaHlim2 = 0;
+    double Yepsilon = 0, Zbeta = 0;
+
+    bool KFalfaGiven = false, KHalfaGiven = false, KFvGiven = false, KHvGiven = false;
+    bool KFbetaGiven = false;
+    bool KFalfa1Given = false, KHalfa1Given = false, KFv1Given = false, KHv1Given = false;
+    bool KFbeta1Given = false, KHbeta1Given = false;
+    bool YFa1Given = false, YFa2Given = false, YSa1Given = false, YSa2Given = false;
+    bool YFS1Given = false, YFS2Given = false;
+    bool YN1Given = false, YN2Given = false, ZN1Given = false, ZN2Given = false;
+    bool ZBGiven = false, ZDGiven = false;
+    bool SigmaFlimb1Given = false, SigmaFlimb2Given = false;
+    bool SigmaHlim1Given = false, SigmaHlim2Given = false;
+    bool YepsilonGiven = false, ZbetaGiven = false;
+
+    // ---- Results and computed factors --------------------------------------------------------
+    double SigmaF1 = 0, SigmaF2 = 0, SigmaFP1 = 0, SigmaFP2 = 0, SF1 = 0, SF2 = 0;
+    double SigmaFmax1 = 0, SigmaFmax2 = 0, SigmaFPmax1 = 0, SigmaFPmax2 = 0;
+    double SigmaH1 = 0, SigmaH2 = 0, SigmaHP1 = 0, SigmaHP2 = 0, SH1 = 0, SH2 = 0;
+    double SigmaHmax1 = 0, SigmaHmax2 = 0, SigmaHPmax1 = 0, SigmaHPmax2 = 0;
+    double KF = 0, KH = 0, KF1 = 0, KH1 = 0;
+    double YFe1 = 0, YFe2 = 0, YSe1 = 0, YSe2 = 0;
+    double YSarel1 = 0, YSarel2 = 0;
+    double Ybeta = 0;
+    double YX1 = 0, YX2 = 0;
+    double Ydelta1 = 0, Ydelta2 = 0;
+    double YS1 = 0, YS2 = 0;
+    double YdeltaSt1 = 0, YdeltaSt2 = 0, YdeltaStT1 = 0, YdeltaStT2 = 0;
+    double Zepsilon = 0;
+    double ZE = 0, ZH = 0;
+
+    // ---- Further intermediate values ---------------------------------------------------------
+    double v = 0;                   // pitch-line speed [m/s]
+    double CR = 0, cs = 0, mred = 0, nE1 = 0;
+    double ha01_star = 0, ha02_star = 0;
+    double sFn1 = 0, sFn2 = 0;
+    double hFa1 = 0, hFa2 = 0, hFe1 = 0, hFe2 = 0;
+    double RoFn1 = 0, RoFn2 = 0;
+    double FIe1 = 0, FIe2 = 0, FIe = 0;
+    double Ac1 = 0, Ac2 = 0, Bc1 = 0, Bc2 = 0, E = 0, G = 0, H = 0;
+    double alfaFan1 = 0, alfaFan2 = 0, alfaFen1 = 0, alfaFen2 = 0;
+    double qs1 = 0, qs2 = 0;
+
+    [[nodiscard]] bool isInternal() const { return TypSoukoli == kInternal; }
+};
+
+/// Gives the data set every default value, in the documented order: external values first, then
+/// the overrides of internal toothing when `TypSoukoli` says so. `TypSoukoli` itself and the
+/// choice of the calculation tab (`Zjednoduseny`) stay as they are.
+void SetDefaults(GearPairData& data);
+
+}  // namespace soukoli

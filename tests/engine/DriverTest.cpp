@@ -1,0 +1,228 @@
+// The calculation driver: the body check with every way out, the contact-ratio stop and warning,
+// and what the simplified calculation sets on its own.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/Driver.h"
+#include "support/RecordingUi.h"
+
+namespace soukoli {
+namespace {
+
+using testing::DialogRequest;
+using testing::RecordingUi;
+
+const DialogRequest kDimensionsModal{DialogId::Dimensions, Modality::Modal};
+
+// The default pair with its root diameters (df1 = 70, df2 = 150) and a sound contact ratio.
+GearPairData pair(std::uint16_t type = kExternal) {
+    GearPairData g;
+    g.TypSoukoli = type;
+    SetDefaults(g);
+    g.df1 = 70;
+    g.df2 = type == kExternal ? 150 : -250;
+    g.Epsalfa = 1.6;
+    g.Epsgama = 1.6;
+    return g;
+}
+
+TEST(BodyCheck, DefaultBodiesPassWithoutAWord) {
+    GearPairData g = pair();
+    RecordingUi ui;
+    runFullCalculation(g, ui);
+    EXPECT_TRUE(g.runFlag);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.dialogs.empty());
+    EXPECT_TRUE(ui.rimWarnings.empty());
+    EXPECT_FALSE(g.TenkyVenec1 || g.TenkyVenec2);
+}
+
+TEST(BodyCheck, ElementFitHasItsTenthOfAMillimetre) {
+    // (df - dh)/2 - sr + 0.1 >= sd, dh < df + 0.1, dh <= df - 2(sr + sd) + 0.1
+    EXPECT_TRUE(bodyElementsFit(70, 30, 0, 20));
+    EXPECT_TRUE(bodyElementsFit(70, 30, 0, 20.04));   // within the tolerance
+    EXPECT_FALSE(bodyElementsFit(70, 30, 0, 20.2));   // rim too thick for the hub
+    EXPECT_FALSE(bodyElementsFit(70, 30, 5, 20));     // web does not fit
+    EXPECT_FALSE(bodyElementsFit(70, 70.1, 0, -1));   // hub not smaller than the root circle
+    EXPECT_TRUE(bodyElementsFit(70, 70.05, 0, -0.1));
+}
+
+TEST(BodyCheck, PinionOrWheelThatDoesNotFitStopsWithItsMessage) {
+    {
+        GearPairData g = pair();
+        g.sd1 = 10;
+        RecordingUi ui;
+        runFullCalculation(g, ui);
+        EXPECT_FALSE(g.runFlag);
+        EXPECT_EQ(ui.texts(), std::vector<std::string>{
+                                  "Prvky se nevlezou do patního průměru pastorku, rozměry se musí upravit."});
+        EXPECT_EQ(ui.dialogs, std::vector{kDimensionsModal});
+    }
+    {
+        GearPairData g = pair();
+        g.dh2 = 100;
+        RecordingUi ui;
+        runFullCalculation(g, ui);
+        EXPECT_FALSE(g.runFlag);
+        EXPECT_EQ(ui.texts(),
+                  std::vector<std::string>{"Prvky se nevlezou do patního průměru kola, rozměry se musí upravit."});
+        EXPECT_EQ(ui.dialogs, std::vector{kDimensionsModal});
+    }
+}
+
+TEST(BodyCheck, InternalWheelGetsNoFitTest) {
+    GearPairData g = pair(kInternal);
+    g.dh2 = 400;  // would never fit inside df2 of an external wheel
+    g.sd2 = 30;
+    RecordingUi ui;
+    runFullCalculation(g, ui);
+    EXPECT_TRUE(g.runFlag);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(BodyCheck, ThinRimWarningAnsweredEitherWay) {
+    for (const bool goOn : {true, false}) {
+        GearPairData g = pair();
+        g.sR1 = 10;  // below srmin = 14
+        RecordingUi ui;
+        ui.rimAnswers = {goOn};
+        runFullCalculation(g, ui);
+        EXPECT_EQ(ui.rimWarnings, std::vector{Gear::Pinion});
+        EXPECT_TRUE(g.TenkyVenec1);
+        EXPECT_EQ(g.runFlag, goOn);
+        EXPECT_TRUE(ui.messages.empty());
+        if (goOn)
+            EXPECT_TRUE(ui.dialogs.empty());
+        else
+            EXPECT_EQ(ui.dialogs, std::vector{kDimensionsModal});
+    }
+    {
+        GearPairData g = pair();
+        g.sR2 = 13.99;
+        RecordingUi ui;
+        ui.rimAnswers = {false};
+        runFullCalculation(g, ui);
+        EXPECT_EQ(ui.rimWarnings, std::vector{Gear::Wheel});
+        EXPECT_TRUE(g.TenkyVenec2);
+        EXPECT_FALSE(g.TenkyVenec1);
+        EXPECT_FALSE(g.runFlag);
+        EXPECT_EQ(ui.dialogs, std::vector{kDimensionsModal});
+    }
+}
+
+TEST(BodyCheck, RimExactlyAtTheLimitIsNotThin) {
+    GearPairData g = pair();
+    g.sR1 = g.srmin;
+    g.sR2 = g.srmin;
+    g.TenkyVenec1 = g.TenkyVenec2 = true;  // from an earlier run
+    RecordingUi ui;
+    runFullCalculation(g, ui);
+    EXPECT_TRUE(g.runFlag);
+    EXPECT_TRUE(ui.rimWarnings.empty());
+    EXPECT_FALSE(g.TenkyVenec1 || g.TenkyVenec2);
+}
+
+TEST(BodyCheck, RimOfZeroOrLessSkipsTheWarningAndStops) {
+    for (const double sR : {0.0, -3.0}) {
+        GearPairData g = pair();
+        g.sR1 = sR;
+        RecordingUi ui;
+        runFullCalculation(g, ui);
+        EXPECT_FALSE(g.runFlag);
+        EXPECT_TRUE(ui.rimWarnings.empty());
+        EXPECT_TRUE(g.TenkyVenec1);
+        EXPECT_EQ(ui.texts(), std::vector<std::string>{"Záporný rozměr sr1 je nutno upravit."});
+        EXPECT_EQ(ui.dialogs, std::vector{kDimensionsModal});
+    }
+    GearPairData g = pair(kInternal);
+    g.sR2 = 0;
+    RecordingUi ui;
+    runFullCalculation(g, ui);
+    EXPECT_FALSE(g.runFlag);
+    EXPECT_EQ(ui.texts(), std::vector<std::string>{"Záporný rozměr sr2 je nutno upravit."});
+}
+
+TEST(ContactRatio, TotalRatioOfOneOrLessStopsBothCalculations) {
+    for (const bool simplified : {false, true}) {
+        GearPairData g = pair();
+        g.Epsgama = 1.0;
+        RecordingUi ui;
+        simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
+        EXPECT_FALSE(g.runFlag);
+        EXPECT_EQ(ui.texts(), std::vector<std::string>{"Součinitel Epsilongama <=1. Uprav geometrii."});
+        EXPECT_EQ(ui.dialogs, (std::vector{DialogRequest{DialogId::Geometry, Modality::Modal}}));
+    }
+    GearPairData g = pair();
+    g.Epsgama = std::nextafter(1.0, 2.0);
+    RecordingUi ui;
+    runFullCalculation(g, ui);
+    EXPECT_TRUE(g.runFlag);
+}
+
+TEST(ContactRatio, TransverseRatioOfTwoWarnsOnlyUnderCsn) {
+    const std::string warning = "Součinitel Epsilonalfa >2. Výpočet je neplatný.\r        Ve výpočtu lze však pokračovat.";
+    for (const bool simplified : {false, true}) {
+        GearPairData g = pair();
+        g.Epsalfa = 2.0;
+        g.Epsgama = 2.0;
+        RecordingUi ui;
+        simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
+        EXPECT_TRUE(g.runFlag);
+        EXPECT_EQ(ui.texts(), std::vector{warning});
+        EXPECT_TRUE(ui.dialogs.empty());
+    }
+    for (const bool dinB : {true, false}) {
+        GearPairData g = pair();
+        g.StandardCSN = false;
+        (dinB ? g.StandardDIN_B : g.StandardDIN_C) = true;
+        g.Epsalfa = 2.5;
+        g.Epsgama = 2.5;
+        RecordingUi ui;
+        runFullCalculation(g, ui);
+        EXPECT_TRUE(g.runFlag);
+        EXPECT_TRUE(ui.messages.empty());
+    }
+    GearPairData g = pair();
+    g.Epsalfa = std::nextafter(2.0, 0.0);
+    g.Epsgama = 2.0;
+    RecordingUi ui;
+    runFullCalculation(g, ui);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(SimplifiedCalculation, NeverChecksTheBodies) {
+    GearPairData g = pair();
+    g.sd1 = 50;   // would not fit
+    g.sR2 = -1;   // would stop the full calculation
+    RecordingUi ui;
+    runSimplifiedCalculation(g, ui);
+    EXPECT_TRUE(g.runFlag);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.rimWarnings.empty());
+    EXPECT_FALSE(g.TenkyVenec2);
+}
+
+TEST(SimplifiedCalculation, TakesLimitsFromTheMaterialAndFixedFactorsUnlessEntered) {
+    GearPairData g = pair();
+    g.YA1 = 0.7;
+    g.SigmaHlim1Given = true;  // not consulted by the simplified calculation
+    g.SigmaHlim1 = 999;
+    g.KHalfaGiven = true;
+    g.KHalfa = 1.45;
+    g.KHbeta = 1.3;
+    RecordingUi ui;
+    runSimplifiedCalculation(g, ui);
+    EXPECT_EQ(g.SigmaHlim1, 1270);
+    EXPECT_EQ(g.SigmaHlim2, 1270);
+    EXPECT_EQ(g.SigmaFlimb1, 700 * 0.7);
+    EXPECT_EQ(g.SigmaFlimb2, 700);
+    EXPECT_EQ(g.KFalfa, 1.2);
+    EXPECT_EQ(g.KHalfa, 1.45);
+    EXPECT_EQ(g.KFv, 1.0);
+    EXPECT_EQ(g.KHv, 1.0);
+    EXPECT_EQ(g.KHbeta, 1.3);
+}
+
+}  // namespace
+}  // namespace soukoli
