@@ -93,6 +93,8 @@ struct GearPairData {
     double Epsalfa = 0, Epsbeta = 0, Epsgama = 0;
     double srmin = 0;               // smallest admissible rim thickness 3.5·mn
 
+    // ---- Geometry stages: cutter, undercut, effective tip diameters --------------------------
+
     // ---- Materials ---------------------------------------------------------------------------
     std::string Material1, Material2;
     std::uint16_t Zpracovani1 = 0, Zpracovani2 = 0;  // heat treatment 0 ... 8
@@ -122,6 +124,8 @@ struct GearPairData {
     double FtFe1 = 0, FtFe2 = 0, FtHe1 = 0, FtHe2 = 0;  // equivalent forces
     double TFe1 = 0, TFe2 = 0, THe1 = 0, THe2 = 0;      // equivalent torques
     double FtH = 0, FtF = 0;        // forces of the run for contact and bending
+
+    // ---- Loads, dynamics and load factors: intermediate values -------------------------------
 
     // ---- Load spectrum -----------------------------------------------------------------------
     std::uint16_t j = 0;            // number of steps, 0 ... kMaxSpectrumSteps
@@ -206,6 +210,8 @@ struct GearPairData {
     double Ac1 = 0, Ac2 = 0, Bc1 = 0, Bc2 = 0, E = 0, G = 0, H = 0;
     double alfaFan1 = 0, alfaFan2 = 0, alfaFen1 = 0, alfaFen2 = 0;
     double qs1 = 0, qs2 = 0;
+
+    // ---- Contact and bending stages: intermediate values -------------------------------------
 
     [[nodiscard]] bool isInternal() const { return TypSoukoli == kInternal; }
 };
