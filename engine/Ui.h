@@ -19,6 +19,9 @@ enum class DialogId {
 
 enum class Modality { Modal, Modeless };
 
+/// The icon of a message box; most messages have none.
+enum class MessageIcon { None, Error };
+
 /// Which gear a rim warning concerns.
 enum class Gear { Pinion = 1, Wheel = 2 };
 
@@ -30,7 +33,10 @@ public:
 
     /// A message box with an OK button. Texts are UTF-8; '\r' is a line break. An empty caption
     /// means the program's own title.
-    virtual void message(std::string_view text, std::string_view caption = {}) = 0;
+    virtual void message(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
+    void message(std::string_view text, std::string_view caption = {}) {
+        message(text, caption, MessageIcon::None);
+    }
 
     /// The thin-rim warning with the line of one gear: true for "Počítej dále", false for
     /// "Oprav vstup".

@@ -14,6 +14,7 @@ namespace soukoli::testing {
 struct Message {
     std::string text;
     std::string caption;
+    MessageIcon icon = MessageIcon::None;
     bool operator==(const Message&) const = default;
 };
 
@@ -31,8 +32,9 @@ public:
     std::vector<std::pair<DialogId, int>> activeFields;
     std::deque<bool> rimAnswers;  // true = "Počítej dále", false = "Oprav vstup"
 
-    void message(std::string_view text, std::string_view caption) override {
-        messages.push_back({std::string(text), std::string(caption)});
+    using Ui::message;
+    void message(std::string_view text, std::string_view caption, MessageIcon icon) override {
+        messages.push_back({std::string(text), std::string(caption), icon});
     }
     bool rimWarningContinue(Gear gear) override {
         rimWarnings.push_back(gear);
