@@ -213,6 +213,10 @@ struct GearPairData {
 
     // ---- Contact and bending stages: intermediate values -------------------------------------
 
+    // ---- Main window state ---------------------------------------------------------------------
+    bool loadingInProgress = false; // a project or a tab is being set up: no toothing reset
+    bool savedSimplified = false;   // the next save is that of a simplified calculation
+
     [[nodiscard]] bool isInternal() const { return TypSoukoli == kInternal; }
 };
 
