@@ -1,0 +1,304 @@
+// The main window's controls and what its buttons do.
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/QtUi.h"
+#include "app/ResultPanels.h"
+#include "dialogs/PressPreFilter.h"
+#include "engine/Driver.h"
+#include "engine/Tabs.h"
+
+namespace soukoli {
+
+namespace {
+
+constexpr const char* kVersionText = "  –  soukoli " SOUKOLI_VERSION "  (únosnost čelních soukolí)";
+
+QPushButton* addButton(QVBoxLayout* column, const QString& caption) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(caption);
+    b->setMinimumWidth(118);
+    column->addWidget(b);
+    return b;
+}
+
+QLabel* noteLabel(const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->hide();
+    return l;
+}
+
+}  // namespace
+
+QString standardLabel(const GearPairData& g) {
+    if (g.StandardDIN_B) return QStringLiteral("DIN - ISO  B");
+    if (g.StandardDIN_C) return QStringLiteral("DIN - ISO  C");
+    return QStringLiteral("ČSN 01 4686");
+}
+
+TForm1::TForm1(GearPairData& data, QtUi& ui, QWidget* parent)
+    : QMainWindow(parent), data_(data), ui_(ui), preFilter_(new PressPreFilter(this)), tabs_(new QTabWidget(this)) {
+    setObjectName(QStringLiteral("TForm1"));
+    // Dialogs notice a press on their options before the field being left is validated.
+    preFilter_->install();
+
+    full_ = buildPage(true);
+    simplified_ = buildPage(false);
+    tabs_->addTab(full_.widget, QStringLiteral("Úplný výpočet"));
+    tabs_->addTab(simplified_.widget, QStringLiteral("Zjednodušený výpočet"));
+    setCentralWidget(tabs_);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 0)
+            firstTabShown();
+        else
+            secondTabShown();
+    });
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { emit helpRequested(0); });
+
+    data_.TypSoukoli = kExternal;
+    resetToDefaults(data_);
+    selectToothingButtons();
+    setSaveCaption();
+    updateCaption();
+}
+
+TForm1::~TForm1() = default;
+
+TForm1::Page TForm1::buildPage(bool first) {
+    Page p;
+    p.widget = new QWidget;
+
+    auto* type = new QGroupBox(QStringLiteral("Typ ozubení"), p.widget);
+    p.external = new QRadioButton(QStringLiteral("Vnější"), type);
+    p.internal = new QRadioButton(QStringLiteral("Vnitřní"), type);
+    auto* typeLayout = new QVBoxLayout(type);
+    typeLayout->addWidget(p.external);
+    typeLayout->addWidget(p.internal);
+    connect(p.external, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) toothingChosen(kExternal);
+    });
+    connect(p.internal, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) toothingChosen(kInternal);
+    });
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(type);
+    column->addSpacing(6);
+    const QStringList inputs = first
+        ? QStringList{QStringLiteral("Geometrie"), QStringLiteral("Materiály"), QStringLiteral("Zatížení"),
+                      QStringLiteral("Rozměry"), QStringLiteral("Přesnost"), QStringLiteral("KHß"),
+                      QStringLiteral("Součinitele")}
+        : QStringList{QStringLiteral("Geometrie"), QStringLiteral("Materiály"), QStringLiteral("Zatížení"),
+                      QStringLiteral("Rozměry"), QStringLiteral("KHß"), QStringLiteral("Součinitele")};
+    for (const QString& caption : inputs) {
+        QPushButton* b = addButton(column, caption);
+        // The input dialog of this button is not part of the program yet.
+        b->setEnabled(false);
+        p.inputs.push_back(b);
+    }
+    column->addSpacing(10);
+    if (first) {
+        save_ = addButton(column, QStringLiteral("Ulož"));
+        load_ = addButton(column, QStringLiteral("Načti"));
+        help_ = addButton(column, QStringLiteral("Help"));
+        save_->setEnabled(false);
+        load_->setEnabled(false);
+        connect(save_, &QPushButton::clicked, this, [this] {
+            const QString name = QFileDialog::getSaveFileName(this, QString(), QString(), QString(), nullptr,
+                                                              QFileDialog::Options());
+            if (!name.isEmpty()) saveAs(name);
+        });
+        connect(load_, &QPushButton::clicked, this, [this] {
+            const QString name = QFileDialog::getOpenFileName(this, QString(), QStringLiteral(".pev"),
+                                                              QStringLiteral("*.pev *.PEV"));
+            loadFrom(name);
+        });
+        connect(help_, &QPushButton::clicked, this, [this] { emit helpRequested(0); });
+    } else {
+        print_ = addButton(column, QStringLiteral("Tisk"));
+        print_->setEnabled(false);
+        connect(print_, &QPushButton::clicked, this, &TForm1::print);
+    }
+    p.quit = addButton(column, QStringLiteral("Konec"));
+    connect(p.quit, &QPushButton::clicked, this, &TForm1::quitRequested);
+    column->addStretch(1);
+    p.calculate = new QPushButton(QStringLiteral("Výpočet"), p.widget);
+    p.calculate->setObjectName(QStringLiteral("Výpočet"));
+    p.calculate->setMinimumHeight(52);
+    QFont big = p.calculate->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    p.calculate->setFont(big);
+    column->addWidget(p.calculate);
+    connect(p.calculate, &QPushButton::clicked, this, &TForm1::calculate);
+
+    p.bending = new ResultPanel(QStringLiteral("OHYB"), bendingRows(!first), p.widget);
+    p.contact = new ResultPanel(QStringLiteral("DOTYK"), contactRows(!first), p.widget);
+    p.note = noteLabel(QStringLiteral("VÝPOČET JE POUZE INFORMATIVNÍ"), p.widget);
+    QFont noteFont = p.note->font();
+    noteFont.setBold(true);
+    p.note->setFont(noteFont);
+    QPalette red = p.note->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    p.note->setPalette(red);
+    p.reasonEpsalfa = noteLabel(QStringLiteral("εα >2"), p.widget);
+    p.reasonRim1 = noteLabel(QStringLiteral("sr1 < 3.5·mn"), p.widget);
+    p.reasonRim2 = noteLabel(QStringLiteral("sr2 < 3.5·mn"), p.widget);
+
+    auto* contactColumn = new QVBoxLayout;
+    contactColumn->addWidget(p.contact);
+    contactColumn->addWidget(p.note);
+    contactColumn->addWidget(p.reasonEpsalfa);
+    contactColumn->addWidget(p.reasonRim1);
+    contactColumn->addWidget(p.reasonRim2);
+    contactColumn->addStretch(1);
+    auto* bendingColumn = new QVBoxLayout;
+    bendingColumn->addWidget(p.bending);
+    bendingColumn->addStretch(1);
+
+    auto* layout = new QHBoxLayout(p.widget);
+    layout->addLayout(column);
+    layout->addSpacing(8);
+    layout->addLayout(bendingColumn, 1);
+    layout->addLayout(contactColumn, 1);
+    return p;
+}
+
+bool TForm1::onFirstTab() const {
+    return tabs_->currentIndex() == 0;
+}
+
+void TForm1::selectToothingButtons() {
+    const bool internal = data_.isInternal();
+    for (const Page* p : {&full_, &simplified_}) {
+        // Selecting from code is not the user's choice: no switch, no reset of the data set.
+        const QSignalBlocker blockExternal(p->external);
+        const QSignalBlocker blockInternal(p->internal);
+        p->external->setChecked(!internal);
+        p->internal->setChecked(internal);
+    }
+}
+
+void TForm1::toothingChosen(std::uint16_t type) {
+    switchToothing(data_, type);
+    hideResults();
+    selectToothingButtons();
+}
+
+void TForm1::firstTabShown() {
+    data_.loadingInProgress = true;
+    selectToothingButtons();
+    prepareFullTab(data_);
+    hideResults();
+    data_.loadingInProgress = false;
+}
+
+void TForm1::secondTabShown() {
+    if (print_) print_->setEnabled(false);
+    data_.loadingInProgress = true;
+    selectToothingButtons();
+    prepareSimplifiedTab(data_);
+    hideResults();
+    data_.loadingInProgress = false;
+    setSaveCaption();
+}
+
+void TForm1::hideResults() {
+    const bool first = onFirstTab();
+    if (first || !data_.Zjednoduseny) {
+        full_.bending->hideResults();
+        full_.contact->hideResults();
+        for (QLabel* l : {full_.note, full_.reasonEpsalfa, full_.reasonRim1, full_.reasonRim2}) l->hide();
+        emit chartsClosed();
+    }
+    if (!first || data_.Zjednoduseny) {
+        if (print_) print_->setEnabled(false);
+        simplified_.bending->hideResults();
+        simplified_.contact->hideResults();
+        for (QLabel* l : {simplified_.note, simplified_.reasonEpsalfa, simplified_.reasonRim1, simplified_.reasonRim2})
+            l->hide();
+    }
+    if (!data_.loadingInProgress && !data_.Zjednoduseny) data_.savedSimplified = false;
+    setSaveCaption();
+}
+
+void TForm1::setSaveCaption() {
+    if (save_) save_->setText(data_.savedSimplified ? QStringLiteral("Ulož zjednod.") : QStringLiteral("Ulož"));
+}
+
+void TForm1::showNote(const Page& p, bool first) {
+    const bool epsalfa = data_.StandardCSN && data_.Epsalfa >= 2;
+    const bool rim1 = first && data_.TenkyVenec1;
+    const bool rim2 = first && data_.TenkyVenec2;
+    p.note->setVisible(epsalfa || rim1 || rim2);
+    p.reasonEpsalfa->setVisible(epsalfa);
+    p.reasonRim1->setVisible(rim1);
+    p.reasonRim2->setVisible(rim2);
+}
+
+void TForm1::calculate() {
+    if (!data_.Zjednoduseny) data_.savedSimplified = false;
+    setSaveCaption();
+    if (data_.Zjednoduseny)
+        runSimplifiedCalculation(data_, ui_);
+    else
+        runFullCalculation(data_, ui_);
+
+    const bool first = onFirstTab();
+    const Page& p = first ? full_ : simplified_;
+    if (!data_.runFlag) {
+        p.bending->hideResults();
+        p.contact->hideResults();
+        for (QLabel* l : {p.note, p.reasonEpsalfa, p.reasonRim1, p.reasonRim2}) l->hide();
+        return;
+    }
+    p.bending->showResults(data_);
+    p.contact->showResults(data_);
+    showNote(p, first);
+    if (first) emit fullCalculationSucceeded();
+    if (print_ && commands_.print) print_->setEnabled(true);
+}
+
+void TForm1::updateCaption() {
+    setWindowTitle(standardLabel(data_) + QString::fromUtf8(kVersionText));
+}
+
+void TForm1::setProjectCommands(ProjectCommands commands) {
+    commands_ = std::move(commands);
+    save_->setEnabled(static_cast<bool>(commands_.save));
+    load_->setEnabled(static_cast<bool>(commands_.load));
+}
+
+void TForm1::saveAs(const QString& name) {
+    if (commands_.save) commands_.save(name);
+}
+
+void TForm1::loadFrom(const QString& name) {
+    if (!commands_.load) return;
+    hideResults();
+    data_.loadingInProgress = true;
+    const bool read = commands_.load(name);
+    data_.loadingInProgress = false;
+    if (!read) return;
+    selectToothingButtons();
+    updateCaption();
+    if (data_.Zjednoduseny) tabs_->setCurrentIndex(1);
+}
+
+void TForm1::print() {
+    if (commands_.print) commands_.print();
+}
+
+}  // namespace soukoli

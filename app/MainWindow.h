@@ -1,0 +1,107 @@
+// TForm1, the main window: the full calculation on the first tab, the simplified one on the
+// second, the toothing type, the input buttons, "Výpočet" with the result panels, saving,
+// loading, printing and help.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "engine/GearPairData.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace soukoli {
+
+class PressPreFilter;
+class QtUi;
+class ResultPanel;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    TForm1(GearPairData& data, QtUi& ui, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    /// The controls of one tab.
+    struct Page {
+        QWidget* widget = nullptr;
+        QRadioButton* external = nullptr;  // "Vnější"
+        QRadioButton* internal = nullptr;  // "Vnitřní"
+        std::vector<QPushButton*> inputs;  // "Geometrie" ... "Součinitele"
+        QPushButton* calculate = nullptr;  // "Výpočet"
+        QPushButton* quit = nullptr;       // "Konec"
+        ResultPanel* bending = nullptr;    // "OHYB"
+        ResultPanel* contact = nullptr;    // "DOTYK"
+        QLabel* note = nullptr;            // "VÝPOČET JE POUZE INFORMATIVNÍ"
+        QLabel* reasonEpsalfa = nullptr;
+        QLabel* reasonRim1 = nullptr;
+        QLabel* reasonRim2 = nullptr;
+    };
+
+    [[nodiscard]] const Page& fullPage() const { return full_; }
+    [[nodiscard]] const Page& simplifiedPage() const { return simplified_; }
+    [[nodiscard]] QTabWidget* tabs() const { return tabs_; }
+    [[nodiscard]] QPushButton* saveButton() const { return save_; }
+    [[nodiscard]] QPushButton* loadButton() const { return load_; }
+    [[nodiscard]] QPushButton* helpButton() const { return help_; }
+    [[nodiscard]] QPushButton* printButton() const { return print_; }
+    [[nodiscard]] bool onFirstTab() const;
+
+    /// "Úplný výpočet" / "Zjednodušený výpočet" shown.
+    void firstTabShown();
+    void secondTabShown();
+    /// Before every input dialog, on a tab change and on loading.
+    void hideResults();
+    /// "Výpočet" on the active tab.
+    void calculate();
+    /// Shows the standard of the data set and the program's version in the title bar.
+    void updateCaption();
+    /// Selects the toothing buttons of both tabs after the data set without running the switch.
+    void selectToothingButtons();
+
+    /// Commands of the project files; a button without its command stays disabled.
+    struct ProjectCommands {
+        std::function<void(const QString& name)> save;
+        std::function<bool(const QString& name)> load;  // true when the project was read
+        std::function<void()> print;
+    };
+    void setProjectCommands(ProjectCommands commands);
+    /// "Ulož" and "Načti" with a name already chosen (the buttons ask for it first).
+    void saveAs(const QString& name);
+    void loadFrom(const QString& name);
+    void print();
+
+signals:
+    void fullCalculationSucceeded();  // the S-N windows may show the new run
+    void chartsClosed();               // the S-N windows must close
+    void helpRequested(int topic);
+    void quitRequested();
+
+private:
+    Page buildPage(bool first);
+    void toothingChosen(std::uint16_t type);
+    void setSaveCaption();
+    void showNote(const Page& page, bool first);
+
+    GearPairData& data_;
+    QtUi& ui_;
+    PressPreFilter* preFilter_;
+    QTabWidget* tabs_;
+    QPushButton* save_ = nullptr;
+    QPushButton* load_ = nullptr;
+    QPushButton* help_ = nullptr;
+    QPushButton* print_ = nullptr;
+    Page full_;
+    Page simplified_;
+    ProjectCommands commands_;
+};
+
+/// "ČSN 01 4686", "DIN - ISO  B" or "DIN - ISO  C".
+QString standardLabel(const GearPairData& data);
+
+}  // namespace soukoli

@@ -1,0 +1,63 @@
+// Message boxes, the rim warning and dialog requests of the desktop program.
+#include "app/QtUi.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "dialogs/Hlaseni.h"
+
+namespace soukoli {
+
+QString QtUi::programTitle() {
+    return QStringLiteral("Soukolí");
+}
+
+void QtUi::message(std::string_view text, std::string_view caption, MessageIcon icon) {
+    Box box;
+    box.text = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    box.text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box.caption = caption.empty() ? programTitle()
+                                  : QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    box.icon = icon;
+    if (messageHook) {
+        messageHook(box);
+        return;
+    }
+    QMessageBox mb(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon, box.caption,
+                   box.text, QMessageBox::Ok, parent_);
+    runModal(mb);
+}
+
+bool QtUi::rimWarningContinue(Gear gear) {
+    if (!rim_) return true;
+    rim_->prepare(gear);
+    return runModal(*rim_) == QDialog::Accepted;
+}
+
+void QtUi::openDialog(DialogId id, Modality modality) {
+    const auto it = dialogs_.find(id);
+    if (it == dialogs_.end() || !it->second) return;
+    QDialog& dialog = *it->second;
+    if (modality == Modality::Modal) {
+        runModal(dialog);
+    } else {
+        dialog.show();
+        dialog.raise();
+    }
+}
+
+void QtUi::setActiveField(DialogId id, int field) {
+    activeFields_[id] = field;
+}
+
+int QtUi::activeField(DialogId id) const {
+    const auto it = activeFields_.find(id);
+    return it == activeFields_.end() ? 0 : it->second;
+}
+
+int QtUi::runModal(QDialog& dialog) {
+    if (modalHook) return modalHook(dialog);
+    return dialog.exec();
+}
+
+}  // namespace soukoli

@@ -1,0 +1,41 @@
+// The application object: it owns the one data set of the program and creates the main window
+// and then the other windows in their fixed order; all of them live until the program ends.
+#pragma once
+
+#include <QString>
+
+#include "app/HelpViewer.h"
+#include "app/MainWindow.h"
+#include "app/QtUi.h"
+#include "dialogs/Hlaseni.h"
+#include "dialogs/WohldotykF.h"
+#include "dialogs/WohlohybF.h"
+#include "engine/GearPairData.h"
+
+namespace soukoli {
+
+class SoukoliApp {
+public:
+    /// `helpFile` is the path of "help_csn.hlp".
+    explicit SoukoliApp(const QString& helpFile);
+
+    SoukoliApp(const SoukoliApp&) = delete;
+    SoukoliApp& operator=(const SoukoliApp&) = delete;
+
+    /// Shows the main window.
+    void show();
+
+    // Declaration order is creation order.
+    GearPairData data;
+    QtUi ui;
+    TForm1 form;
+    THlaseni hlaseni;
+    TWohlohyb wohlohyb;
+    TWohldotyk wohldotyk;
+    HelpViewer help;
+};
+
+/// Where the help file ships: beside the program.
+QString defaultHelpFile();
+
+}  // namespace soukoli

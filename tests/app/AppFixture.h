@@ -1,0 +1,43 @@
+// A started desktop program for tests: every message box and modal window is answered here
+// and recorded, so no test waits for a person.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <memory>
+
+#include "app/SoukoliApp.h"
+
+namespace soukoli::testing {
+
+struct StartedApp {
+    explicit StartedApp(const QString& helpFile = QStringLiteral(SOUKOLI_HELP_FILE))
+        : app(std::make_unique<SoukoliApp>(helpFile)) {
+        app->ui.messageHook = [this](const QtUi::Box& box) {
+            messages << box.text;
+            captions << box.caption;
+        };
+        app->ui.modalHook = [this](QDialog& dialog) {
+            modals << dialog.objectName();
+            return modalAnswer;
+        };
+    }
+
+    /// Lets the default pair pass the body check and the contact-ratio stop whatever stages the
+    /// engine runs before them.
+    void makeRunnable() const {
+        GearPairData& g = app->data;
+        g.df1 = 70;
+        g.df2 = 150;
+        g.Epsalfa = 1.6;
+        g.Epsgama = 1.6;
+    }
+
+    std::unique_ptr<SoukoliApp> app;
+    QStringList messages;
+    QStringList captions;
+    QStringList modals;
+    int modalAnswer = QDialog::Accepted;
+};
+
+}  // namespace soukoli::testing
