@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
-# Builds soukoli and starts it.
+# Builds soukoli and starts the desktop program.
 set -euo pipefail
 source "$(dirname "$0")/tools/common.sh"
 soukoli_install_packages
 soukoli_build "$SOUKOLI_ROOT/build"
 
-# The desktop program and soukoli-cli are not built yet; until they are, this runs what exists:
-# the engine's test suite.
-echo "soukoli: the desktop program is not there yet; running the engine checks instead."
-ctest --test-dir "$SOUKOLI_ROOT/build" --output-on-failure
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    cat >&2 <<MSG
+soukoli: built, but this machine has no display (neither DISPLAY nor WAYLAND_DISPLAY is set),
+so the desktop program cannot open its window here. Start it on a desktop session, or under a
+virtual display:   xvfb-run -a build/app/soukoli
+A picture of the main window after a calculation, without any display:
+                   build/app/soukoli-screenshot soukoli.png
+MSG
+    exit 1
+fi
+exec "$SOUKOLI_ROOT/build/app/soukoli"

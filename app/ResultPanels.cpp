@@ -143,8 +143,8 @@ ResultPanel::ResultPanel(const QString& title, std::span<const RowSpec> rows, QW
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
-    grid->setColumnMinimumWidth(2, 18);
-    grid->setColumnStretch(2, 1);
+    grid->setColumnMinimumWidth(2, 26);
+    grid->setColumnStretch(5, 1);
     const QFont mono = valueFont();
     int r = 0;
     for (const RowSpec& row : rows) {
@@ -165,6 +165,8 @@ ResultPanel::ResultPanel(const QString& title, std::span<const RowSpec> rows, QW
             column = 3;
         }
         ++r;
+        // A little air between the stresses and the factors.
+        if (row.left.field == "SigmaFPmax1" || row.left.field == "SigmaHO1") grid->setRowMinimumHeight(r++, 8);
     }
     grid->setRowStretch(r, 1);
     hideResults();

@@ -1,0 +1,48 @@
+// soukoli-screenshot: a developer's tool that starts the desktop program without a display,
+// presses "Výpočet" on the chosen tab and writes pictures of the main window and of the S-N
+// windows. Messages of the run go to stderr instead of message boxes.
+//   soukoli-screenshot OUT.png [simplified]
+#include <QApplication>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTabWidget>
+#include <cstdio>
+
+#include "app/SoukoliApp.h"
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: soukoli-screenshot OUT.png [simplified]\n");
+        return 3;
+    }
+    soukoli::SoukoliApp app(soukoli::defaultHelpFile());
+    app.ui.messageHook = [](const soukoli::QtUi::Box& box) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(box.caption), qPrintable(box.text));
+    };
+    app.ui.modalHook = [](QDialog& dialog) {
+        std::fprintf(stderr, "(%s answered with OK)\n", qPrintable(dialog.objectName()));
+        return int(QDialog::Accepted);
+    };
+    const bool simplified = args.size() > 2 && args[2] == QLatin1String("simplified");
+    app.form.resize(1000, 640);
+    app.form.show();
+    if (simplified) app.form.tabs()->setCurrentIndex(1);
+    const auto& page = simplified ? app.form.simplifiedPage() : app.form.fullPage();
+    page.calculate->click();
+    QApplication::processEvents();
+
+    const QString out = args[1];
+    bool ok = app.form.grab().save(out);
+    if (!simplified && app.data.runFlag) {
+        const QFileInfo fi(out);
+        const QString stem = fi.path() + QLatin1Char('/') + fi.completeBaseName();
+        ok = app.wohlohyb.grab().save(stem + QStringLiteral("-ohyb.png")) && ok;
+        ok = app.wohldotyk.grab().save(stem + QStringLiteral("-dotyk.png")) && ok;
+    }
+    std::fprintf(stderr, "%s %s\n", ok ? "written:" : "could not write:", qPrintable(out));
+    return ok ? 0 : 1;
+}
