@@ -2,6 +2,11 @@
 // of its own and clears `runFlag` when the run cannot go on.
 #include "engine/Driver.h"
 
+#include "engine/DynamicFactor.h"
+#include "engine/FaceLoadFactor.h"
+#include "engine/Loads.h"
+#include "engine/TransverseLoadFactor.h"
+
 namespace soukoli {
 
 namespace {
@@ -70,11 +75,23 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
     checkGearBodies(g, ui);
     if (!g.runFlag) return;
     if (!checkContactRatios(g, ui)) return;
+
+    computeBodyMasses(g);           // 7
+    computeMeshStiffness(g, ui);    // 8
+    computeLoads(g, ui);            // 9
+
+    computeRunDynamicFactors(g, ui);  // 12
+    if (!g.runFlag) return;
+    computeRunFaceLoadFactor(g, ui);  // 13
+    if (!g.runFlag) return;
+    computeTransverseFactors(g, ui);  // 14
+    if (!g.runFlag) return;
 }
 
 void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
     g.runFlag = true;
     if (!checkContactRatios(g, ui)) return;
+    computeLoads(g, ui);
 
     // Material limits as they stand, whatever was entered directly.
     g.SigmaHlim1 = g.Sigma0Hlim1;

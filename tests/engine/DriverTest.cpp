@@ -22,6 +22,14 @@ GearPairData pair(std::uint16_t type = kExternal) {
     SetDefaults(g);
     g.df1 = 70;
     g.df2 = type == kExternal ? 150 : -250;
+    // The rest of the derived geometry of the default pair, for the load-factor stages.
+    g.d1 = 80;
+    g.d2 = type == kExternal ? 160 : -240;
+    g.alfat = g.Alfan;
+    g.db1 = g.d1 * std::cos(g.alfat);
+    g.db2 = g.d2 * std::cos(g.alfat);
+    g.u = g.z2 / g.z1;
+    g.bwFmin = 60;
     g.Epsalfa = 1.6;
     g.Epsgama = 1.6;
     return g;
@@ -166,6 +174,7 @@ TEST(ContactRatio, TransverseRatioOfTwoWarnsOnlyUnderCsn) {
         GearPairData g = pair();
         g.Epsalfa = 2.0;
         g.Epsgama = 2.0;
+        g.KFalfaGiven = g.KHalfaGiven = true;  // else the transverse stage stops on the same ratio
         RecordingUi ui;
         simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
         EXPECT_TRUE(g.runFlag);
