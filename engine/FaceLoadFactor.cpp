@@ -14,8 +14,6 @@ namespace soukoli {
 
 namespace {
 
-constexpr RunningInLimits kFaceRunningIn{6.0, 25600, 12800};
-
 double limitKHbeta(double K) {
     if (!(K >= 1)) K = 1;  // also 0/0 of a pair without misalignment and without load
     if (K > kKHbetaMax) K = kKHbetaMax;

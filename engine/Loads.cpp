@@ -147,9 +147,11 @@ double spectrumClassFactor(std::uint16_t k, double q) {
     const auto& Q = kSpectrumClassExponents;
     if (!(q >= Q.front())) q = Q.front();
     if (q > Q.back()) q = Q.back();
+    for (std::size_t c = 0; c < Q.size(); ++c)
+        if (q == Q[c]) return row[c];
     std::size_t c = 0;
     while (c + 2 < Q.size() && q > Q[c + 1]) ++c;
-    // Linear in q between the columns c and c + 1; exactly the column value at either end.
+    // Linear in q between the columns c and c + 1.
     return row[c + 1] + (Q[c + 1] - q) * (row[c] - row[c + 1]) / (Q[c + 1] - Q[c]);
 }
 

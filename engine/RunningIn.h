@@ -15,6 +15,11 @@ struct RunningInLimits {
     double highSpeed;      // limit·SigmaHlim for v > 10 m/s
 };
 
+/// Transverse load factor: allowance of the base-pitch deviation fpbeff.
+inline constexpr RunningInLimits kTransverseRunningIn{3.0, 12800, 6400};
+/// Face load factor: allowance of the initial misalignment F0.
+inline constexpr RunningInLimits kFaceRunningIn{6.0, 25600, 12800};
+
 /// y = 0.075·deviation for a hardened flank, else 160·deviation/SigmaHlim, limited as the
 /// hardness and the speed v [m/s] say (no limit for a soft flank below 5 m/s).
 inline double runningInAllowance(double deviation, double VHV, double SigmaHlim, double v,

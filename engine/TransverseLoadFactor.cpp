@@ -20,8 +20,6 @@ constexpr int kFieldKHalfa = 9;
 constexpr int kFieldKFalfa1 = 27;
 constexpr int kFieldKHalfa1 = 28;
 
-constexpr RunningInLimits kTransverseRunningIn{3.0, 12800, 6400};
-
 bool methodB(const GearPairData& g) { return g.MetodaVypoctu == 'B'; }
 
 bool factorsNeeded(const GearPairData& g) {
