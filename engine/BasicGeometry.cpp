@@ -1,5 +1,5 @@
-// Basic geometry of a cylindrical gear pair (ČSN 01 4686 with the involute relations of
-// ČSN 01 4608): for an internal pair z2, aw, a, d2, da2 and df2 are negative and every formula
+// Basic geometry of a cylindrical involute gear pair and of the cutter of an internal wheel.
+// For an internal pair z2, aw, a, d2, da2 and df2 are negative and every formula
 // below is used with those signs as they stand.
 #include "engine/BasicGeometry.h"
 
@@ -25,7 +25,7 @@ int signOf(double x) { return x < 0 ? -1 : 1; }
 
 double involute(double alpha) { return std::tan(alpha) - alpha; }
 
-// Working centre distance for a given working pressure angle (ČSN 01 4608: aw = a·cos αt / cos αtw).
+// Working centre distance for a given working pressure angle: aw = a·cos αt / cos αtw.
 double centreDistanceFor(const GearPairData& g, double alfat, double alfatw) {
     return ((g.z1 + g.z2) * g.mn / (2 * std::cos(g.Beta))) * std::cos(alfat) / std::cos(alfatw);
 }
