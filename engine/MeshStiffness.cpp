@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/ContactGeometry.h"
 #include "engine/DynamicFactor.h"
 #include "engine/DynamicFactorTables.h"
 
@@ -82,7 +83,9 @@ void computeBodyMasses(GearPairData& g) {
     }
 }
 
-void computeMeshStiffness(GearPairData& g, Ui& /*ui*/) {
+void computeMeshStiffness(GearPairData& g, Ui& ui) {
+    // Cgama rests on Epsalfa: the contact ratios of the current geometry first.
+    computeContactGeometry(g, ui);
     computeStiffnessAndResonance(g);
 }
 

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "engine/DynamicFactor.h"
+#include "engine/BasicGeometry.h"
 #include "engine/Driver.h"
 #include "support/RecordingUi.h"
 
@@ -348,7 +349,12 @@ TEST(DynamicFactor, RunStoresOnlyFactorsNotEntered) {
 }
 
 TEST(FullCalculation, RunsLoadsStiffnessAndLoadFactors) {
-    GearPairData g = pair();
+    GearPairData g;
+    g.TypSoukoli = kExternal;
+    SetDefaults(g);
+    RecordingUi quiet;
+    updateCentreDistance(g, quiet);
+    updateDiameters(g, quiet);
     g.Teta1 = g.Teta2 = g.Cgama = 0;
     g.KHbetaPrimo = false;
     g.KHbetaZbcal = true;
@@ -358,7 +364,8 @@ TEST(FullCalculation, RunsLoadsStiffnessAndLoadFactors) {
     EXPECT_TRUE(g.runFlag);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_NEAR(g.Teta1, 1763.609, 1e-3);
-    EXPECT_NEAR(g.Cgama, 18.876138, 1e-6);
+    EXPECT_NEAR(g.Epsalfa, 1.635, 1e-3);  // of the real geometry, not the 1.6 of a new project
+    EXPECT_NEAR(g.Cgama, (0.75 * g.Epsalfa + 0.25) * 13.018026, 1e-5);
     EXPECT_EQ(g.Ft1, 8000);
     EXPECT_NEAR(g.KHv, 1.2096330, 1e-7);
     EXPECT_DOUBLE_EQ(g.KHbeta, 8.0 / 7);
