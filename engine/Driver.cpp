@@ -77,15 +77,15 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
     computeContactGeometry(g, ui);
     if (!checkContactRatios(g, ui)) return;
 
-    computeBodyMasses(g);           // 7
-    computeMeshStiffness(g, ui);    // 8
-    computeLoads(g, ui);            // 9
+    computeBodyMasses(g);
+    computeMeshStiffness(g, ui);
+    computeLoads(g, ui);
 
-    computeRunDynamicFactors(g, ui);  // 12
+    computeRunDynamicFactors(g, ui);
     if (!g.runFlag) return;
-    computeRunFaceLoadFactor(g, ui);  // 13
+    computeRunFaceLoadFactor(g, ui);  // a layout scheme without its dimensions stops
     if (!g.runFlag) return;
-    computeTransverseFactors(g, ui);  // 14
+    computeTransverseFactors(g, ui);
     if (!g.runFlag) return;
 }
 
