@@ -68,7 +68,7 @@ TForm1::TForm1(GearPairData& data, QtUi& ui, QWidget* parent)
     connect(f1, &QShortcut::activated, this, [this] { emit helpRequested(0); });
 
     data_.TypSoukoli = kExternal;
-    resetToDefaults(data_);
+    resetToDefaults(data_, ui_);
     selectToothingButtons();
     setSaveCaption();
     updateCaption();
@@ -192,7 +192,7 @@ void TForm1::selectToothingButtons() {
 }
 
 void TForm1::toothingChosen(std::uint16_t type) {
-    switchToothing(data_, type);
+    switchToothing(data_, type, ui_);
     hideResults();
     selectToothingButtons();
 }

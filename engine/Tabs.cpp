@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/BasicGeometry.h"
+#include "engine/FaceLoadFactor.h"
 #include "engine/TabsTables.h"
 
 namespace soukoli {
@@ -17,18 +19,18 @@ void markKHbetaEntered(GearPairData& g) {
     g.KHbetaZeSchematu = false;
 }
 
-constexpr double kMaxFaceLoadFactor = 2.5;
-
 }  // namespace
 
-void resetToDefaults(GearPairData& g) {
+void resetToDefaults(GearPairData& g, Ui& ui) {
     SetDefaults(g);
+    updateCentreDistance(g, ui);
+    updateDiameters(g, ui);
 }
 
-void switchToothing(GearPairData& g, std::uint16_t type) {
+void switchToothing(GearPairData& g, std::uint16_t type, Ui& ui) {
     g.TypSoukoli = type == kInternal ? kInternal : kExternal;
     g.MetodaVypoctu = 'A';
-    if (!g.loadingInProgress) resetToDefaults(g);
+    if (!g.loadingInProgress) resetToDefaults(g, ui);
     markKHbetaEntered(g);
     g.KHbeta = 1.3;
 }
@@ -47,7 +49,7 @@ void prepareSimplifiedTab(GearPairData& g) {
     g.MetodaVypoctu = 'A';
     if (const auto s = simplifiedSchemeFor(g.Schema)) g.SchemaIndex = *s;
     if (g.SchemaIndex == 0 || g.SchemaIndex > kLastScheme) g.SchemaIndex = kFallbackScheme;
-    if (g.KHbetaZbcal) g.KHbeta = faceLoadFactorFromBcal(g.bcal, g.b);
+    if (g.KHbetaZbcal) computeKHbetaFromBcal(g);
     markKHbetaEntered(g);
     // KAS is at least 1 when entered through the loading dialog; a project file may hold 0.
     if (g.KAS != 0) g.F1 = g.Ft1 / g.KAS;
@@ -68,13 +70,6 @@ std::optional<double> simplifiedSchemeKHbeta(const GearPairData& g, int scheme) 
     const bool hard = std::min(g.VHV1, g.VHV2) > kHardFlankHV;
     const SchemeCoefficients c = (hard ? kSchemeHard : kSchemeSoft)[static_cast<std::size_t>(scheme - 1)];
     return 1 + c.k1 * psi + c.k2 * psi * psi;
-}
-
-double faceLoadFactorFromBcal(double bcal, double b) {
-    // A vanishing contact band is the worst case; the upper limit applies.
-    if (!(bcal > 0)) return kMaxFaceLoadFactor;
-    const double k = bcal >= b ? bcal / (bcal - b / 2) : 2 * b / bcal;
-    return std::min(k, kMaxFaceLoadFactor);
 }
 
 }  // namespace soukoli

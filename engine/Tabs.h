@@ -8,16 +8,18 @@
 #include <string_view>
 
 #include "engine/GearPairData.h"
+#include "engine/Ui.h"
 
 namespace soukoli {
 
-/// A new project: the defaults of the data set for the toothing type in `TypSoukoli`.
-void resetToDefaults(GearPairData& data);
+/// A new project: the defaults of the data set for the toothing type in `TypSoukoli`, then the
+/// centre distance and diameter updates of the basic geometry.
+void resetToDefaults(GearPairData& data, Ui& ui);
 
 /// "Vnější" / "Vnitřní" chosen by the user: sets the type and method "A"; unless a project or a
 /// tab is being set up (`loadingInProgress`) every input goes back to its default. The face load
 /// factor is then entered directly as 1.3.
-void switchToothing(GearPairData& data, std::uint16_t type);
+void switchToothing(GearPairData& data, std::uint16_t type, Ui& ui);
 
 /// "Úplný výpočet" shown: leaves the simplified calculation. A face load factor that came from
 /// the simplified scheme picture is fixed by its formula and kept as entered; Ft1 = F1·KAS.
@@ -36,9 +38,5 @@ std::optional<std::uint16_t> simplifiedSchemeFor(std::string_view label);
 /// coefficients of hard flanks when both exceed 350 HV. Nothing for another scheme number or a
 /// pair without a reference diameter.
 std::optional<double> simplifiedSchemeKHbeta(const GearPairData& data, int scheme);
-
-/// KHbeta from the calculation width of the contact band (ČSN 01 4686 part 4): bcal/(bcal − b/2)
-/// for bcal ≥ b, else 2·b/bcal, at most 2.5.
-double faceLoadFactorFromBcal(double bcal, double b);
 
 }  // namespace soukoli

@@ -23,16 +23,6 @@ struct StartedApp {
         };
     }
 
-    /// Lets the default pair pass the body check and the contact-ratio stop whatever stages the
-    /// engine runs before them.
-    void makeRunnable() const {
-        GearPairData& g = app->data;
-        g.df1 = 70;
-        g.df2 = 150;
-        g.Epsalfa = 1.6;
-        g.Epsgama = 1.6;
-    }
-
     std::unique_ptr<SoukoliApp> app;
     QStringList messages;
     QStringList captions;

@@ -8,6 +8,7 @@
 
 #include "app/ResultPanels.h"
 #include "app/AppFixture.h"
+#include "engine/BasicGeometry.h"
 #include "engine/Numbers.h"
 
 using namespace soukoli;
@@ -66,7 +67,6 @@ private slots:
     void calculationFillsBothPanelsWithTheEngineValues() {
         StartedApp t;
         SoukoliApp& a = *t.app;
-        t.makeRunnable();
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
         QVERIFY2(a.data.runFlag, qPrintable(t.messages.join(QLatin1Char('|'))));
         const auto& page = a.form.fullPage();
@@ -99,7 +99,6 @@ private slots:
     void dinBCaptionsAndTheDashedYepsilon() {
         StartedApp t;
         SoukoliApp& a = *t.app;
-        t.makeRunnable();
         a.data.StandardCSN = false;
         a.data.StandardDIN_B = true;
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
@@ -119,7 +118,6 @@ private slots:
     void stoppedRunHidesThePanelsAndTheCharts() {
         StartedApp t;
         SoukoliApp& a = *t.app;
-        t.makeRunnable();
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
         QVERIFY(panelShown(a.form.fullPage().bending));
         a.data.dh1 = 100;  // the hub no longer fits inside the root circle of the pinion
@@ -134,13 +132,22 @@ private slots:
     void informativeNoteWithItsReasons() {
         StartedApp t;
         SoukoliApp& a = *t.app;
-        t.makeRunnable();
-        a.data.Epsalfa = 2.0;   // exactly 2 with ČSN 01 4686
-        a.data.sR1 = 10;        // thin pinion rim, the user goes on
-        a.data.srmin = 14;
-        a.data.sR2 = 55;
+        // A 40/80 pair with long addenda: εα = 2.09 under ČSN 01 4686; the transverse factors
+        // are entered, as the stage asks for above 2.
+        GearPairData& g = a.data;
+        g.z1 = 40;
+        g.z2 = 80;
+        g.ha1_star = g.ha2_star = 1.2;
+        g.n1 = 300;
+        g.KHalfaGiven = g.KFalfaGiven = true;
+        g.KHalfa = g.KFalfa = 1.2;
+        updateCentreDistance(g, a.ui);
+        updateDiameters(g, a.ui);
+        g.sr1 = g.sR1 = 10;  // thin pinion rim, the user goes on
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
-        QVERIFY(a.data.runFlag);
+        QVERIFY2(a.data.runFlag, qPrintable(t.messages.join(QLatin1Char('|'))));
+        QVERIFY(g.Epsalfa >= 2);
+        QCOMPARE(t.messages, QStringList{QStringLiteral("Součinitel Epsilonalfa >2. Výpočet je neplatný.\n        Ve výpočtu lze však pokračovat.")});
         QCOMPARE(t.modals, QStringList{QStringLiteral("THlaseni")});
         QVERIFY(!a.hlaseni.pinionLine()->isHidden());
         QVERIFY(a.hlaseni.wheelLine()->isHidden());
@@ -227,7 +234,6 @@ private slots:
     void simplifiedCalculationShowsTheShortPanels() {
         StartedApp t;
         SoukoliApp& a = *t.app;
-        t.makeRunnable();
         a.form.tabs()->setCurrentIndex(1);
         QTest::mouseClick(a.form.simplifiedPage().calculate, Qt::LeftButton);
         QVERIFY(a.data.runFlag);
@@ -246,7 +252,6 @@ private slots:
         a.form.tabs()->setCurrentIndex(0);
         QVERIFY(!a.data.Zjednoduseny);
         QCOMPARE(a.form.saveButton()->text(), QStringLiteral("Ulož zjednod."));
-        t.makeRunnable();
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
         QCOMPARE(a.form.saveButton()->text(), QStringLiteral("Ulož"));
     }

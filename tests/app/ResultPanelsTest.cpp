@@ -7,6 +7,7 @@
 #include "app/ResultPanels.h"
 #include "dialogs/Hlaseni.h"
 #include "engine/Tabs.h"
+#include "support/RecordingUi.h"
 
 using namespace soukoli;
 
@@ -22,7 +23,8 @@ const CellSpec& specOf(std::span<const RowSpec> rows, std::string_view field) {
 GearPairData defaults() {
     GearPairData g;
     g.TypSoukoli = kExternal;
-    resetToDefaults(g);
+    testing::RecordingUi ui;
+    resetToDefaults(g, ui);
     return g;
 }
 

@@ -5,6 +5,7 @@
 #include "dialogs/WohldotykF.h"
 #include "dialogs/WohlohybF.h"
 #include "engine/Tabs.h"
+#include "support/RecordingUi.h"
 
 using namespace soukoli;
 
@@ -80,7 +81,8 @@ private slots:
     void windowsReadTheirQuantitiesAndCloseOnEscOrEnter() {
         GearPairData g;
         g.TypSoukoli = kExternal;
-        resetToDefaults(g);
+        testing::RecordingUi ui;
+        resetToDefaults(g, ui);
         g.SigmaFP1 = 700;
         g.YN1 = 1.4;
         g.SigmaH2 = 1111;

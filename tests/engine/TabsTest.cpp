@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Tabs.h"
+#include "support/RecordingUi.h"
 
 namespace soukoli {
 namespace {
@@ -10,37 +11,44 @@ namespace {
 GearPairData defaults(std::uint16_t type = kExternal) {
     GearPairData g;
     g.TypSoukoli = type;
-    resetToDefaults(g);
+    testing::RecordingUi ui;
+    resetToDefaults(g, ui);
     return g;
 }
 
 TEST(ToothingSwitch, ResetsEveryInputOutsideLoading) {
     GearPairData g = defaults();
+    testing::RecordingUi ui;
     g.z1 = 31;
     g.MetodaVypoctu = 'B';
     g.KHbetaZbcal = true;
     g.KHbetaPrimo = false;
     g.KHbeta = 1.7;
-    switchToothing(g, kInternal);
+    switchToothing(g, kInternal, ui);
     EXPECT_EQ(g.TypSoukoli, kInternal);
     EXPECT_EQ(g.z1, 20);
     EXPECT_EQ(g.z2, -60);
-    EXPECT_EQ(g.aw, -20);
+    EXPECT_NEAR(g.aw, -80, 1e-6);  // the centre distance of the zero-shift pair
     EXPECT_EQ(g.MetodaVypoctu, 'A');
     EXPECT_TRUE(g.KHbetaPrimo);
     EXPECT_FALSE(g.KHbetaZbcal || g.KHbetaZeSchematu);
     EXPECT_DOUBLE_EQ(g.KHbeta, 1.3);
 
-    switchToothing(g, kExternal);
+    EXPECT_NEAR(g.d2, -240, 1e-9);  // the geometry follows the new pair
+    switchToothing(g, kExternal, ui);
     EXPECT_EQ(g.z2, 40);
-    EXPECT_EQ(g.aw, 120);
+    EXPECT_NEAR(g.aw, 120, 1e-6);
+    EXPECT_NEAR(g.df1, 70, 1e-9);
+    EXPECT_NEAR(g.df2, 150, 1e-9);
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST(ToothingSwitch, KeepsTheInputsWhileLoading) {
     GearPairData g = defaults();
     g.z1 = 31;
     g.loadingInProgress = true;
-    switchToothing(g, kInternal);
+    testing::RecordingUi ui;
+    switchToothing(g, kInternal, ui);
     EXPECT_EQ(g.TypSoukoli, kInternal);
     EXPECT_EQ(g.z1, 31);
     EXPECT_EQ(g.z2, 40);  // the loaded project brings its own wheel
@@ -106,15 +114,6 @@ TEST(SimplifiedTab, KHbetaFromBcalIsComputedAndThenEnteredDirectly) {
     EXPECT_DOUBLE_EQ(g.KHbeta, 8.0 / 7.0);
     EXPECT_TRUE(g.KHbetaPrimo);
     EXPECT_FALSE(g.KHbetaZbcal);
-}
-
-TEST(FaceLoadFactorFromBcal, BoundariesOfTheContactBand) {
-    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(60, 60), 2.0);
-    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(240, 60), 8.0 / 7.0);
-    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(30, 60), 2.5);    // 4, lowered
-    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(48, 60), 2.5);    // exactly the limit
-    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(50, 60), 2.4);
-    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(0, 60), 2.5);
 }
 
 TEST(SimplifiedSchemeKHbeta, HardAndSoftFlanks) {
