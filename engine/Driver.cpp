@@ -2,6 +2,9 @@
 // of its own and clears `runFlag` when the run cannot go on.
 #include "engine/Driver.h"
 
+#include "engine/BendingStress.h"
+#include "engine/ContactStress.h"
+
 namespace soukoli {
 
 namespace {
@@ -45,6 +48,18 @@ bool checkContactRatios(GearPairData& g, Ui& ui) {
     return true;
 }
 
+// Contact stress, static contact (with the method-B factors), bending and static bending: the
+// closing stages of both calculations.
+void runStressChecks(GearPairData& g, Ui& ui) {
+    runContactStage(g, ui);
+    if (!g.runFlag) return;
+    runStaticContactStage(g, ui);
+    if (!g.runFlag) return;
+    runBendingStage(g, ui);
+    if (!g.runFlag) return;
+    runStaticBendingStage(g, ui);
+}
+
 }  // namespace
 
 bool bodyElementsFit(double df, double dh, double sd, double sr) {
@@ -70,6 +85,12 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
     checkGearBodies(g, ui);
     if (!g.runFlag) return;
     if (!checkContactRatios(g, ui)) return;
+
+    computeLimitStresses(g);
+    computeContactFactors(g, ui);
+    if (!g.runFlag) return;
+
+    runStressChecks(g, ui);
 }
 
 void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
@@ -82,11 +103,16 @@ void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
     g.SigmaFlimb1 = g.Sigma0Flimb1 * g.YA1;
     g.SigmaFlimb2 = g.Sigma0Flimb2 * g.YA2;
 
+    computeContactFactors(g, ui);
+    if (!g.runFlag) return;
+
     // Fixed transverse and dynamic factors unless entered directly.
     if (!g.KFalfaGiven) g.KFalfa = 1.2;
     if (!g.KFvGiven) g.KFv = 1.0;
     if (!g.KHalfaGiven) g.KHalfa = 1.2;
     if (!g.KHvGiven) g.KHv = 1.0;
+
+    runStressChecks(g, ui);
 }
 
 }  // namespace soukoli

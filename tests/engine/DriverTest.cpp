@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/Driver.h"
+#include "support/GearPairs.h"
 #include "support/RecordingUi.h"
 
 namespace soukoli {
@@ -15,13 +16,10 @@ using testing::RecordingUi;
 
 const DialogRequest kDimensionsModal{DialogId::Dimensions, Modality::Modal};
 
-// The default pair with its root diameters (df1 = 70, df2 = 150) and a sound contact ratio.
+// The default pair with its derived geometry and loads (df1 = 70, df2 = 150) and a sound
+// contact ratio.
 GearPairData pair(std::uint16_t type = kExternal) {
-    GearPairData g;
-    g.TypSoukoli = type;
-    SetDefaults(g);
-    g.df1 = 70;
-    g.df2 = type == kExternal ? 150 : -250;
+    GearPairData g = testing::defaultPair(type);
     g.Epsalfa = 1.6;
     g.Epsgama = 1.6;
     return g;
