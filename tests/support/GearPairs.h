@@ -28,11 +28,11 @@ inline GearPairData defaultPair(std::uint16_t type = kExternal) {
     g.zv1 = g.z1;
     g.zv2 = g.z2;
     g.u = g.z2 / g.z1;
-    // Transverse contact ratio: (g_a1 ± g_a2 + aw·sin αtw) / (π·mn·cos αn), the wheel's tip
-    // roll subtracted for an internal wheel.
+    // Transverse contact ratio (g_a1 + g_a2 − aw·sin αtw) / (π·mn·cos αn); for an internal
+    // wheel its tip roll is subtracted and the centre-distance term added.
     const auto roll = [](double da, double db) { return std::sqrt(da * da - db * db) / 2; };
     const double ga2 = roll(g.da2, g.db2);
-    g.Epsalfa = (roll(g.da1, g.db1) + (internal ? -ga2 : ga2) + std::abs(g.aw) * std::sin(an)) /
+    g.Epsalfa = (roll(g.da1, g.db1) + (internal ? -ga2 : ga2) + (internal ? 1 : -1) * std::abs(g.aw) * std::sin(an)) /
                 (std::numbers::pi * g.mn * cosAn);
     g.Epsbeta = 0;
     g.Epsgama = g.Epsalfa;
