@@ -107,7 +107,7 @@ void runBendingStage(GearPairData& g, Ui& ui, bool rootFactorsDialogActive) {
         }
     }
     g.KF = g.KA * g.KFv * g.KFbeta * g.KFalfa;
-    computeHelixFactors(g, ui);
+    runHelixStep(g, ui);
     if (!g.runFlag) return;
     if (!toothRootFactors(g, ui, rootFactorsDialogActive)) return;
 

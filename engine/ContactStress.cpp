@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/ContactGeometry.h"
 #include "engine/StageGuard.h"
 
 namespace soukoli {
@@ -110,6 +111,11 @@ void computeHelixFactors(GearPairData& g, Ui& ui) {
     g.Epsalfan = Epsalfan;
 }
 
+void runHelixStep(GearPairData& g, Ui& ui) {
+    computeContactGeometry(g, ui);
+    computeHelixFactors(g, ui);
+}
+
 void computeSinglePairFactors(GearPairData& g, Ui& ui) {
     const double roll1 = tipRoll(g.da1, g.db1), roll2 = tipRoll(g.da2, g.db2);
     const double P1 = (roll1 - 2 * kPi / g.z1) * (roll2 - (g.Epsalfa - 1) * 2 * kPi / g.z2);
@@ -146,7 +152,7 @@ void computeContactLifeFactors(GearPairData& g, Ui& ui) {
 }
 
 void runContactStage(GearPairData& g, Ui& ui) {
-    computeHelixFactors(g, ui);
+    runHelixStep(g, ui);
     if (!g.runFlag) return;
     computeSinglePairFactors(g, ui);
     if (!g.runFlag) return;

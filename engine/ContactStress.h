@@ -24,6 +24,10 @@ void computeContactFactors(GearPairData& data, Ui& ui);
 /// Ybeta, and Yepsilon and Zbeta for the current standard.
 void computeHelixFactors(GearPairData& data, Ui& ui);
 
+/// The helix step of the contact and bending stages: the contact geometry computed afresh, then
+/// Ybeta, Yepsilon and Zbeta.
+void runHelixStep(GearPairData& data, Ui& ui);
+
 /// M1, M2 and the single-pair contact factors ZB, ZD (ZD = 1 for internal toothing).
 void computeSinglePairFactors(GearPairData& data, Ui& ui);
 

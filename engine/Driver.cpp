@@ -3,6 +3,7 @@
 #include "engine/Driver.h"
 
 #include "engine/BendingStress.h"
+#include "engine/ContactGeometry.h"
 #include "engine/ContactStress.h"
 
 namespace soukoli {
@@ -36,8 +37,8 @@ bool checkRim(GearPairData& g, Ui& ui, Gear gear) {
     return true;
 }
 
-// The contact-ratio checks common to both calculations: a total contact ratio of 1 or less
-// stops the run; with ČSN 01 4686 a transverse contact ratio of 2 or more only warns.
+}  // namespace
+
 bool checkContactRatios(GearPairData& g, Ui& ui) {
     if (g.Epsgama <= 1) {
         stopFor(g, ui, "Součinitel Epsilongama <=1. Uprav geometrii.", DialogId::Geometry);
@@ -47,6 +48,8 @@ bool checkContactRatios(GearPairData& g, Ui& ui) {
         ui.message("Součinitel Epsilonalfa >2. Výpočet je neplatný.\r        Ve výpočtu lze však pokračovat.");
     return true;
 }
+
+namespace {
 
 // Contact stress, static contact (with the method-B factors), bending and static bending: the
 // closing stages of both calculations.
@@ -84,6 +87,8 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
     g.runFlag = true;
     checkGearBodies(g, ui);
     if (!g.runFlag) return;
+    computeFaceWidths(g);
+    computeContactGeometry(g, ui);
     if (!checkContactRatios(g, ui)) return;
 
     computeLimitStresses(g);
@@ -95,6 +100,8 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
 
 void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
     g.runFlag = true;
+    computeFaceWidths(g);
+    computeContactGeometry(g, ui);
     if (!checkContactRatios(g, ui)) return;
 
     // Material limits as they stand, whatever was entered directly.
