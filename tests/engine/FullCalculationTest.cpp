@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string_view>
 #include <vector>
 
@@ -208,6 +209,49 @@ TEST(FullCalculation, DefaultInternalPair) {
         {"SigmaFmax2", 92.5526603, kRoot},
         {"SigmaFPmax2", 3248.867594, kRoot},
     });
+}
+
+
+// Odd pairs of every kind (few teeth, large shifts, steep helices, each standard, both
+// calculations): a run either stops or leaves finite results, and always ends.
+TEST(FullCalculation, OddPairsStopOrGiveFiniteResults) {
+    constexpr std::string_view kResults[] = {
+        "SigmaH1", "SigmaH2", "SH1", "SH2", "SigmaHmax1", "SigmaHmax2", "SigmaF1", "SigmaF2", "SF1", "SF2",
+        "SigmaFmax1", "SigmaFmax2", "SigmaFPmax1", "SigmaFPmax2", "YFS1", "YFS2", "Ydelta1", "Ydelta2", "ZB", "ZD",
+        "ZH", "Zepsilon", "KFbeta", "YdeltaSt1", "YdeltaSt2"};
+    int finished = 0;
+    for (const std::uint16_t type : {kExternal, kInternal})
+        for (const double z1 : {6.0, 9.0, 14.0, 45.0})
+            for (const double x1 : {-0.6, 0.0, 0.6, 2.0})
+                for (const double beta : {0.0, 20.0, 40.0})
+                    for (const int standard : {0, 1, 2})
+                        for (const bool simplified : {false, true}) {
+                            GearPairData g = enteredFactorsPair(type);
+                            g.z1 = z1;
+                            g.x1 = x1;
+                            g.x2 = type == kExternal ? -x1 / 2 : 0;
+                            g.Beta = beta * std::numbers::pi / 180;
+                            g.StandardCSN = standard == 0;
+                            g.StandardDIN_B = standard == 1;
+                            g.StandardDIN_C = standard == 2;
+                            g.Zjednoduseny = simplified;
+                            RecordingUi quiet;
+                            updateCentreDistance(g, quiet);
+                            updateDiameters(g, quiet);
+                            const double cosBeta3 = std::pow(std::cos(g.Beta), 3);
+                            g.zv1 = g.z1 / cosBeta3;
+                            g.zv2 = g.z2 / cosBeta3;
+                            g.u = g.z2 / g.z1;
+                            g.sr1 = g.sR1 = 0.2 * (g.df1 - g.dh1) / 2;  // a rim that fits
+                            RecordingUi ui;
+                            simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
+                            if (!g.runFlag) continue;
+                            ++finished;
+                            for (const auto name : kResults)
+                                EXPECT_TRUE(std::isfinite(readField(g, *findNumericField(name))))
+                                    << name << " z1=" << z1 << " x1=" << x1 << " beta=" << beta << " std=" << standard;
+                        }
+    EXPECT_GT(finished, 50);
 }
 
 }  // namespace
