@@ -195,7 +195,12 @@ void runStaticContactStage(GearPairData& g, Ui& ui) {
     }
     g.SigmaHPmax1 = staticContactLimit(g.Zpracovani1, g.Re1, g.VHV1);
     g.SigmaHPmax2 = staticContactLimit(g.Zpracovani2, g.Re2, g.VHV2);
-    const double K = g.KH;
+    double K = g.KH;
+    if (methodB) {
+        runMethodBStage(g, ui);
+        if (!g.runFlag) return;
+        K = g.KH1;
+    }
     const double root = std::sqrt(g.Ft1 * K / g.FtH);
     const double SigmaHmax1 = g.SigmaHO1 * root, SigmaHmax2 = g.SigmaHO2 * root;
     if (!requireFinite(g, ui, {SigmaHmax1, SigmaHmax2})) return;

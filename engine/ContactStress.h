@@ -44,6 +44,11 @@ void runContactStage(GearPairData& data, Ui& ui);
 /// factors KH1, KF1 of that load.
 void runStaticContactStage(GearPairData& data, Ui& ui);
 
+/// The factors of the spectrum's maximum load for method "B": the dynamic, face and transverse
+/// factors at FtH = FtF = Ft1 (each unless entered), KFbeta1, KF1 and KH1. FtH, FtF, KHbeta, KFv
+/// and KHv are restored afterwards, also when a stage stops the run.
+void runMethodBStage(GearPairData& data, Ui& ui);
+
 /// Whether the run uses the equivalent loads of method "B" (never the simplified calculation).
 [[nodiscard]] inline bool usesMethodB(const GearPairData& g) { return !g.Zjednoduseny && g.MetodaVypoctu == 'B'; }
 

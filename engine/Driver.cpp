@@ -5,6 +5,10 @@
 #include "engine/BendingStress.h"
 #include "engine/ContactGeometry.h"
 #include "engine/ContactStress.h"
+#include "engine/DynamicFactor.h"
+#include "engine/FaceLoadFactor.h"
+#include "engine/Loads.h"
+#include "engine/TransverseLoadFactor.h"
 
 namespace soukoli {
 
@@ -91,8 +95,19 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
     computeContactGeometry(g, ui);
     if (!checkContactRatios(g, ui)) return;
 
+    computeBodyMasses(g);
+    computeMeshStiffness(g, ui);
+    computeLoads(g, ui);
+
     computeLimitStresses(g);
     computeContactFactors(g, ui);
+    if (!g.runFlag) return;
+
+    computeRunDynamicFactors(g, ui);
+    if (!g.runFlag) return;
+    computeRunFaceLoadFactor(g, ui);  // a layout scheme without its dimensions stops
+    if (!g.runFlag) return;
+    computeTransverseFactors(g, ui);
     if (!g.runFlag) return;
 
     runStressChecks(g, ui);
@@ -103,6 +118,7 @@ void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
     computeFaceWidths(g);
     computeContactGeometry(g, ui);
     if (!checkContactRatios(g, ui)) return;
+    computeLoads(g, ui);
 
     // Material limits as they stand, whatever was entered directly.
     g.SigmaHlim1 = g.Sigma0Hlim1;

@@ -226,6 +226,7 @@ TEST(ContactRatio, BothCalculationsWarnOnAHighTransverseRatio) {
         updateCentreDistance(g, quiet);
         updateDiameters(g, quiet);
         g.Epsalfa = 0;  // computed by the driver
+        g.KFalfaGiven = g.KHalfaGiven = true;  // else the transverse stage stops on this ratio
         // The ČSN charts of YSa know only a 20° tool: the factors are entered.
         g.YSa1Given = g.YSa2Given = true;
         g.YSa1 = g.YSa2 = 1.6;
