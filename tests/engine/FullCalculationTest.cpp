@@ -212,6 +212,127 @@ TEST(FullCalculation, DefaultInternalPair) {
 }
 
 
+// z 23/61, mn 3, 20°, beta 15°, x 0.2/0.1, b 30 (Epsbeta 0.82), DIN - ISO B, method "B" with the
+// equivalent loads entered (FtF = 3200, FtH = 2800, Ft1 = 5000) and the factors of the maximum
+// load entered but KFbeta1 = 1.2^NF. aw, alfatw and the tip diameters were derived in the same
+// script (involute equation by bisection, da from aw and the mating root diameter); YF, YS are
+// method B of DIN 3990 part 3 on the virtual number of teeth z/cos³ beta.
+TEST(FullCalculation, HelicalDinBMethodBPair) {
+    GearPairData g;
+    g.TypSoukoli = kExternal;
+    SetDefaults(g);
+    g.z1 = 23;
+    g.z2 = 61;
+    g.mn = 3;
+    g.Beta = 15 * std::numbers::pi / 180;
+    g.x1 = 0.2;
+    g.x2 = 0.1;
+    g.b1 = g.b2 = 30;
+    g.sr1 = g.sR1 = 11;  // fits the smaller pinion, above srmin = 10.5
+    g.StandardCSN = false;
+    g.StandardDIN_B = true;
+    RecordingUi quiet;
+    updateCentreDistance(g, quiet);
+    updateDiameters(g, quiet);
+    const double cosBeta3 = std::pow(std::cos(g.Beta), 3);
+    g.zv1 = g.z1 / cosBeta3;
+    g.zv2 = g.z2 / cosBeta3;
+    g.u = g.z2 / g.z1;
+    g.KFalfaGiven = g.KHalfaGiven = g.KFvGiven = g.KHvGiven = true;
+    g.KFalfa = g.KHalfa = 1.1;
+    g.KFv = g.KHv = 1.05;
+    g.MetodaVypoctu = 'B';
+    g.ZadaniSil = kLoadsEntered;
+    g.FtFe1 = 3000;
+    g.FtFe2 = 3200;
+    g.FtHe1 = 2800;
+    g.FtHe2 = 2700;
+    g.Ft1 = 5000;
+    g.KHv1Given = g.KFv1Given = g.KHalfa1Given = g.KFalfa1Given = g.KHbeta1Given = true;
+    g.KHv1 = 1.02;
+    g.KFv1 = 1.03;
+    g.KHalfa1 = 1.05;
+    g.KFalfa1 = 1.06;
+    g.KHbeta1 = 1.2;
+    RecordingUi ui;
+    runFullCalculation(g, ui);
+    ASSERT_TRUE(g.runFlag);
+    EXPECT_TRUE(ui.messages.empty());
+    // The run's own loads and factors are back after the method-B stage.
+    EXPECT_EQ(g.FtH, 2800);
+    EXPECT_EQ(g.FtF, 3200);
+    EXPECT_EQ(g.KHbeta, 1.3);
+    EXPECT_NEAR(g.alfatw, 0.377731335908, 1e-11);
+    expectFields(g, {
+        {"Epsalfa", 1.537612359, kExact},
+        {"Epsbeta", 0.8238466079, kExact},
+        {"ZE", 191.6456725, kExact},
+        {"ZH", 2.362913906, kExact},
+        {"Zepsilon", 0.8248527233, kExact},
+        {"Ybeta", 0.897019174, kExact},
+        {"Zbeta", 0.9828152554, kExact},
+        {"Yepsilon", 1, kExact},
+        {"M1", 1.04680173, kExact},
+        {"ZB", 1.008244284, kExact},
+        {"ZD", 1, kExact},
+        {"ZN1", 1.052409779, kExact},
+        {"ZN2", 1.127944873, kExact},
+        {"KH", 1.5015, kExact},
+        {"SigmaHO1", 496.4796392, kExact},
+        {"SigmaHO2", 492.4199892, kExact},
+        {"SigmaH1", 608.3648464, kExact},
+        {"SigmaH2", 603.3903254, kExact},
+        {"SigmaHP1", 1336.56042, kExact},
+        {"SigmaHP2", 1432.489989, kExact},
+        {"SH1", 2.196971813, kExact},
+        {"SH2", 2.37406854, kExact},
+        {"SigmaHPmax1", 2600, kExact},
+        {"SigmaHPmax2", 2600, kExact},
+        {"SigmaHmax1", 752.1297852, kExact},
+        {"SigmaHmax2", 745.9797169, kExact},
+        {"NF", 0.8064516129, kExact},
+        {"KFbeta", 1.235633859, kExact},
+        {"KF", 1.427157107, kExact},
+        {"sFn1", 6.346895559, kRoot},
+        {"RoFn1", 1.48634865, kRoot},
+        {"hFe1", 2.850834873, kRoot},
+        {"YFe1", 1.270236524, kRoot},
+        {"YSe1", 2.088688461, kRoot},
+        {"YFS1", 2.65312837, kRoot},
+        {"SigmaF1", 120.7644877, kRoot},
+        {"YN1", 1, kExact},
+        {"Ydelta1", 1.242261236, kRoot},
+        {"SigmaFP1", 869.5828652, kRoot},
+        {"SF1", 7.200650473, kRoot},
+        {"SigmaFSt1", 1750, kRoot},
+        {"YS1", 2.313269407, kRoot},
+        {"YdeltaSt1", 2.001217443, kRoot},
+        {"YdeltaStT1", 1.6, kRoot},
+        {"SigmaFmax1", 167.2193066, kRoot},
+        {"SigmaFPmax1", 2188.831579, kRoot},
+        {"sFn2", 6.710037842, kRoot},
+        {"RoFn2", 1.411053844, kRoot},
+        {"hFe2", 3.203980348, kRoot},
+        {"YFe2", 1.277292482, kRoot},
+        {"YSe2", 2.142617224, kRoot},
+        {"YFS2", 2.736748872, kRoot},
+        {"SigmaF2", 124.5707065, kRoot},
+        {"YN2", 1, kExact},
+        {"Ydelta2", 1.249287979, kRoot},
+        {"SigmaFP2", 874.5015856, kRoot},
+        {"SF2", 7.020122229, kRoot},
+        {"SigmaFSt2", 1750, kRoot},
+        {"YS2", 2.372996725, kRoot},
+        {"YdeltaSt2", 2.047207478, kRoot},
+        {"YdeltaStT2", 1.6, kRoot},
+        {"SigmaFmax2", 172.4896745, kRoot},
+        {"SigmaFPmax2", 2239.133179, kRoot},
+        {"KF1", 1.264733242, kExact},
+        {"KH1", 1.2852, kExact},
+        {"KFbeta1", 1.158392784, kExact},
+    });
+}
+
 // Odd pairs of every kind (few teeth, large shifts, steep helices, each standard, both
 // calculations): a run either stops or leaves finite results, and always ends.
 TEST(FullCalculation, OddPairsStopOrGiveFiniteResults) {
