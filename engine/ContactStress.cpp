@@ -27,7 +27,8 @@ double singlePairFactor(const GearPairData& g, double M) {
 }
 
 // M from P = (roll at the own tip − 2π/z)·(roll at the mating tip − (Epsalfa − 1)·2π/z mate).
-// P < 0: M = 1 and the factor keeps its value (returns false). P = 0 or no number: the run stops.
+// P < 0: M = 1 and `valid` false (the factor keeps its value). P = 0 or no number: the run stops
+// (returns false).
 bool auxiliaryM(GearPairData& g, Ui& ui, double P, double& M, bool& valid) {
     valid = false;
     if (P < 0) {
