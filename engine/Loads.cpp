@@ -16,6 +16,15 @@ namespace {
 using Steps = std::array<double, kMaxSpectrumSteps>;
 
 double toForce(double torque, double d1) { return d1 != 0 ? 2000 * torque / d1 : 0; }
+
+// Method "B" given in torques: the maximum and the four equivalent loads as forces on d1.
+void maximumAndEquivalentForcesFromTorques(GearPairData& g) {
+    g.Ft1 = toForce(g.T1, g.d1);
+    g.FtFe1 = toForce(g.TFe1, g.d1);
+    g.FtHe1 = toForce(g.THe1, g.d1);
+    g.FtFe2 = toForce(g.TFe2, g.d1);
+    g.FtHe2 = toForce(g.THe2, g.d1);
+}
 double toTorque(double force, double d1) { return force * d1 / 2000; }
 
 // a/b, or 0 where the quotient does not exist (an unfilled spectrum step).
@@ -83,13 +92,7 @@ void computeLoads(GearPairData& g, Ui& /*ui*/) {
         g.Ft1 = g.F1 * g.KAS;
         return;
     }
-    if (!g.SilyF) {
-        g.Ft1 = toForce(g.T1, g.d1);
-        g.FtFe1 = toForce(g.TFe1, g.d1);
-        g.FtHe1 = toForce(g.THe1, g.d1);
-        g.FtFe2 = toForce(g.TFe2, g.d1);
-        g.FtHe2 = toForce(g.THe2, g.d1);
-    }
+    if (!g.SilyF) maximumAndEquivalentForcesFromTorques(g);
     // The larger equivalent load of the two gears; the wheel's on a tie.
     g.FtF = g.FtFe1 > g.FtFe2 ? g.FtFe1 : g.FtFe2;
     g.FtH = g.FtHe1 > g.FtHe2 ? g.FtHe1 : g.FtHe2;
@@ -156,13 +159,7 @@ double spectrumClassFactor(std::uint16_t k, double q) {
 }
 
 void computeEquivalentLoadsFromClasses(GearPairData& g) {
-    if (!g.SilyF) {
-        g.Ft1 = toForce(g.T1, g.d1);
-        g.FtFe1 = toForce(g.TFe1, g.d1);
-        g.FtHe1 = toForce(g.THe1, g.d1);
-        g.FtFe2 = toForce(g.TFe2, g.d1);
-        g.FtHe2 = toForce(g.THe2, g.d1);
-    }
+    if (!g.SilyF) maximumAndEquivalentForcesFromTorques(g);
     // F_e = K(k, q)^(1/q)·Ft1 with q limited to the table's range in the exponent as well; an
     // invalid class gives K = 0 and so a zero equivalent load, which the loading dialog refuses.
     const auto equivalent = [&](std::uint16_t k, double q) {
