@@ -36,6 +36,13 @@ void computeGrindingNotch(GearPairData& g, Ui& ui, Gear gear, std::optional<doub
         const double Roa0g = *grindingWheelRadius;
         if (!pinion && g.isInternal()) {
             Rog = Roa0g / 2;
+        } else if (!g.StandardCSN) {
+            // DIN 3990: the root fillet radius at the critical section with the wheel's edge
+            // radius in place of the tool tip radius, ρF − ρfP + ρa0g.
+            const double computed =
+                (pinion ? g.RoFn1 : g.RoFn2) - (pinion ? g.Rof1_star : g.Rof2_star) * g.mn + Roa0g;
+            if (!requireFinite(g, ui, {computed})) return;
+            Rog = computed;
         } else {
             // Root fillet radius at the critical section with the wheel's edge radius.
             const double A = (pinion ? g.Ac1 : g.Ac2) / g.mn;

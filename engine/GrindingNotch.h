@@ -14,8 +14,9 @@ namespace soukoli {
 [[nodiscard]] double grindingNotchFactor(double tg, double Rog);
 
 /// YSarel1 or YSarel2 of one gear. With `grindingWheelRadius` (Roa0g, mm) the notch radius Rog1
-/// or Rog2 is first computed from the root fillet construction of the tooth form (Ac, FIe) with
-/// the wheel's edge radius in place of the tool tip radius. A notch whose depth and radius give
+/// or Rog2 is first computed from the root fillet construction of the tooth form (Ac, FIe under
+/// ČSN 01 4686, the fillet radius RoFn under DIN 3990) with the wheel's edge radius in place of the
+/// tool tip radius; an internal wheel takes half the edge radius. A notch whose depth and radius give
 /// no real factor stops the run.
 void computeGrindingNotch(GearPairData& data, Ui& ui, Gear gear,
                           std::optional<double> grindingWheelRadius = std::nullopt);

@@ -59,6 +59,18 @@ TEST(GrindingNotch, RadiusFromTheGrindingWheel) {
     EXPECT_NEAR(g.Rog1, g.RoFn1, 1e-12);
     EXPECT_NEAR(g.YSarel1, grindingNotchFactor(0.05, g.RoFn1), 1e-12);
 
+    // The same holds under DIN 3990, whose tooth form has its own construction of the fillet.
+    GearPairData din = defaultPair();
+    din.runFlag = true;
+    din.StandardCSN = false;
+    din.StandardDIN_B = true;
+    computeToothForm(din, ui, Gear::Wheel);
+    din.tg2 = 0.05;
+    computeGrindingNotch(din, ui, Gear::Wheel, din.Rof2_star * din.mn);
+    EXPECT_NEAR(din.Rog2, din.RoFn2, 1e-12);
+    computeGrindingNotch(din, ui, Gear::Wheel, din.Rof2_star * din.mn + 0.5);
+    EXPECT_NEAR(din.Rog2, din.RoFn2 + 0.5, 1e-12);
+
     // Without a depth the radius is not computed.
     g.tg1 = 0;
     g.Rog1 = 0.3;
