@@ -1,6 +1,7 @@
 // The main window: start-up, the toothing switch and its reset, both tab preparations,
 // "Výpočet" with its panels, the informative note, the rim warning and the help key.
 #include <QLabel>
+#include <cmath>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -87,9 +88,14 @@ private slots:
         QVERIFY(a.wohldotyk.isVisible());
         QVERIFY(!panelShown(a.form.simplifiedPage().bending));
 
-        // Method B: the KAS cell gives way to the rows of the maximum load.
+        // Method B (equivalent loads from the spectrum): the KAS cell gives way to the rows of
+        // the maximum load.
         a.data.MetodaVypoctu = 'B';
+        a.data.ZadaniSil = kLoadsFromSpectrum;
+        a.data.KHbeta1Given = true;
+        a.data.KHbeta1 = 1.3;
         QTest::mouseClick(page.calculate, Qt::LeftButton);
+        QVERIFY2(a.data.runFlag, qPrintable(t.messages.join(QLatin1Char('|'))));
         QVERIFY(!shown(page.contact, "KAS"));
         QVERIFY(shown(page.contact, "KA"));
         for (std::string_view f : {"KF1", "KFv1", "KFalfa1", "KFbeta1"}) QVERIFY(shown(page.bending, f));
@@ -132,15 +138,18 @@ private slots:
     void informativeNoteWithItsReasons() {
         StartedApp t;
         SoukoliApp& a = *t.app;
-        // A 40/80 pair with long addenda: εα = 2.09 under ČSN 01 4686; the transverse factors
-        // are entered, as the stage asks for above 2.
+        // A 40/80 pair with a 15° pressure angle: εα = 2.12 under ČSN 01 4686. The transverse
+        // factors and the stress correction factors of that atypical tool are entered, as the
+        // stages ask for.
         GearPairData& g = a.data;
+        g.Alfan = 15 * M_PI / 180;
         g.z1 = 40;
         g.z2 = 80;
-        g.ha1_star = g.ha2_star = 1.2;
         g.n1 = 300;
         g.KHalfaGiven = g.KFalfaGiven = true;
         g.KHalfa = g.KFalfa = 1.2;
+        g.YSa1Given = g.YSa2Given = true;
+        g.YSa1 = g.YSa2 = 1.8;
         updateCentreDistance(g, a.ui);
         updateDiameters(g, a.ui);
         g.sr1 = g.sR1 = 10;  // thin pinion rim, the user goes on
