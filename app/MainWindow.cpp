@@ -116,14 +116,27 @@ TForm1::Page TForm1::buildPage(bool first) {
         save_->setEnabled(false);
         load_->setEnabled(false);
         connect(save_, &QPushButton::clicked, this, [this] {
-            const QString name = QFileDialog::getSaveFileName(this, QString(), QString(), QString(), nullptr,
-                                                              QFileDialog::Options());
-            if (!name.isEmpty()) saveAs(name);
+            // No default extension and no filter; an existing file is overwritten only when
+            // the user confirms it.
+            QFileDialog dialog(this);
+            dialog.setObjectName(QStringLiteral("SaveDialog"));
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setFileMode(QFileDialog::AnyFile);
+            if (!lastSaveName_.isEmpty()) dialog.selectFile(lastSaveName_);
+            if (ui_.runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+            saveAs(dialog.selectedFiles().constFirst());
         });
         connect(load_, &QPushButton::clicked, this, [this] {
-            const QString name = QFileDialog::getOpenFileName(this, QString(), QStringLiteral(".pev"),
-                                                              QStringLiteral("*.pev *.PEV"));
-            loadFrom(name);
+            QFileDialog dialog(this);
+            dialog.setObjectName(QStringLiteral("OpenDialog"));
+            dialog.setAcceptMode(QFileDialog::AcceptOpen);
+            dialog.setFileMode(QFileDialog::ExistingFile);
+            dialog.setDefaultSuffix(QStringLiteral("pev"));
+            dialog.selectFile(QStringLiteral(".pev"));
+            hideResults();
+            const bool chosen = ui_.runModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+            // A cancelled dialog still recomputes the derived values of the current data.
+            loadFrom(chosen ? dialog.selectedFiles().constFirst() : QString());
         });
         connect(help_, &QPushButton::clicked, this, [this] { emit helpRequested(0); });
     } else {
@@ -282,7 +295,7 @@ void TForm1::setProjectCommands(ProjectCommands commands) {
 }
 
 void TForm1::saveAs(const QString& name) {
-    if (commands_.save) commands_.save(name);
+    if (commands_.save) lastSaveName_ = commands_.save(name);
 }
 
 void TForm1::loadFrom(const QString& name) {

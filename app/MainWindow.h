@@ -66,12 +66,13 @@ public:
 
     /// Commands of the project files; a button without its command stays disabled.
     struct ProjectCommands {
-        std::function<void(const QString& name)> save;
+        std::function<QString(const QString& name)> save;  // gives the name of the project file
         std::function<bool(const QString& name)> load;  // true when the project was read
         std::function<void()> print;
     };
     void setProjectCommands(ProjectCommands commands);
-    /// "Ulož" and "Načti" with a name already chosen (the buttons ask for it first).
+    /// "Ulož" and "Načti" with a name already chosen (the buttons ask for it first; an empty
+    /// name to load is a cancelled dialog).
     void saveAs(const QString& name);
     void loadFrom(const QString& name);
     void print();
@@ -99,6 +100,7 @@ private:
     Page full_;
     Page simplified_;
     ProjectCommands commands_;
+    QString lastSaveName_;  // the save dialog offers the last project file again
 };
 
 /// "ČSN 01 4686", "DIN - ISO  B" or "DIN - ISO  C".
