@@ -288,6 +288,21 @@ void TForm1::updateCaption() {
     setWindowTitle(standardLabel(data_) + QString::fromUtf8(kVersionText));
 }
 
+void TForm1::setInputAction(const QString& caption, std::function<void(bool simplified)> open) {
+    for (const Page* p : {&full_, &simplified_}) {
+        for (QPushButton* b : p->inputs) {
+            if (b->text() != caption) continue;
+            b->disconnect(this);
+            b->setEnabled(true);
+            const bool simplified = p == &simplified_;
+            connect(b, &QPushButton::clicked, this, [this, open, simplified] {
+                hideResults();
+                open(simplified);
+            });
+        }
+    }
+}
+
 void TForm1::setProjectCommands(ProjectCommands commands) {
     commands_ = std::move(commands);
     save_->setEnabled(static_cast<bool>(commands_.save));

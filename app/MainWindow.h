@@ -64,6 +64,11 @@ public:
     /// Selects the toothing buttons of both tabs after the data set without running the switch.
     void selectToothingButtons();
 
+    /// The input dialog behind the buttons captioned `caption` on both tabs ("Geometrie" ...):
+    /// the buttons become usable; a click hides the results and calls `open` with the tab
+    /// (true for the second), which trims and shows the dialog.
+    void setInputAction(const QString& caption, std::function<void(bool simplified)> open);
+
     /// Commands of the project files; a button without its command stays disabled.
     struct ProjectCommands {
         std::function<QString(const QString& name)> save;  // gives the name of the project file

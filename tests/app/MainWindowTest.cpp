@@ -286,6 +286,28 @@ private slots:
         QVERIFY(!t.app->help.isVisible());
     }
 
+    void inputButtonHidesTheResultsBeforeItsDialog() {
+        StartedApp t;
+        SoukoliApp& a = *t.app;
+        QList<bool> opened;
+        a.form.setInputAction(QStringLiteral("KHß"), [&](bool simplified) {
+            QVERIFY(!panelShown(a.form.fullPage().bending));
+            opened << simplified;
+        });
+        QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
+        QVERIFY(panelShown(a.form.fullPage().bending));
+        const auto khbeta = [](const TForm1::Page& p) {
+            return *std::find_if(p.inputs.begin(), p.inputs.end(),
+                                 [](QPushButton* b) { return b->text() == QStringLiteral("KHß"); });
+        };
+        QVERIFY(khbeta(a.form.fullPage())->isEnabled());
+        QTest::mouseClick(khbeta(a.form.fullPage()), Qt::LeftButton);
+        a.form.tabs()->setCurrentIndex(1);
+        QTest::mouseClick(khbeta(a.form.simplifiedPage()), Qt::LeftButton);
+        QCOMPARE(opened, (QList<bool>{false, true}));
+        QVERIFY(!a.form.fullPage().inputs.front()->isEnabled());  // "Geometrie" has no dialog yet
+    }
+
     void konecEndsTheProgram() {
         StartedApp t;
         QSignalSpy quit(&t.app->form, &TForm1::quitRequested);
