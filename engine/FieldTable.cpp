@@ -60,6 +60,8 @@ constexpr auto kFields = std::to_array<NumericField>({
     F(hFa1), F(hFa2), F(hFe1), F(hFe2), F(RoFn1), F(RoFn2), F(FIe1), F(FIe2), F(FIe),
     F(Ac1), F(Ac2), F(Bc1), F(Bc2), F(E), F(G), F(H),
     F(alfaFan1), F(alfaFan2), F(alfaFen1), F(alfaFen2), F(qs1), F(qs2),
+    // Project files: lever ratios of the layout scheme
+    F(S1), F(S2),
 });
 
 #undef F

@@ -156,6 +156,9 @@ struct GearPairData {
     double bcal = 0;
     double s1 = 0, s2 = 0, lw1 = 0, lw2 = 0, dsh1 = 0, dsh2 = 0, dI = 0, dII = 0;
 
+    // ---- Project files: values the project reader keeps for the later stages ------------------
+    double S1 = 0, S2 = 0;          // lever ratios s1/lw1 and s2/lw2 of the layout scheme
+
     // ---- Mandatory factors -------------------------------------------------------------------
     double tg1 = 0, tg2 = 0;        // grinding notch depths
     double Rog1 = 0, Rog2 = 0;      // grinding notch radii
