@@ -14,8 +14,20 @@ namespace {
 #define STAR(base) NumericField{#base "*", &GearPairData::base##_star}
 
 constexpr auto kFields = std::to_array<NumericField>({
-    // Options held as numbers
+    // Options held as numbers, and flags
     F(TypSoukoli), F(ZadaniSil), F(SchemaIndex),
+    F(StandardCSN), F(StandardDIN_B), F(StandardDIN_C), F(Zjednoduseny), F(SilyF), F(NKvCyklech),
+    F(awGiven), F(da1Given), F(da2Given), F(PlnyPastorek), F(PlneKolo), F(TetaGiven), F(CgamaGiven),
+    F(fpb1Given), F(fpb2Given), F(Fbeta1Given), F(Fbeta2Given), F(fxGiven), F(fyGiven),
+    F(KHbetaPrimo), F(KHbetaZbcal), F(KHbetaZeSchematu),
+    F(SpektrumAbs), F(SpektrumPomer1j), F(SpektrumPomerj1), F(SpektrumPomerjmin), F(SpektrumNAbs),
+    F(FtFe1Given), F(FtFe2Given), F(FtHe1Given), F(FtHe2Given), F(runFlag), F(TenkyVenec1), F(TenkyVenec2),
+    F(KFalfaGiven), F(KHalfaGiven), F(KFvGiven), F(KHvGiven), F(KFbetaGiven),
+    F(KFalfa1Given), F(KHalfa1Given), F(KFv1Given), F(KHv1Given), F(KFbeta1Given), F(KHbeta1Given),
+    F(YFa1Given), F(YFa2Given), F(YSa1Given), F(YSa2Given), F(YFS1Given), F(YFS2Given),
+    F(YN1Given), F(YN2Given), F(ZN1Given), F(ZN2Given), F(ZBGiven), F(ZDGiven),
+    F(SigmaFlimb1Given), F(SigmaFlimb2Given), F(SigmaHlim1Given), F(SigmaHlim2Given),
+    F(YepsilonGiven), F(ZbetaGiven),
     // Geometry inputs
     F(z1), F(z2), F(mn), F(Alfan), F(Beta), F(x1), F(x2), F(aw), F(da1), F(da2),
     STAR(ha1), STAR(ha2), STAR(ca1), STAR(ca2), STAR(Rof1), STAR(Rof2), F(z0), F(x0),
@@ -60,6 +72,9 @@ constexpr auto kFields = std::to_array<NumericField>({
     F(hFa1), F(hFa2), F(hFe1), F(hFe2), F(RoFn1), F(RoFn2), F(FIe1), F(FIe2), F(FIe),
     F(Ac1), F(Ac2), F(Bc1), F(Bc2), F(E), F(G), F(H),
     F(alfaFan1), F(alfaFan2), F(alfaFen1), F(alfaFen2), F(qs1), F(qs2),
+    // Geometry stages: cutter of an internal wheel, undercut, effective tip diameters
+    F(a0w), F(alfa0w), F(da0), F(xmin1), F(xmin2), F(dNu1), F(dNu2), F(alfaNu1), F(alfaNu2),
+    F(da1eff), F(da2eff), F(Podrez1), F(Podrez2),
     // Project files: lever ratios of the layout scheme
     F(S1), F(S2),
 });
@@ -84,6 +99,11 @@ double readField(const GearPairData& data, const NumericField& field) {
 bool writeField(GearPairData& data, const NumericField& field, double value) {
     if (const auto* d = std::get_if<double GearPairData::*>(&field.member)) {
         data.**d = value;
+        return true;
+    }
+    if (const auto* flag = std::get_if<bool GearPairData::*>(&field.member)) {
+        if (value != 0 && value != 1) return false;
+        data.**flag = value == 1;
         return true;
     }
     const auto member = std::get<std::uint16_t GearPairData::*>(field.member);

@@ -134,6 +134,16 @@ TEST(FieldTable, WritesRealsFreelyAndIntegersOnlyWhenWholeAndInRange) {
     EXPECT_FALSE(writeField(g, it1, std::nan("")));
     EXPECT_EQ(g.IT1, 7);
     EXPECT_TRUE(writeField(g, it1, 65535));
+
+    const auto& flag = *findNumericField("KHbetaZbcal");
+    EXPECT_TRUE(isFlag(flag));
+    EXPECT_FALSE(isFlag(it1));
+    EXPECT_TRUE(writeField(g, flag, 1));
+    EXPECT_TRUE(g.KHbetaZbcal);
+    EXPECT_EQ(readField(g, flag), 1);
+    EXPECT_FALSE(writeField(g, flag, 2));
+    EXPECT_FALSE(writeField(g, flag, 0.5));
+    EXPECT_TRUE(g.KHbetaZbcal);
 }
 
 }  // namespace
