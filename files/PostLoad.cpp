@@ -1,11 +1,13 @@
-// The post-load recomputation in its fixed order: geometry, working pressure angle and ratios,
-// face widths, loads, lives, scheme index. Under "DIN - ISO  B" the entered tooth form and
+// The post-load recomputation in its fixed order: cutter and diameters, working pressure angle
+// and ratios, face widths, loads, lives, scheme index. Under "DIN - ISO  B" the entered tooth form and
 // stress correction factors are stored for both load points, as the coefficients dialog does.
 #include "files/PostLoad.h"
 
 #include <array>
 #include <cmath>
 
+#include "engine/BasicGeometry.h"
+#include "engine/ContactGeometry.h"
 #include "engine/Trig.h"
 #include "files/ProjectFileLayout.h"
 
@@ -17,6 +19,9 @@ constexpr std::uint16_t kDefaultSchemeIndex = 2;  // "1a"
 constexpr std::uint16_t kSchemeCount = 10;
 
 void geometry(GearPairData& d, Ui& ui) {
+    // The cutter of an internal wheel is not stored; the diameter update needs it.
+    chooseCutter(d);
+    updateDiameters(d, ui);
     d.alfatw = guardedAcos(std::cos(d.alfat) * d.a / d.aw, ui);
     const double cosBeta3 = std::pow(std::cos(d.Beta), 3);
     d.zv1 = d.z1 / cosBeta3;
@@ -25,6 +30,8 @@ void geometry(GearPairData& d, Ui& ui) {
     d.srmin = 3.5 * d.mn;
     d.sR1 = d.sr1;
     d.sR2 = d.sr2;
+    // A later stage reads b before the contact geometry would set it.
+    computeFaceWidths(d);
 }
 
 // F = 2000·T/d1 and the equivalent loads likewise; the member chosen by SilyF is the entered one.

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/BasicGeometry.h"
 #include "engine/FieldTable.h"
 #include "files/PostLoad.h"
 #include "files/ProjectFile.h"
@@ -79,7 +80,12 @@ TEST(Golden, ProjectsAndTheirReports) {
         const fs::path dir = fs::path(SOUKOLI_TEST_DATA_DIR) / c.name;
         if (update) {
             fs::create_directories(dir);
-            const auto project = writeString(c.project());
+            // As the geometry dialog leaves it: centre distance and tip diameters agree with the rest.
+            GearPairData source = c.project();
+            soukoli::testing::RecordingUi quiet;
+            updateCentreDistance(source, quiet);
+            recomputeAfterLoad(source, quiet);
+            const auto project = writeString(source);
             ASSERT_TRUE(project.ok()) << project.reason;
             std::ofstream(dir / "projekt.PEV", std::ios::binary) << project.bytes;
         }
@@ -88,10 +94,13 @@ TEST(Golden, ProjectsAndTheirReports) {
         GearPairData d = testing::defaultProject();
         const auto read = readString(*bytes, d);
         ASSERT_TRUE(read.ok()) << read.reason << " at line " << read.line;
+        EXPECT_EQ(writeString(d).bytes, *bytes);
+        // The recomputed tip diameters may differ from the stored ones in the last digit: they
+        // follow from the centre distance as it was rounded in the file.
         soukoli::testing::RecordingUi ui;
         recomputeAfterLoad(d, ui);
+        EXPECT_TRUE(ui.messages.empty());
         giveResults(d);
-        EXPECT_EQ(writeString(d).bytes, *bytes);
 
         const auto input = encodeLines(inputReportLines(d, kSaved, "C:\\Data\\projekt"));
         const auto results = encodeLines(resultsReportLines(d, kSaved, "C:\\Data\\projekt.VYS"));
