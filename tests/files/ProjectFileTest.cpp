@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Numbers.h"
 #include "files/Cp1250.h"
 #include "files/ProjectFile.h"
 #include "tests/files/Projects.h"
@@ -73,9 +74,29 @@ TEST(ProjectFile, InternalToothingKeepsItsSigns) {
     EXPECT_EQ(back.da2, -232);
 }
 
+// Method A with torques and hours, a scheme without a second shaft element, every deviation
+// measured, solid bodies.
+GearPairData measuredSchemeProject() {
+    auto d = defaultProject();
+    d.SilyF = false;
+    d.NKvCyklech = false;
+    d.KHbetaPrimo = false;
+    d.KHbetaZeSchematu = true;
+    d.Schema = "2a";
+    d.fpb1Given = d.fpb2Given = d.Fbeta1Given = d.Fbeta2Given = d.fxGiven = d.fyGiven = false;
+    d.fpbr1 = 1;
+    d.fpbr2 = 2;
+    d.Fbetar1 = 3;
+    d.Fbetar2 = 4;
+    d.fxr = 5;
+    d.fyr = 6;
+    d.PlnyPastorek = d.PlneKolo = true;
+    return d;
+}
+
 TEST(ProjectFile, EveryConditionalRecordSurvivesARoundTrip) {
     for (const auto& project : {defaultProject(), defaultProject(kInternal), spectrumProject(), classesProject(),
-                                enteredProject()}) {
+                                enteredProject(), measuredSchemeProject()}) {
         const std::string first = written(project);
         GearPairData back = defaultProject();
         const auto read = readString(first, back);
@@ -122,6 +143,15 @@ TEST(ProjectFile, RecordsFollowTheirConditions) {
     EXPECT_EQ(fromCp1250(classes[43]).value(), "Ěščřžýáíé");
     EXPECT_EQ(classes[43].size(), 9u);
     EXPECT_EQ(classes[44], "08");
+
+    // Measured deviations only, after the two lines of record 49; no dII, dI for scheme "2a".
+    const auto measured = linesOf(written(measuredSchemeProject()));
+    EXPECT_EQ(measured[45], " 1.60000000000000E+0002");  // T1
+    EXPECT_EQ(measured[47], " 1.00000000000000E+0003");  // NK1hod
+    EXPECT_EQ(measured[64], "8 8");
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(measured[static_cast<std::size_t>(65 + i)], formatFileReal(i + 1.0));
+    EXPECT_EQ(measured[71], "2a");
+    ASSERT_EQ(measured.size(), 72u + 6u + 9u);
 
     // Method A writes ZadaniSil as 0 whatever the field holds.
     auto a = defaultProject();
