@@ -1,6 +1,7 @@
 // The post-load recomputation in its fixed order: cutter and diameters, working pressure angle
-// and ratios, face widths, loads, lives, scheme index. Under "DIN - ISO  B" the entered tooth form and
-// stress correction factors are stored for both load points, as the coefficients dialog does.
+// and ratios, face widths, loads, lives (of a spectrum project from its spectrum), scheme index.
+// Under "DIN - ISO  B" the entered tooth form and stress correction factors are stored for both
+// load points, as the coefficients dialog does.
 #include "files/PostLoad.h"
 
 #include <array>
@@ -8,6 +9,7 @@
 
 #include "engine/BasicGeometry.h"
 #include "engine/ContactGeometry.h"
+#include "engine/Loads.h"
 #include "engine/Trig.h"
 #include "files/ProjectFileLayout.h"
 
@@ -69,10 +71,13 @@ void loads(GearPairData& d) {
     }
 }
 
-// NK1hod = NK1/(60·n1), NK2hod = NK2·|z2|/(60·n1·z1) and back.
+// NK1hod = NK1/(60·n1), NK2hod = NK2·|z2|/(60·n1·z1) and back. A spectrum project stores no
+// lives: they follow from the spectrum in cycles, as the equivalent-load computation finds them.
 void lives(GearPairData& d) {
     const double z2 = std::fabs(d.z2);
-    if (d.NKvCyklech || (d.MetodaVypoctu == 'B' && d.ZadaniSil == kLoadsFromSpectrum)) {
+    const bool fromSpectrum = d.MetodaVypoctu == 'B' && d.ZadaniSil == kLoadsFromSpectrum;
+    if (fromSpectrum) computeSpectrumLives(d);
+    if (d.NKvCyklech || fromSpectrum) {
         d.NK1hod = d.NK1 / 60 / d.n1;
         d.NK2hod = d.NK2 / 60 / d.n1 * z2 / d.z1;
     } else {

@@ -300,14 +300,6 @@ ReadResult readString(std::string_view bytes, GearPairData& data) {
     for (std::size_t i = reader.consumed(); i < lines.size(); ++i)
         if (!trimBlanks(lines[i]).empty()) return {"text after the last record", i + 1};
 
-    // The face load factor works with the lever ratios of the scheme; without a bearing span
-    // there is no ratio to form, and 0 stands for it.
-    if (copy.KHbetaZeSchematu) {
-        copy.S1 = copy.lw1 != 0 ? copy.s1 / copy.lw1 : 0;
-        copy.S2 = copy.lw2 != 0 ? copy.s2 / copy.lw2 : 0;
-        if (!std::isfinite(copy.S1)) copy.S1 = 0;
-        if (!std::isfinite(copy.S2)) copy.S2 = 0;
-    }
     data = std::move(copy);
     return {};
 }

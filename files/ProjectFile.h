@@ -28,9 +28,8 @@ struct [[nodiscard]] ReadResult {
 /// not a finite number, an integer outside what the dialogs accept.
 EncodedText writeString(const GearPairData& data);
 
-/// Reads a whole project file. On success `data` holds every value of the file, the values the
-/// file does not store stay as they were, and the lever ratios of a layout scheme are set; on
-/// failure `data` is untouched. No derived value is recomputed here (see recomputeAfterLoad).
+/// Reads a whole project file. On success `data` holds every value of the file and the values
+/// the file does not store stay as they were; on failure `data` is untouched. No derived value is recomputed here (see recomputeAfterLoad).
 ReadResult readString(std::string_view bytes, GearPairData& data);
 
 /// Writes the project file to `path`, replacing an older file only once the new one is complete.

@@ -91,13 +91,13 @@ TEST(MalformedProject, EveryBrokenFileIsRefusedAndChangesNothing) {
         auto lines = linesOf(writeString(c.source).bytes);
         c.edit(lines);
         GearPairData target = enteredProject();
-        target.S1 = 0.25;
+        target.d1 = 77;  // not in the file
         const std::string before = writeString(target).bytes;
         const auto read = readString(joined(lines), target);
         EXPECT_FALSE(read.ok()) << c.what;
         EXPECT_FALSE(read.reason.empty()) << c.what;
         EXPECT_EQ(writeString(target).bytes, before) << c.what;
-        EXPECT_EQ(target.S1, 0.25) << c.what;
+        EXPECT_EQ(target.d1, 77) << c.what;
     }
 }
 

@@ -73,6 +73,29 @@ TEST(PostLoad, LoadsFollowTheEnteredUnit) {
     EXPECT_GT(e.Ft1, 0);
 }
 
+TEST(PostLoad, SpectrumProjectTakesItsLivesFromTheSpectrum) {
+    RecordingUi ui;
+    auto d = defaultProject();  // cumulative counts 6e4, 2e6, 6e7 in cycles
+    d.MetodaVypoctu = 'B';
+    d.ZadaniSil = kLoadsFromSpectrum;
+    d.NK1 = 1;  // left over from an earlier project: not in the file
+    d.NK2 = 2;
+    recomputeAfterLoad(d, ui);
+    EXPECT_DOUBLE_EQ(d.NK1, 6e7);
+    EXPECT_DOUBLE_EQ(d.NK2, 3e7);  // z1/|z2| of the pinion's cycles
+    EXPECT_DOUBLE_EQ(d.NK1hod, 1000);
+    EXPECT_DOUBLE_EQ(d.NK2hod, 1000);
+
+    auto h = testing::spectrumProject();  // hours per step, internal 20/-60, n1 = 1450
+    double hours = 0;
+    for (const double n : h.Nj) hours += n;
+    recomputeAfterLoad(h, ui);
+    EXPECT_DOUBLE_EQ(h.NK1, hours * 60 * 1450);
+    EXPECT_DOUBLE_EQ(h.NK2, hours * 60 * 1450 * 20 / 60);
+    EXPECT_DOUBLE_EQ(h.NK1hod, hours);
+    EXPECT_GT(h.NK2hod, 0);
+}
+
 TEST(PostLoad, DinBStoresEnteredFactorsForTheOuterPointToo) {
     RecordingUi ui;
     auto d = testing::classesProject();  // DIN B, YFa1 ... YSa2 given

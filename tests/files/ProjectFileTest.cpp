@@ -1,5 +1,5 @@
 // The project file: the default file line by line, byte-identical round trips over every
-// conditional record, the older option line, and the lever ratios the reader sets.
+// conditional record, the older option line, and what the writer refuses.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -161,16 +161,6 @@ TEST(ProjectFile, RecordsFollowTheirConditions) {
     back.ZadaniSil = 2;
     ASSERT_TRUE(readString(written(a), back).ok());
     EXPECT_EQ(back.ZadaniSil, 0);
-}
-
-TEST(ProjectFile, ReaderSetsLeverRatiosAndStoresZeroWithoutABearingSpan) {
-    GearPairData back = defaultProject();
-    ASSERT_TRUE(readString(written(spectrumProject()), back).ok());
-    EXPECT_DOUBLE_EQ(back.S1, 0.125);  // 25 / 200
-    EXPECT_EQ(back.S2, 0);             // lw2 = 0
-    ASSERT_TRUE(readString(written(enteredProject()), back).ok());
-    EXPECT_DOUBLE_EQ(back.S1, 0.1);
-    EXPECT_DOUBLE_EQ(back.S2, 0.1);
 }
 
 TEST(ProjectFile, OlderLayoutKeepsStandardAndItsFlags) {
