@@ -7,9 +7,12 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "engine/BasicGeometry.h"
+#include "engine/Driver.h"
 #include "files/FileCommands.h"
 #include "files/PostLoad.h"
 #include "files/ProjectFile.h"
+#include "files/Reports.h"
 #include "tests/files/Projects.h"
 #include "tests/support/RecordingUi.h"
 
@@ -152,6 +155,37 @@ TEST(PostLoad, ProjectWithoutTeethOrSpeedIsRefused) {
         EXPECT_EQ(ui.messages.back().caption, "Načítání dat");
     }
     std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace soukoli::files
+
+namespace soukoli::files {
+namespace {
+
+// What was calculated before saving is what a loaded project calculates again.
+TEST(PostLoad, LoadedProjectCalculatesAsItDidWhenSaved) {
+    for (auto project : {testing::defaultProject(), testing::defaultProject(kInternal), testing::classesProject(),
+                         testing::spectrumProject()}) {
+        RecordingUi ui;
+        project.Zjednoduseny = false;
+        if (project.lw2 == 0) project.lw2 = 300;  // the spectrum project's scheme needs a bearing span
+        updateCentreDistance(project, ui);
+        recomputeAfterLoad(project, ui);  // as the dialogs leave the data set
+        runFullCalculation(project, ui);
+        const auto saved = writeString(project);
+        ASSERT_TRUE(saved.ok());
+
+        GearPairData loaded = testing::defaultProject();
+        ASSERT_TRUE(readString(saved.bytes, loaded).ok());
+        recomputeAfterLoad(loaded, ui);
+        runFullCalculation(loaded, ui);
+        EXPECT_TRUE(project.runFlag) << (ui.messages.empty() ? std::string("-") : ui.messages.front().text);
+        EXPECT_EQ(loaded.runFlag, project.runFlag);
+        EXPECT_GT(loaded.SigmaH1, 0);
+        const LocalTime t{};
+        EXPECT_EQ(resultsReportLines(loaded, t, "x"), resultsReportLines(project, t, "x"));
+    }
 }
 
 }  // namespace
