@@ -3,6 +3,7 @@
 #include "app/Printing.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <QPrinter>
 
 namespace soukoli {
@@ -23,6 +24,9 @@ QString expandTabs(const std::string& line) {
     return out;
 }
 
+constexpr qreal kLargestPointSize = 10;
+constexpr qreal kSmallestPointSize = 5;
+
 }  // namespace
 
 bool printLines(QPrinter& printer, const std::vector<std::string>& lines, const QString& title) {
@@ -33,11 +37,16 @@ bool printLines(QPrinter& printer, const std::vector<std::string>& lines, const 
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setPointSizeF(9.5);
+    font.setPointSizeF(kLargestPointSize);
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    // The widest line decides the size: nothing is cut at the right margin.
+    qreal widest = 0;
+    for (const std::string& line : lines)
+        widest = std::max(widest, QFontMetricsF(font, &printer).horizontalAdvance(expandTabs(line)));
+    if (widest > page.width()) font.setPointSizeF(std::max(kSmallestPointSize, kLargestPointSize * page.width() / widest));
     painter.setFont(font);
     const QFontMetricsF metrics = QFontMetricsF(painter.font(), painter.device());
 
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const qreal lineHeight = metrics.lineSpacing();
     qreal y = 0;
     for (const std::string& line : lines) {

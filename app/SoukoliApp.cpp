@@ -4,12 +4,15 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "app/ProjectCommands.h"
+
 namespace soukoli {
 
 SoukoliApp::SoukoliApp(const QString& helpFile)
-    : form(data, ui), hlaseni(&form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
+    : printer(defaultPrinter), form(data, ui), hlaseni(&form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
     ui.setParentWindow(&form);
     ui.setRimDialog(&hlaseni);
+    form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
 
     QObject::connect(&form, &TForm1::fullCalculationSucceeded, &form, [this] {
         for (WohlerWindow* w : {static_cast<WohlerWindow*>(&wohlohyb), static_cast<WohlerWindow*>(&wohldotyk)}) {

@@ -2,7 +2,10 @@
 // and then the other windows in their fixed order; all of them live until the program ends.
 #pragma once
 
+#include <QPrinter>
 #include <QString>
+#include <functional>
+#include <memory>
 
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
@@ -11,6 +14,7 @@
 #include "dialogs/WohldotykF.h"
 #include "dialogs/WohlohybF.h"
 #include "engine/GearPairData.h"
+#include "files/Clock.h"
 
 namespace soukoli {
 
@@ -28,6 +32,9 @@ public:
     // Declaration order is creation order.
     GearPairData data;
     QtUi ui;
+    files::SystemClock clock;
+    /// The printer of each "Tisk" (tests print to a PDF file).
+    std::function<std::unique_ptr<QPrinter>()> printer;
     TForm1 form;
     THlaseni hlaseni;
     TWohlohyb wohlohyb;

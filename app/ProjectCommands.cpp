@@ -1,0 +1,46 @@
+// The main window's file commands: thin calls of the files library.
+#include "app/ProjectCommands.h"
+
+#include <QPrinter>
+
+#include "app/Printing.h"
+#include "files/FileCommands.h"
+#include "files/Reports.h"
+
+namespace soukoli {
+
+bool printSimplified(const GearPairData& data, QPrinter& printer, Ui& ui, const files::Clock& clock) {
+    const auto lines = files::simplifiedPrintoutLines(data, clock.now());
+    if (printLines(printer, lines, QString::fromUtf8(files::kPrintoutTitle))) return true;
+    ui.message(kPrinterFailedText, kErrorCaption, MessageIcon::Error);
+    return false;
+}
+
+TForm1::ProjectCommands projectCommands(GearPairData& data, Ui& ui, const files::Clock& clock,
+                                        std::function<std::unique_ptr<QPrinter>()> printer) {
+    TForm1::ProjectCommands c;
+    c.save = [&data, &ui, &clock](const QString& name) {
+        // "Ulož zjednod.": the simplified calculation just shown is what gets saved, even though
+        // the button sits on the first tab, where the simplified flag is already cleared.
+        GearPairData saved = data;
+        if (data.savedSimplified) saved.Zjednoduseny = true;
+        const files::SaveOutcome out = files::saveProject(saved, name.toStdString(), ui, clock);
+        return QString::fromStdString(out.names.project.string());
+    };
+    c.load = [&data, &ui](const QString& name) {
+        std::optional<std::filesystem::path> file;
+        if (!name.isEmpty()) file = name.toStdString();
+        return files::loadProject(data, file, ui).status != files::LoadStatus::Refused;
+    };
+    c.print = [&data, &ui, &clock, printer = std::move(printer)] {
+        const std::unique_ptr<QPrinter> p = printer();
+        printSimplified(data, *p, ui, clock);
+    };
+    return c;
+}
+
+std::unique_ptr<QPrinter> defaultPrinter() {
+    return std::make_unique<QPrinter>(QPrinter::HighResolution);
+}
+
+}  // namespace soukoli
