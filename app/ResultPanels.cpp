@@ -146,7 +146,17 @@ ResultPanel::ResultPanel(const QString& title, std::span<const RowSpec> rows, QW
     grid->setColumnMinimumWidth(2, 26);
     grid->setColumnStretch(5, 1);
     const QFont mono = valueFont();
-    int r = 0;
+    // Headings as the results report has them.
+    const auto heading = [this, grid](const QString& text, int row) {
+        auto* l = new QLabel(text, this);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, pal.color(QPalette::PlaceholderText));
+        l->setPalette(pal);
+        grid->addWidget(l, row, 0, 1, 5);
+        headings_.push_back(l);
+    };
+    heading(QStringLiteral("Napětí v MPa a bezpečnosti"), 0);
+    int r = 1;
     for (const RowSpec& row : rows) {
         int column = 0;
         for (const CellSpec* spec : {&row.left, &row.right}) {
@@ -165,8 +175,10 @@ ResultPanel::ResultPanel(const QString& title, std::span<const RowSpec> rows, QW
             column = 3;
         }
         ++r;
-        // A little air between the stresses and the factors.
-        if (row.left.field == "SigmaFPmax1" || row.left.field == "SigmaHO1") grid->setRowMinimumHeight(r++, 8);
+        if (row.left.field == "SigmaFPmax1" || row.left.field == "SigmaHO1") {
+            grid->setRowMinimumHeight(r, 26);
+            heading(QStringLiteral("Ostatní součinitele"), r++);
+        }
     }
     grid->setRowStretch(r, 1);
     hideResults();
@@ -191,6 +203,7 @@ void ResultPanel::showResults(const GearPairData& g) {
         c.caption->setVisible(visible);
         c.value->setVisible(visible);
     }
+    for (QLabel* h : headings_) h->show();
 }
 
 void ResultPanel::hideResults() {
@@ -198,6 +211,7 @@ void ResultPanel::hideResults() {
         c.caption->hide();
         c.value->hide();
     }
+    for (QLabel* h : headings_) h->hide();
 }
 
 }  // namespace soukoli

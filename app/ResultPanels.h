@@ -61,6 +61,7 @@ public:
 
 private:
     std::vector<Cell> cells_;
+    std::vector<QLabel*> headings_;
 };
 
 /// Text and colour of one value as the panel shows it.

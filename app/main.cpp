@@ -8,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("soukoli"));
     QApplication::setApplicationVersion(QStringLiteral(SOUKOLI_VERSION));
     soukoli::SoukoliApp app(soukoli::defaultHelpFile());
+    app.form.resize(1000, 640);
     app.show();
     return QApplication::exec();
 }
