@@ -15,10 +15,19 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
 
     QObject::connect(&form, &TForm1::fullCalculationSucceeded, &form, [this] {
+        // In the free lower right corner of the main window, bending above contact; once placed
+        // they stay where the user puts them.
+        const bool placed = wohlohyb.property("placed").toBool();
+        int y = form.frameGeometry().bottom() - 2 * wohlohyb.frameGeometry().height() - 8;
         for (WohlerWindow* w : {static_cast<WohlerWindow*>(&wohlohyb), static_cast<WohlerWindow*>(&wohldotyk)}) {
+            if (!placed) {
+                w->move(form.frameGeometry().right() - w->frameGeometry().width() - 8, y);
+                y += w->frameGeometry().height() + 8;
+            }
             w->show();
             w->update();
         }
+        wohlohyb.setProperty("placed", true);
     });
     QObject::connect(&form, &TForm1::chartsClosed, &form, [this] {
         wohlohyb.close();
