@@ -1,6 +1,7 @@
 // The press mechanism on a small dialog: a real click (QTest sends spontaneous events that move
 // the focus as the window system does) on an option or on "&Help" must not validate the field
-// being left; a click on any other control must.
+// being left; a click on any other control must. Built twice: with QTEST_QPA_MOUSE_HANDLING the
+// clicks travel through the window system's queue and the top-level window first.
 #include <QCheckBox>
 #include <QPushButton>
 #include <QVBoxLayout>
