@@ -2,6 +2,8 @@
 // of its own and clears `runFlag` when the run cannot go on.
 #include "engine/Driver.h"
 
+#include "engine/ContactGeometry.h"
+
 namespace soukoli {
 
 namespace {
@@ -33,8 +35,8 @@ bool checkRim(GearPairData& g, Ui& ui, Gear gear) {
     return true;
 }
 
-// The contact-ratio checks common to both calculations: a total contact ratio of 1 or less
-// stops the run; with ČSN 01 4686 a transverse contact ratio of 2 or more only warns.
+}  // namespace
+
 bool checkContactRatios(GearPairData& g, Ui& ui) {
     if (g.Epsgama <= 1) {
         stopFor(g, ui, "Součinitel Epsilongama <=1. Uprav geometrii.", DialogId::Geometry);
@@ -44,8 +46,6 @@ bool checkContactRatios(GearPairData& g, Ui& ui) {
         ui.message("Součinitel Epsilonalfa >2. Výpočet je neplatný.\r        Ve výpočtu lze však pokračovat.");
     return true;
 }
-
-}  // namespace
 
 bool bodyElementsFit(double df, double dh, double sd, double sr) {
     return (df - dh) / 2 - sr + 0.1 >= sd && dh < df + 0.1 && dh <= df - 2 * (sr + sd) + 0.1;
@@ -69,11 +69,15 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
     g.runFlag = true;
     checkGearBodies(g, ui);
     if (!g.runFlag) return;
+    computeFaceWidths(g);
+    computeContactGeometry(g, ui);
     if (!checkContactRatios(g, ui)) return;
 }
 
 void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
     g.runFlag = true;
+    computeFaceWidths(g);
+    computeContactGeometry(g, ui);
     if (!checkContactRatios(g, ui)) return;
 
     // Material limits as they stand, whatever was entered directly.

@@ -18,6 +18,10 @@ void runSimplifiedCalculation(GearPairData& data, Ui& ui);
 /// thick enough; clears `runFlag` and asks for the dimensions dialog when they are not.
 void checkGearBodies(GearPairData& data, Ui& ui);
 
+/// The contact-ratio checks common to both calculations: Epsgama of 1 or less stops the run
+/// (false, geometry dialog requested); with ČSN 01 4686 an Epsalfa of 2 or more only warns.
+bool checkContactRatios(GearPairData& data, Ui& ui);
+
 /// Elements of a gear body fit inside its root diameter (0.1 mm tolerance).
 [[nodiscard]] bool bodyElementsFit(double df, double dh, double sd, double sr);
 

@@ -94,6 +94,13 @@ struct GearPairData {
     double srmin = 0;               // smallest admissible rim thickness 3.5·mn
 
     // ---- Geometry stages: cutter, undercut, effective tip diameters --------------------------
+    double a0w = 0, alfa0w = 0;     // machining centre distance and angle of an internal wheel's cutter
+    double da0 = 0;                 // tip diameter of that cutter
+    double xmin1 = 0, xmin2 = 0;    // undercut limits of the profile shift
+    bool Podrez1 = false, Podrez2 = false;  // pinion / wheel undercut (x below xmin)
+    double dNu1 = 0, dNu2 = 0;      // diameter at which the undercut ends
+    double alfaNu1 = 0, alfaNu2 = 0;  // pressure angle there
+    double da1eff = 0, da2eff = 0;  // tip diameters effective for contact
 
     // ---- Materials ---------------------------------------------------------------------------
     std::string Material1, Material2;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
+#include "engine/BasicGeometry.h"
 #include "engine/Driver.h"
 #include "support/RecordingUi.h"
 
@@ -15,15 +17,15 @@ using testing::RecordingUi;
 
 const DialogRequest kDimensionsModal{DialogId::Dimensions, Modality::Modal};
 
-// The default pair with its root diameters (df1 = 70, df2 = 150) and a sound contact ratio.
+// The default pair with its geometry computed (df1 = 70, df2 = 150 or -250, Epsalfa of about
+// 1.63 or 1.95).
 GearPairData pair(std::uint16_t type = kExternal) {
     GearPairData g;
     g.TypSoukoli = type;
     SetDefaults(g);
-    g.df1 = 70;
-    g.df2 = type == kExternal ? 150 : -250;
-    g.Epsalfa = 1.6;
-    g.Epsgama = 1.6;
+    RecordingUi quiet;
+    updateCentreDistance(g, quiet);
+    updateDiameters(g, quiet);
     return g;
 }
 
@@ -143,34 +145,47 @@ TEST(BodyCheck, RimOfZeroOrLessSkipsTheWarningAndStops) {
     EXPECT_EQ(ui.texts(), std::vector<std::string>{"Záporný rozměr sr2 je nutno upravit."});
 }
 
-TEST(ContactRatio, TotalRatioOfOneOrLessStopsBothCalculations) {
-    for (const bool simplified : {false, true}) {
+TEST(ContactRatio, TotalRatioOfOneOrLessStops) {
+    for (const double epsgama : {1.0, 0.5}) {
         GearPairData g = pair();
-        g.Epsgama = 1.0;
+        g.runFlag = true;
+        g.Epsgama = epsgama;
         RecordingUi ui;
-        simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
+        EXPECT_FALSE(checkContactRatios(g, ui));
         EXPECT_FALSE(g.runFlag);
         EXPECT_EQ(ui.texts(), std::vector<std::string>{"Součinitel Epsilongama <=1. Uprav geometrii."});
         EXPECT_EQ(ui.dialogs, (std::vector{DialogRequest{DialogId::Geometry, Modality::Modal}}));
     }
     GearPairData g = pair();
+    g.runFlag = true;
+    g.Epsalfa = 1.5;
     g.Epsgama = std::nextafter(1.0, 2.0);
     RecordingUi ui;
-    runFullCalculation(g, ui);
+    EXPECT_TRUE(checkContactRatios(g, ui));
     EXPECT_TRUE(g.runFlag);
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST(ContactRatio, TransverseRatioOfTwoWarnsOnlyUnderCsn) {
     const std::string warning = "Součinitel Epsilonalfa >2. Výpočet je neplatný.\r        Ve výpočtu lze však pokračovat.";
-    for (const bool simplified : {false, true}) {
+    {
         GearPairData g = pair();
+        g.runFlag = true;
         g.Epsalfa = 2.0;
         g.Epsgama = 2.0;
         RecordingUi ui;
-        simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
+        EXPECT_TRUE(checkContactRatios(g, ui));
         EXPECT_TRUE(g.runFlag);
         EXPECT_EQ(ui.texts(), std::vector{warning});
         EXPECT_TRUE(ui.dialogs.empty());
+    }
+    {
+        GearPairData g = pair();
+        g.Epsalfa = std::nextafter(2.0, 0.0);
+        g.Epsgama = 2.0;
+        RecordingUi ui;
+        EXPECT_TRUE(checkContactRatios(g, ui));
+        EXPECT_TRUE(ui.messages.empty());
     }
     for (const bool dinB : {true, false}) {
         GearPairData g = pair();
@@ -179,16 +194,44 @@ TEST(ContactRatio, TransverseRatioOfTwoWarnsOnlyUnderCsn) {
         g.Epsalfa = 2.5;
         g.Epsgama = 2.5;
         RecordingUi ui;
-        runFullCalculation(g, ui);
-        EXPECT_TRUE(g.runFlag);
+        EXPECT_TRUE(checkContactRatios(g, ui));
         EXPECT_TRUE(ui.messages.empty());
     }
-    GearPairData g = pair();
-    g.Epsalfa = std::nextafter(2.0, 0.0);
-    g.Epsgama = 2.0;
-    RecordingUi ui;
-    runFullCalculation(g, ui);
-    EXPECT_TRUE(ui.messages.empty());
+}
+
+// A pair whose tips were entered too small: the driver computes Epsalfa ≈ 0.92 itself.
+TEST(ContactRatio, BothCalculationsStopOnShortTips) {
+    for (const bool simplified : {false, true}) {
+        GearPairData g = pair();
+        g.da1 = 80.5;
+        RecordingUi ui;
+        simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
+        EXPECT_LT(g.Epsgama, 1);
+        EXPECT_GT(g.Epsgama, 0.8);
+        EXPECT_FALSE(g.runFlag);
+        EXPECT_EQ(ui.texts(), std::vector<std::string>{"Součinitel Epsilongama <=1. Uprav geometrii."});
+        EXPECT_EQ(ui.dialogs, (std::vector{DialogRequest{DialogId::Geometry, Modality::Modal}}));
+    }
+}
+
+// 40/80 teeth at 15° pressure angle: Epsalfa ≈ 2.12, a warning under ČSN and the run goes on.
+TEST(ContactRatio, BothCalculationsWarnOnAHighTransverseRatio) {
+    const std::string warning = "Součinitel Epsilonalfa >2. Výpočet je neplatný.\r        Ve výpočtu lze však pokračovat.";
+    for (const bool simplified : {false, true}) {
+        GearPairData g = pair();
+        g.z1 = 40;
+        g.z2 = 80;
+        g.Alfan = 15 * std::numbers::pi / 180;
+        RecordingUi quiet;
+        updateCentreDistance(g, quiet);
+        updateDiameters(g, quiet);
+        g.Epsalfa = 0;  // computed by the driver
+        RecordingUi ui;
+        simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
+        EXPECT_NEAR(g.Epsalfa, 2.1165, 1e-4);
+        EXPECT_TRUE(g.runFlag);
+        EXPECT_EQ(ui.texts(), std::vector{warning});
+    }
 }
 
 TEST(SimplifiedCalculation, NeverChecksTheBodies) {

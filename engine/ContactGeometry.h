@@ -1,0 +1,23 @@
+// Geometry of the meshing: undercut of both gears, tip diameters effective for contact, the
+// contact ratios Epsalfa, Epsbeta, Epsgama, and the face widths for contact and bending.
+#pragma once
+
+#include "engine/GearPairData.h"
+#include "engine/Newton.h"
+#include "engine/Ui.h"
+
+namespace soukoli {
+
+/// Undercut limits xmin1, xmin2 and flags, the end of an undercut (dNu, alfaNu), the effective
+/// tip diameters da1eff, da2eff and the contact ratios. Epsalfa keeps its previous value when a
+/// tip diameter lies inside its base circle.
+void computeContactGeometry(GearPairData& g, Ui& ui);
+
+/// Common face width b, bending face widths bwF1, bwF2 (an overhang counts up to one module on
+/// each side) and their minimum bwFmin, from b1, b2, the signed offset db and mn.
+void computeFaceWidths(GearPairData& g);
+
+/// Start values (ρ, φ, ψ) of the undercut iteration for a shortfall xmin − x.
+[[nodiscard]] Vector3 undercutStartValues(double shortfall);
+
+}  // namespace soukoli
