@@ -3,6 +3,10 @@
 #include "engine/Driver.h"
 
 #include "engine/ContactGeometry.h"
+#include "engine/DynamicFactor.h"
+#include "engine/FaceLoadFactor.h"
+#include "engine/Loads.h"
+#include "engine/TransverseLoadFactor.h"
 
 namespace soukoli {
 
@@ -72,6 +76,17 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
     computeFaceWidths(g);
     computeContactGeometry(g, ui);
     if (!checkContactRatios(g, ui)) return;
+
+    computeBodyMasses(g);
+    computeMeshStiffness(g, ui);
+    computeLoads(g, ui);
+
+    computeRunDynamicFactors(g, ui);
+    if (!g.runFlag) return;
+    computeRunFaceLoadFactor(g, ui);  // a layout scheme without its dimensions stops
+    if (!g.runFlag) return;
+    computeTransverseFactors(g, ui);
+    if (!g.runFlag) return;
 }
 
 void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
@@ -79,6 +94,7 @@ void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
     computeFaceWidths(g);
     computeContactGeometry(g, ui);
     if (!checkContactRatios(g, ui)) return;
+    computeLoads(g, ui);
 
     // Material limits as they stand, whatever was entered directly.
     g.SigmaHlim1 = g.Sigma0Hlim1;

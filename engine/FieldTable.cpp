@@ -75,6 +75,8 @@ constexpr auto kFields = std::to_array<NumericField>({
     // Geometry stages: cutter of an internal wheel, undercut, effective tip diameters
     F(a0w), F(alfa0w), F(da0), F(xmin1), F(xmin2), F(dNu1), F(dNu2), F(alfaNu1), F(alfaNu2),
     F(da1eff), F(da2eff), F(Podrez1), F(Podrez2),
+    // Loads, dynamics and load factors
+    F(fpbeff), F(yalfa1), F(yalfa2), F(yalfa), F(fsh), F(fma), F(ybeta), F(Fbx), F(Wbeta),
 });
 
 #undef F

@@ -133,6 +133,13 @@ struct GearPairData {
     double FtH = 0, FtF = 0;        // forces of the run for contact and bending
 
     // ---- Loads, dynamics and load factors: intermediate values -------------------------------
+    double fpbeff = 0;              // effective base-pitch deviation [µm]
+    double yalfa1 = 0, yalfa2 = 0, yalfa = 0;  // running-in allowances of fpbeff [µm]
+    double fsh = 0;                 // shaft deflection of the layout scheme [µm]
+    double fma = 0;                 // manufacturing misalignment [µm]
+    double ybeta = 0;               // running-in allowance of the misalignment [µm]
+    double Fbx = 0;                 // effective misalignment [µm]
+    double Wbeta = 0;               // deformation measure of the mesh [µm]
 
     // ---- Load spectrum -----------------------------------------------------------------------
     std::uint16_t j = 0;            // number of steps, 0 ... kMaxSpectrumSteps
