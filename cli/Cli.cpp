@@ -216,7 +216,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         ->check(CLI::IsMember({"csn", "din-b", "din-c"}));
     app.add_option("--set", o.sets,
                    "NAME=VALUE: give a named field a value before the calculation (repeatable; ha1* or "
-                   "ha1_star; angles in radians or with the suffix deg; flags 0/1)")
+                   "ha1_star; angles in radians or with the suffix deg; flags 0/1; texts MetodaVypoctu, Material1, "
+                   "Material2, Schema; spectrum steps Fj[i], Nj[i]). Geometry follows the geometry dialog: "
+                   "aw follows from the shifts, or with aw set the shift sum from aw")
         ->allow_extra_args(false);
     app.add_option("--rim", o.rim, "Answer to the thin-rim warning: continue (default) or fix")
         ->check(CLI::IsMember({"continue", "fix"}));

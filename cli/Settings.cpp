@@ -11,6 +11,7 @@
 
 #include "engine/BasicGeometry.h"
 #include "engine/FieldTable.h"
+#include "engine/Loads.h"
 #include "engine/Numbers.h"
 #include "engine/Trig.h"
 #include "files/Cp1250.h"
@@ -76,6 +77,25 @@ bool setNumber(GearPairData& g, const NumericField& field, const std::string& na
     return true;
 }
 
+// "Fj[i]" or "Nj[i]" with i = 1 ... 20: one value of the load spectrum.
+bool spectrumStep(const std::string& name, std::size_t& step) {
+    if (name.size() < 5 || (name.rfind("Fj[", 0) != 0 && name.rfind("Nj[", 0) != 0) || name.back() != ']') return false;
+    const NumberParse index = parseNumber(std::string_view(name).substr(3, name.size() - 4));
+    step = index.ok() && index.value >= 1 && index.value <= kMaxSpectrumSteps && std::trunc(index.value) == index.value
+               ? static_cast<std::size_t>(index.value)
+               : 0;
+    return true;
+}
+
+bool setSpectrum(GearPairData& g, const std::string& name, std::size_t step, std::string_view value, std::string& error) {
+    if (step == 0) return error = name + ": the steps of a spectrum are numbered 1 to 20", false;
+    const NumberParse number = parseNumber(value);
+    if (!number.ok() || !std::isfinite(number.value))
+        return error = "unreadable value for " + name + " (position " + std::to_string(number.status) + ")", false;
+    (name[0] == 'F' ? g.Fj : g.Nj)[step - 1] = number.value;
+    return true;
+}
+
 // The centre distance entered as in the geometry dialog: 0 returns to the zero-shift pair,
 // otherwise the shift sum follows from aw and is split equally, or the coefficient that was not
 // set takes up the rest.
@@ -130,7 +150,10 @@ bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui
     double aw = 0;
     for (const auto& s : settings) {
         const std::string name = printedName(s.name);
-        if (name == "MetodaVypoctu" || name == "Schema" || name == "Material1" || name == "Material2") {
+        std::size_t step = 0;
+        if (spectrumStep(name, step)) {
+            if (!setSpectrum(g, name, step, s.value, error)) return false;
+        } else if (name == "MetodaVypoctu" || name == "Schema" || name == "Material1" || name == "Material2") {
             if (!setText(g, name, s.value, error)) return false;
         } else if (const NumericField* field = findNumericField(name)) {
             if (!setNumber(g, *field, name, s.value, error)) return false;
@@ -165,6 +188,12 @@ bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui
         updateCentreDistance(g, ui);
     }
     files::recomputeAfterLoad(g, ui);
+    // Equivalent loads that come from a spectrum or from spectrum classes follow their inputs,
+    // as the loading and spectrum dialogs recompute them.
+    if (!settings.empty() && g.MetodaVypoctu == 'B') {
+        if (g.ZadaniSil == kLoadsFromSpectrum) computeEquivalentLoadsFromSpectrum(g);
+        if (g.ZadaniSil == kLoadsFromClasses) computeEquivalentLoadsFromClasses(g);
+    }
     if (!files::recomputedValuesFinite(g)) return error = "the settings give a pair whose geometry cannot be formed", false;
     return true;
 }
