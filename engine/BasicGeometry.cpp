@@ -146,6 +146,11 @@ void updateDiameters(GearPairData& g, Ui& ui) {
     g.d2 = g.z2 * g.mn / cosBeta;
     g.db1 = g.d1 * std::cos(g.alfat);
     g.db2 = g.d2 * std::cos(g.alfat);
+    // Ratio and virtual tooth numbers follow z1, z2 and beta wherever they were changed (the
+    // geometry dialog, a loaded project, the command line), so no stage reads stale ones.
+    g.u = g.z2 / g.z1;
+    g.zv1 = g.z1 / (cosBeta * cosBeta * cosBeta);
+    g.zv2 = g.z2 / (cosBeta * cosBeta * cosBeta);
 
     // Tip shortening k keeps the tip clearance at a centre distance other than a + xs·mn.
     g.xs = g.x1 + g.x2;

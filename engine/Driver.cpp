@@ -2,7 +2,9 @@
 // of its own and clears `runFlag` when the run cannot go on.
 #include "engine/Driver.h"
 
+#include "engine/BendingStress.h"
 #include "engine/ContactGeometry.h"
+#include "engine/ContactStress.h"
 #include "engine/DynamicFactor.h"
 #include "engine/FaceLoadFactor.h"
 #include "engine/Loads.h"
@@ -51,6 +53,22 @@ bool checkContactRatios(GearPairData& g, Ui& ui) {
     return true;
 }
 
+namespace {
+
+// Contact stress, static contact (with the method-B factors), bending and static bending: the
+// closing stages of both calculations.
+void runStressChecks(GearPairData& g, Ui& ui) {
+    runContactStage(g, ui);
+    if (!g.runFlag) return;
+    runStaticContactStage(g, ui);
+    if (!g.runFlag) return;
+    runBendingStage(g, ui);
+    if (!g.runFlag) return;
+    runStaticBendingStage(g, ui);
+}
+
+}  // namespace
+
 bool bodyElementsFit(double df, double dh, double sd, double sr) {
     return (df - dh) / 2 - sr + 0.1 >= sd && dh < df + 0.1 && dh <= df - 2 * (sr + sd) + 0.1;
 }
@@ -81,12 +99,18 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
     computeMeshStiffness(g, ui);
     computeLoads(g, ui);
 
+    computeLimitStresses(g);
+    computeContactFactors(g, ui);
+    if (!g.runFlag) return;
+
     computeRunDynamicFactors(g, ui);
     if (!g.runFlag) return;
     computeRunFaceLoadFactor(g, ui);  // a layout scheme without its dimensions stops
     if (!g.runFlag) return;
     computeTransverseFactors(g, ui);
     if (!g.runFlag) return;
+
+    runStressChecks(g, ui);
 }
 
 void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
@@ -102,11 +126,16 @@ void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
     g.SigmaFlimb1 = g.Sigma0Flimb1 * g.YA1;
     g.SigmaFlimb2 = g.Sigma0Flimb2 * g.YA2;
 
+    computeContactFactors(g, ui);
+    if (!g.runFlag) return;
+
     // Fixed transverse and dynamic factors unless entered directly.
     if (!g.KFalfaGiven) g.KFalfa = 1.2;
     if (!g.KFvGiven) g.KFv = 1.0;
     if (!g.KHalfaGiven) g.KHalfa = 1.2;
     if (!g.KHvGiven) g.KHv = 1.0;
+
+    runStressChecks(g, ui);
 }
 
 }  // namespace soukoli

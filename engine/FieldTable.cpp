@@ -72,6 +72,9 @@ constexpr auto kFields = std::to_array<NumericField>({
     F(hFa1), F(hFa2), F(hFe1), F(hFe2), F(RoFn1), F(RoFn2), F(FIe1), F(FIe2), F(FIe),
     F(Ac1), F(Ac2), F(Bc1), F(Bc2), F(E), F(G), F(H),
     F(alfaFan1), F(alfaFan2), F(alfaFen1), F(alfaFen2), F(qs1), F(qs2),
+    // Contact and bending stages
+    F(M1), F(M2), F(SigmaHO1), F(SigmaHO2), F(NF), F(SigmaFSt1), F(SigmaFSt2), F(Epsalfan),
+    F(dn), F(dbn), F(dan), F(den), F(alfaen), F(gamae), F(alfaan), F(gamaa), F(L),
     // Geometry stages: cutter of an internal wheel, undercut, effective tip diameters
     F(a0w), F(alfa0w), F(da0), F(xmin1), F(xmin2), F(dNu1), F(dNu2), F(alfaNu1), F(alfaNu2),
     F(da1eff), F(da2eff), F(Podrez1), F(Podrez2),

@@ -226,6 +226,15 @@ struct GearPairData {
     double qs1 = 0, qs2 = 0;
 
     // ---- Contact and bending stages: intermediate values -------------------------------------
+    double M1 = 0, M2 = 0;          // single-pair contact auxiliaries of ZB and ZD
+    double SigmaHO1 = 0, SigmaHO2 = 0;  // nominal contact stresses
+    double NF = 0;                  // exponent of KFbeta = KHbeta^NF
+    double SigmaFSt1 = 0, SigmaFSt2 = 0;  // static bending strengths
+    double Epsalfan = 0;            // virtual transverse contact ratio
+    double dn = 0, dbn = 0, dan = 0, den = 0;  // virtual spur gear of the DIN-ISO root chords
+    double alfaen = 0, gamae = 0, alfaan = 0, gamaa = 0;
+    double L = 0;                   // root chord over moment arm of the latest stress correction
+    int FIeSignA = 0, FIeSignB = 0; // signs the auxiliary-angle search keeps between searches
 
     [[nodiscard]] bool isInternal() const { return TypSoukoli == kInternal; }
 };

@@ -64,6 +64,24 @@ TEST(BasicGeometry, HelicalPairUsesTransverseValues) {
     EXPECT_NEAR(g.aw, 120 / std::cos(15 * kDeg), 1e-8);
 }
 
+TEST(BasicGeometry, RatioAndVirtualToothNumbersFollowTheTeethAndHelix) {
+    GearPairData g = defaults();
+    g.z1 = 23;
+    g.z2 = 61;
+    g.Beta = 15 * kDeg;
+    RecordingUi ui;
+    recompute(g, ui);
+    EXPECT_DOUBLE_EQ(g.u, 61.0 / 23.0);
+    // zv = z/cos³β = 23/0.9659258³ = 25.5209
+    EXPECT_NEAR(g.zv1, 25.5209, 1e-4);
+    EXPECT_NEAR(g.zv2, 61 / std::pow(std::cos(15 * kDeg), 3), 1e-12);
+
+    GearPairData in = defaults(kInternal);
+    recompute(in, ui);
+    EXPECT_EQ(in.u, -3);
+    EXPECT_EQ(in.zv2, -60);
+}
+
 TEST(BasicGeometry, InternalPairTakesItsRootFromTheCutter) {
     GearPairData g = defaults(kInternal);
     g.z0 = 99;  // stale

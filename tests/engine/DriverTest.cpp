@@ -227,6 +227,9 @@ TEST(ContactRatio, BothCalculationsWarnOnAHighTransverseRatio) {
         updateDiameters(g, quiet);
         g.Epsalfa = 0;  // computed by the driver
         g.KFalfaGiven = g.KHalfaGiven = true;  // else the transverse stage stops on this ratio
+        // The ČSN charts of YSa know only a 20° tool: the factors are entered.
+        g.YSa1Given = g.YSa2Given = true;
+        g.YSa1 = g.YSa2 = 1.6;
         RecordingUi ui;
         simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
         EXPECT_NEAR(g.Epsalfa, 2.1165, 1e-4);

@@ -1,0 +1,19 @@
+// Conversion between the program's UTF-8 text and the single-byte Windows-1250 code page of its
+// files. Only the file boundary converts; a character the code page cannot hold is reported,
+// never replaced.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace soukoli::files {
+
+/// UTF-8 to Windows-1250; nullopt when the text is not valid UTF-8 or holds a character the code
+/// page has no place for.
+[[nodiscard]] std::optional<std::string> toCp1250(std::string_view utf8);
+
+/// Windows-1250 to UTF-8; nullopt for the five byte values the code page leaves undefined.
+[[nodiscard]] std::optional<std::string> fromCp1250(std::string_view bytes);
+
+}  // namespace soukoli::files

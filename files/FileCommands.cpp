@@ -1,0 +1,97 @@
+// Save and load commands.
+#include "files/FileCommands.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "files/PostLoad.h"
+#include "files/ProjectFile.h"
+#include "files/Reports.h"
+#include "files/TextFile.h"
+
+namespace soukoli::files {
+
+namespace {
+
+std::string upper(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+FileResult writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    auto encoded = encodeLines(lines);
+    if (!encoded.ok()) return FileResult::failure(encoded.reason);
+    return writeFileReplacing(path, encoded.bytes);
+}
+
+}  // namespace
+
+SaveNames saveNamesFor(const std::filesystem::path& chosen) {
+    SaveNames names;
+    const std::string extension = upper(chosen.extension().string());
+    names.inputReport = chosen;
+    // The project file and the results report would overwrite an input report of that name.
+    if (extension == ".PEV" || extension == ".VYS") names.inputReport.replace_extension(".TXT");
+    names.project = std::filesystem::path(chosen).replace_extension(".PEV");
+    names.results = std::filesystem::path(chosen).replace_extension(".VYS");
+    return names;
+}
+
+SaveOutcome saveProject(const GearPairData& data, const std::filesystem::path& chosen, Ui& ui, const Clock& clock) {
+    SaveOutcome outcome;
+    outcome.names = saveNamesFor(chosen);
+    const LocalTime now = clock.now();
+    const auto noteFailure = [&](const FileResult& r) {
+        if (outcome.reason.empty()) outcome.reason = r.reason;
+    };
+
+    const auto input = writeLines(outcome.names.inputReport, inputReportLines(data, now, outcome.names.inputReport.string()));
+    outcome.inputReportSaved = input.ok();
+    if (!input.ok()) {
+        noteFailure(input);
+        ui.message(kSaveFailedText, kSaveInputReportCaption, MessageIcon::Error);
+    }
+
+    const auto project = WriteProjectFile(data, outcome.names.project);
+    outcome.projectSaved = project.ok();
+    if (!project.ok()) {
+        noteFailure(project);
+        ui.message(kSaveFailedText, kSaveCaption);
+        return outcome;
+    }
+
+    std::error_code ec;
+    auto fullName = std::filesystem::absolute(outcome.names.results, ec);
+    if (ec) fullName = outcome.names.results;
+    const auto results = writeLines(outcome.names.results, resultsReportLines(data, now, fullName.string()));
+    outcome.resultsSaved = results.ok();
+    if (!results.ok()) {
+        noteFailure(results);
+        ui.message(kSaveFailedText, kSaveCaption);
+    }
+    return outcome;
+}
+
+LoadOutcome loadProject(GearPairData& data, const std::optional<std::filesystem::path>& file, Ui& ui) {
+    if (!file) {
+        recomputeAfterLoad(data, ui);
+        return {LoadStatus::Cancelled, {}};
+    }
+    GearPairData loaded = data;
+    const auto read = ReadProjectFile(*file, loaded);
+    std::string reason = read.reason;
+    if (read.ok()) {
+        recomputeAfterLoad(loaded, ui);
+        if (!recomputedValuesFinite(loaded)) reason = "the geometry, loads or lives of the project cannot be formed";
+    } else if (read.line != 0) {
+        reason = "line " + std::to_string(read.line) + ": " + reason;
+    }
+    if (!reason.empty()) {
+        ui.message(kLoadFailedText, kLoadCaption, MessageIcon::Error);
+        return {LoadStatus::Refused, reason};
+    }
+    data = std::move(loaded);
+    return {LoadStatus::Loaded, {}};
+}
+
+}  // namespace soukoli::files

@@ -1,0 +1,319 @@
+// The two visitors of the project-file walk: the writer prints each record, the reader checks and
+// stores it. Both refuse what the other could not take back: the file a writer produces is always
+// one the reader accepts, and reading it back gives the same file again.
+#include "files/ProjectFile.h"
+
+#include <cmath>
+#include <vector>
+
+#include "engine/Numbers.h"
+#include "files/Cp1250.h"
+#include "files/ProjectFileLayout.h"
+
+namespace soukoli::files {
+
+namespace {
+
+bool exactlyOne(bool a, bool b, bool c) { return int{a} + int{b} + int{c} == 1; }
+
+// The option groups of which exactly one member must be chosen.
+std::string exclusiveGroupsProblem(const GearPairData& d) {
+    if (!exactlyOne(d.StandardCSN, d.StandardDIN_B, d.StandardDIN_C)) return "not exactly one standard chosen";
+    if (!exactlyOne(d.KHbetaPrimo, d.KHbetaZbcal, d.KHbetaZeSchematu))
+        return "not exactly one source of KHbeta chosen";
+    if (int{d.SpektrumAbs} + int{d.SpektrumPomer1j} + int{d.SpektrumPomerj1} + int{d.SpektrumPomerjmin} != 1)
+        return "not exactly one form of the spectrum loads chosen";
+    return {};
+}
+
+// ---- Writer ------------------------------------------------------------------------------------
+
+class Writer {
+public:
+    std::string out;
+    std::string reason;
+
+    void header() { line(*toCp1250(kProjectHeader)); }
+
+    void optionLine(const GearPairData& d) {
+        if (d.TypSoukoli != kExternal && d.TypSoukoli != kInternal) return fail("toothing type is neither 1 nor 2");
+        if (d.MetodaVypoctu != 'A' && d.MetodaVypoctu != 'B') return fail("method is neither A nor B");
+        if (d.MetodaVypoctu == 'B' && (d.ZadaniSil < kLoadsFromSpectrum || d.ZadaniSil > kLoadsEntered))
+            return fail("method B without a way of giving the loads");
+        if (auto problem = exclusiveGroupsProblem(d); !problem.empty()) return fail(problem);
+        std::string options(kOptionLineLength, '0');
+        const auto put = [&](int position, char c) { options[static_cast<std::size_t>(position - 1)] = c; };
+        put(kPosToothing, static_cast<char>('0' + d.TypSoukoli));
+        put(kPosMethod, d.MetodaVypoctu);
+        put(kPosLoads, d.MetodaVypoctu == 'A' ? '0' : static_cast<char>('0' + d.ZadaniSil));
+        for (const auto& f : kOptionFlags) put(f.position, d.*f.flag ? '1' : '0');
+        for (const auto& f : kNewerOptionFlags) put(f.position, d.*f.flag ? '1' : '0');
+        line(" " + options);
+    }
+
+    void real(double x) {
+        if (!std::isfinite(x)) return fail("a value is not a finite number");
+        line(formatFileReal(x));
+    }
+
+    void text(const std::string& s) {
+        auto bytes = toCp1250(s);
+        if (!bytes) return fail("text \"" + s + "\" cannot be written in Windows-1250");
+        if (bytes->size() > kMaxLineLength) return fail("text longer than " + std::to_string(kMaxLineLength) + " characters");
+        for (const char c : *bytes)
+            if (static_cast<unsigned char>(c) < 0x20) return fail("text holds a control character");
+        line(*bytes);
+    }
+
+    void scheme(const std::string& s) {
+        if (schemeIndexOf(s) == 0) return fail("unknown layout scheme \"" + s + "\"");
+        line(s);
+    }
+
+    void heatTreatments(std::uint16_t a, std::uint16_t b) {
+        if (a > kMaxHeatTreatment || b > kMaxHeatTreatment) return fail("heat treatment outside 0 ... 8");
+        line(std::string{static_cast<char>('0' + a), static_cast<char>('0' + b)});
+    }
+
+    void integer(std::uint16_t n, int min, int max) {
+        if (n < min || n > max) return fail("integer " + std::to_string(n) + " outside " + std::to_string(min) + " ... " + std::to_string(max));
+        line(std::to_string(n));
+    }
+
+    void grades(std::uint16_t a, std::uint16_t b) {
+        if (a < kMinGrade || a > kMaxGrade || b < kMinGrade || b > kMaxGrade) return fail("accuracy grade outside 2 ... 12");
+        line(std::to_string(a) + " " + std::to_string(b));
+    }
+
+    void spectrumStep(double f, double n) {
+        if (!std::isfinite(f) || !std::isfinite(n)) return fail("a spectrum value is not a finite number");
+        line(formatFileReal(f) + " " + formatFileReal(n));
+    }
+
+    [[nodiscard]] bool newerLayout() const { return true; }
+
+private:
+    void line(const std::string& s) {
+        if (!reason.empty()) return;
+        out += s;
+        out += "\r\n";
+    }
+    void fail(std::string why) {
+        if (reason.empty()) reason = std::move(why);
+    }
+};
+
+// ---- Reader ------------------------------------------------------------------------------------
+
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+// A whole number of up to five digits, optionally surrounded by blanks; -1 otherwise.
+int parseSmallInteger(std::string_view s) {
+    if (s.empty() || s.size() > 5) return -1;
+    int n = 0;
+    for (const char c : s) {
+        if (c < '0' || c > '9') return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+std::vector<std::string_view> splitBlanks(std::string_view s) {
+    std::vector<std::string_view> parts;
+    while (true) {
+        s = trimBlanks(s);
+        if (s.empty()) return parts;
+        const auto end = s.find(' ');
+        parts.push_back(s.substr(0, end));
+        if (end == std::string_view::npos) return parts;
+        s.remove_prefix(end);
+    }
+}
+
+class Reader {
+public:
+    explicit Reader(std::vector<std::string_view> lines) : lines_(std::move(lines)) {}
+
+    ReadResult result;
+
+    [[nodiscard]] std::size_t consumed() const { return next_; }
+
+    void header() { (void)take(); }
+
+    void optionLine(GearPairData& d) {
+        const auto raw = take();
+        if (!raw) return;
+        if (raw->empty()) return fail("empty option line");
+        const std::string_view options = raw->substr(1);
+        if (options.size() != kOptionLineLength && options.size() != kOlderOptionLineLength)
+            return fail("option line of " + std::to_string(options.size()) + " characters");
+        newer_ = options.size() == kOptionLineLength;
+        const auto at = [&](int position) { return options[static_cast<std::size_t>(position - 1)]; };
+
+        const char toothing = at(kPosToothing);
+        if (toothing != '1' && toothing != '2') return fail("toothing type is neither 1 nor 2");
+        const char method = at(kPosMethod);
+        if (method != 'A' && method != 'B') return fail("method is neither A nor B");
+        const char loads = at(kPosLoads);
+        if (method == 'A' ? loads != '0' : (loads < '1' || loads > '3'))
+            return fail("way of giving the loads does not fit the method");
+        for (std::size_t i = 0; i < options.size(); ++i) {
+            const auto position = static_cast<int>(i + 1);
+            if (position == kPosToothing || position == kPosMethod || position == kPosLoads) continue;
+            if (options[i] != '0' && options[i] != '1') return fail("option flag is neither 0 nor 1");
+        }
+        d.TypSoukoli = static_cast<std::uint16_t>(toothing - '0');
+        d.MetodaVypoctu = method;
+        d.ZadaniSil = static_cast<std::uint16_t>(loads - '0');
+        for (const auto& f : kOptionFlags) d.*f.flag = at(f.position) == '1';
+        if (newer_)
+            for (const auto& f : kNewerOptionFlags) d.*f.flag = at(f.position) == '1';
+        if (auto problem = exclusiveGroupsProblem(d); !problem.empty()) return fail(problem);
+    }
+
+    void real(double& x) {
+        const auto raw = take();
+        if (!raw) return;
+        const auto parsed = parseNumber(trimBlanks(*raw));
+        if (trimBlanks(*raw).empty() || !parsed.ok() || !std::isfinite(parsed.value)) return fail("line holds no number");
+        x = parsed.value;
+    }
+
+    void text(std::string& s) {
+        const auto raw = take();
+        if (!raw) return;
+        for (const char c : *raw)
+            if (static_cast<unsigned char>(c) < 0x20) return fail("text holds a control character");
+        auto utf8 = fromCp1250(*raw);
+        if (!utf8) return fail("text is not Windows-1250");
+        s = std::move(*utf8);
+    }
+
+    void scheme(std::string& s) {
+        const auto raw = take();
+        if (!raw) return;
+        if (schemeIndexOf(*raw) == 0) return fail("unknown layout scheme");
+        s = std::string(*raw);
+    }
+
+    void heatTreatments(std::uint16_t& a, std::uint16_t& b) {
+        const auto raw = take();
+        if (!raw) return;
+        const auto t = trimBlanks(*raw);
+        if (t.size() != 2 || t[0] < '0' || t[0] > '0' + kMaxHeatTreatment || t[1] < '0' || t[1] > '0' + kMaxHeatTreatment)
+            return fail("heat treatments are not two digits 0 ... 8");
+        a = static_cast<std::uint16_t>(t[0] - '0');
+        b = static_cast<std::uint16_t>(t[1] - '0');
+    }
+
+    void integer(std::uint16_t& n, int min, int max) {
+        const auto raw = take();
+        if (!raw) return;
+        const int value = parseSmallInteger(trimBlanks(*raw));
+        if (value < min || value > max) return fail("integer outside " + std::to_string(min) + " ... " + std::to_string(max));
+        n = static_cast<std::uint16_t>(value);
+    }
+
+    void grades(std::uint16_t& a, std::uint16_t& b) {
+        const auto raw = take();
+        if (!raw) return;
+        const auto parts = splitBlanks(*raw);
+        if (parts.size() != 2) return fail("accuracy grades are not two integers");
+        const int first = parseSmallInteger(parts[0]);
+        const int second = parseSmallInteger(parts[1]);
+        if (first < kMinGrade || first > kMaxGrade || second < kMinGrade || second > kMaxGrade)
+            return fail("accuracy grade outside 2 ... 12");
+        a = static_cast<std::uint16_t>(first);
+        b = static_cast<std::uint16_t>(second);
+    }
+
+    void spectrumStep(double& f, double& n) {
+        const auto raw = take();
+        if (!raw) return;
+        const auto parts = splitBlanks(*raw);
+        if (parts.size() != 2) return fail("spectrum step is not two numbers");
+        const auto load = parseNumber(parts[0]);
+        const auto count = parseNumber(parts[1]);
+        if (!load.ok() || !count.ok() || !std::isfinite(load.value) || !std::isfinite(count.value))
+            return fail("spectrum step is not two numbers");
+        f = load.value;
+        n = count.value;
+    }
+
+    [[nodiscard]] bool newerLayout() const { return newer_; }
+
+private:
+    std::vector<std::string_view> lines_;
+    std::size_t next_ = 0;
+    bool newer_ = true;
+
+    std::optional<std::string_view> take() {
+        if (!result.ok()) return std::nullopt;
+        if (next_ >= lines_.size()) {
+            result = {"file ends before its last record", next_ + 1};
+            return std::nullopt;
+        }
+        return lines_[next_++];
+    }
+    void fail(std::string why) {
+        if (result.ok()) result = {std::move(why), next_};
+    }
+};
+
+// Lines without their ends; a CR before the LF belongs to the line end. The text after the last
+// line end counts as a line only when it is not empty.
+std::vector<std::string_view> splitLines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    while (!bytes.empty()) {
+        const auto lf = bytes.find('\n');
+        auto line = bytes.substr(0, lf);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        if (lf == std::string_view::npos) break;
+        bytes.remove_prefix(lf + 1);
+    }
+    return lines;
+}
+
+}  // namespace
+
+EncodedText writeString(const GearPairData& data) {
+    Writer w;
+    walkProjectFile(data, w);
+    if (!w.reason.empty()) return {{}, w.reason};
+    return {std::move(w.out), {}};
+}
+
+ReadResult readString(std::string_view bytes, GearPairData& data) {
+    const auto lines = splitLines(bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].size() > kMaxLineLength) return {"line longer than 255 characters", i + 1};
+
+    GearPairData copy = data;
+    Reader reader(lines);
+    walkProjectFile(copy, reader);
+    if (!reader.result.ok()) return reader.result;
+    for (std::size_t i = reader.consumed(); i < lines.size(); ++i)
+        if (!trimBlanks(lines[i]).empty()) return {"text after the last record", i + 1};
+
+    data = std::move(copy);
+    return {};
+}
+
+FileResult WriteProjectFile(const GearPairData& data, const std::filesystem::path& path) {
+    auto encoded = writeString(data);
+    if (!encoded.ok()) return FileResult::failure(encoded.reason);
+    return writeFileReplacing(path, encoded.bytes);
+}
+
+ReadResult ReadProjectFile(const std::filesystem::path& path, GearPairData& data) {
+    const auto bytes = readWholeFile(path);
+    if (!bytes) return {"cannot read " + path.string(), 0};
+    return readString(*bytes, data);
+}
+
+}  // namespace soukoli::files

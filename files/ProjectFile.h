@@ -1,0 +1,41 @@
+// Reading and writing the project file (.PEV): the persistent inputs and options of the data set
+// as Windows-1250 lines ending in CR LF. The reader fills a copy and hands the data set over only
+// when the whole file was read, so a refused file leaves the current project as it was.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "engine/GearPairData.h"
+#include "files/TextFile.h"
+
+namespace soukoli::files {
+
+/// The longest line a project file may hold, in bytes without the line end.
+inline constexpr std::size_t kMaxLineLength = 255;
+
+/// What reading a project file gave; on failure `line` is the 1-based line that was refused.
+struct [[nodiscard]] ReadResult {
+    std::string reason;  // empty on success
+    std::size_t line = 0;
+
+    [[nodiscard]] bool ok() const { return reason.empty(); }
+};
+
+/// The project file of `data` as bytes. Fails (and produces nothing) when a value cannot be stored
+/// faithfully: a text not representable in Windows-1250 or longer than a line, a value that is
+/// not a finite number, an integer outside what the dialogs accept.
+EncodedText writeString(const GearPairData& data);
+
+/// Reads a whole project file. On success `data` holds every value of the file and the values
+/// the file does not store stay as they were; on failure `data` is untouched. No derived value is recomputed here (see recomputeAfterLoad).
+ReadResult readString(std::string_view bytes, GearPairData& data);
+
+/// Writes the project file to `path`, replacing an older file only once the new one is complete.
+FileResult WriteProjectFile(const GearPairData& data, const std::filesystem::path& path);
+
+/// Reads the project file at `path` into `data` (untouched on failure).
+ReadResult ReadProjectFile(const std::filesystem::path& path, GearPairData& data);
+
+}  // namespace soukoli::files

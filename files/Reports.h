@@ -1,0 +1,28 @@
+// The text outputs of a project: the input report, the results report (.VYS) and the lines of the
+// simplified printout. Each is built as UTF-8 lines from the data set as it stands; the save
+// command encodes the reports for disk, the main window sends the printout to the printer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/GearPairData.h"
+#include "files/Clock.h"
+
+namespace soukoli::files {
+
+/// Every input of the data set with labels and units; `fileName` is printed in the header.
+std::vector<std::string> inputReportLines(const GearPairData& d, const LocalTime& now, const std::string& fileName);
+
+/// Stresses, safety factors and the other factors of the last calculation; `fileName` is the
+/// name of the .VYS file printed in the header.
+std::vector<std::string> resultsReportLines(const GearPairData& d, const LocalTime& now, const std::string& fileName);
+
+/// The simplified calculation as printed: lines that carry text open with two TABs (and every
+/// further text sharing a line with its own two TABs); empty lines are empty.
+std::vector<std::string> simplifiedPrintoutLines(const GearPairData& d, const LocalTime& now);
+
+/// Title of the print job of the simplified printout.
+inline constexpr const char* kPrintoutTitle = "Zjednodušený výpočet";
+
+}  // namespace soukoli::files
