@@ -236,6 +236,10 @@ struct GearPairData {
     double L = 0;                   // root chord over moment arm of the latest stress correction
     int FIeSignA = 0, FIeSignB = 0; // signs the auxiliary-angle search keeps between searches
 
+    // ---- Main window state ---------------------------------------------------------------------
+    bool loadingInProgress = false; // a project or a tab is being set up: no toothing reset
+    bool savedSimplified = false;   // the next save is that of a simplified calculation
+
     [[nodiscard]] bool isInternal() const { return TypSoukoli == kInternal; }
 };
 

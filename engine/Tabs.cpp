@@ -1,0 +1,80 @@
+// The toothing switch and the preparations of the two calculation tabs, shared by the main
+// window and soukoli-cli.
+#include "engine/Tabs.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/TabsTables.h"
+
+namespace soukoli {
+
+namespace {
+
+void markKHbetaEntered(GearPairData& g) {
+    g.KHbetaPrimo = true;
+    g.KHbetaZbcal = false;
+    g.KHbetaZeSchematu = false;
+}
+
+constexpr double kMaxFaceLoadFactor = 2.5;
+
+}  // namespace
+
+void resetToDefaults(GearPairData& g) {
+    SetDefaults(g);
+}
+
+void switchToothing(GearPairData& g, std::uint16_t type) {
+    g.TypSoukoli = type == kInternal ? kInternal : kExternal;
+    g.MetodaVypoctu = 'A';
+    if (!g.loadingInProgress) resetToDefaults(g);
+    markKHbetaEntered(g);
+    g.KHbeta = 1.3;
+}
+
+void prepareFullTab(GearPairData& g) {
+    g.Zjednoduseny = false;
+    if (!g.KHbetaPrimo) {
+        if (const auto k = simplifiedSchemeKHbeta(g, g.SchemaIndex)) g.KHbeta = *k;
+    }
+    markKHbetaEntered(g);
+    g.Ft1 = g.F1 * g.KAS;
+}
+
+void prepareSimplifiedTab(GearPairData& g) {
+    g.Zjednoduseny = true;
+    g.MetodaVypoctu = 'A';
+    if (const auto s = simplifiedSchemeFor(g.Schema)) g.SchemaIndex = *s;
+    if (g.SchemaIndex == 0 || g.SchemaIndex > kLastScheme) g.SchemaIndex = kFallbackScheme;
+    if (g.KHbetaZbcal) g.KHbeta = faceLoadFactorFromBcal(g.bcal, g.b);
+    markKHbetaEntered(g);
+    // KAS is at least 1 when entered through the loading dialog; a project file may hold 0.
+    if (g.KAS != 0) g.F1 = g.Ft1 / g.KAS;
+    g.savedSimplified = true;
+}
+
+std::optional<std::uint16_t> simplifiedSchemeFor(std::string_view label) {
+    for (const auto& m : kSimplifiedSchemeOf)
+        if (m.label == label) return m.simplified;
+    return std::nullopt;
+}
+
+std::optional<double> simplifiedSchemeKHbeta(const GearPairData& g, int scheme) {
+    if (scheme < 1 || scheme > static_cast<int>(kSimplifiedSchemes)) return std::nullopt;
+    const double d1 = g.z1 * g.mn / std::cos(g.Beta);
+    if (!(std::abs(d1) > 0) || !std::isfinite(d1)) return std::nullopt;
+    const double psi = std::min(g.b1, g.b2) / d1;
+    const bool hard = std::min(g.VHV1, g.VHV2) > kHardFlankHV;
+    const SchemeCoefficients c = (hard ? kSchemeHard : kSchemeSoft)[static_cast<std::size_t>(scheme - 1)];
+    return 1 + c.k1 * psi + c.k2 * psi * psi;
+}
+
+double faceLoadFactorFromBcal(double bcal, double b) {
+    // A vanishing contact band is the worst case; the upper limit applies.
+    if (!(bcal > 0)) return kMaxFaceLoadFactor;
+    const double k = bcal >= b ? bcal / (bcal - b / 2) : 2 * b / bcal;
+    return std::min(k, kMaxFaceLoadFactor);
+}
+
+}  // namespace soukoli

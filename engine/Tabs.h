@@ -1,0 +1,44 @@
+// What the program does to the data set when the user picks a toothing type or a calculation
+// tab: the desktop program and soukoli-cli call these same functions, so both give the same
+// numbers for the same project.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "engine/GearPairData.h"
+
+namespace soukoli {
+
+/// A new project: the defaults of the data set for the toothing type in `TypSoukoli`.
+void resetToDefaults(GearPairData& data);
+
+/// "Vnější" / "Vnitřní" chosen by the user: sets the type and method "A"; unless a project or a
+/// tab is being set up (`loadingInProgress`) every input goes back to its default. The face load
+/// factor is then entered directly as 1.3.
+void switchToothing(GearPairData& data, std::uint16_t type);
+
+/// "Úplný výpočet" shown: leaves the simplified calculation. A face load factor that came from
+/// the simplified scheme picture is fixed by its formula and kept as entered; Ft1 = F1·KAS.
+void prepareFullTab(GearPairData& data);
+
+/// "Zjednodušený výpočet" shown: method "A", the layout mapped to a simplified scheme, KHbeta
+/// fixed (from bcal when that is its source) and entered directly, F1 = Ft1/KAS; the next save
+/// is that of a simplified calculation.
+void prepareSimplifiedTab(GearPairData& data);
+
+/// The simplified scheme (1 ... 7) that stands for a full-calculation layout label, or nothing
+/// for a label outside "1", "1a", "2", "2a", "3" ... "8".
+std::optional<std::uint16_t> simplifiedSchemeFor(std::string_view label);
+
+/// KHbeta of a simplified scheme 1 ... 7: 1 + k1·ψ + k2·ψ² with ψ = min(b1, b2)/d1, the
+/// coefficients of hard flanks when both exceed 350 HV. Nothing for another scheme number or a
+/// pair without a reference diameter.
+std::optional<double> simplifiedSchemeKHbeta(const GearPairData& data, int scheme);
+
+/// KHbeta from the calculation width of the contact band (ČSN 01 4686 part 4): bcal/(bcal − b/2)
+/// for bcal ≥ b, else 2·b/bcal, at most 2.5.
+double faceLoadFactorFromBcal(double bcal, double b);
+
+}  // namespace soukoli

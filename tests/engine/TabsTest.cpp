@@ -1,0 +1,179 @@
+// The toothing switch and the tab preparations: what they reset, what they keep, the scheme map
+// of the simplified calculation and the face load factors they fix.
+#include <gtest/gtest.h>
+
+#include "engine/Tabs.h"
+
+namespace soukoli {
+namespace {
+
+GearPairData defaults(std::uint16_t type = kExternal) {
+    GearPairData g;
+    g.TypSoukoli = type;
+    resetToDefaults(g);
+    return g;
+}
+
+TEST(ToothingSwitch, ResetsEveryInputOutsideLoading) {
+    GearPairData g = defaults();
+    g.z1 = 31;
+    g.MetodaVypoctu = 'B';
+    g.KHbetaZbcal = true;
+    g.KHbetaPrimo = false;
+    g.KHbeta = 1.7;
+    switchToothing(g, kInternal);
+    EXPECT_EQ(g.TypSoukoli, kInternal);
+    EXPECT_EQ(g.z1, 20);
+    EXPECT_EQ(g.z2, -60);
+    EXPECT_EQ(g.aw, -20);
+    EXPECT_EQ(g.MetodaVypoctu, 'A');
+    EXPECT_TRUE(g.KHbetaPrimo);
+    EXPECT_FALSE(g.KHbetaZbcal || g.KHbetaZeSchematu);
+    EXPECT_DOUBLE_EQ(g.KHbeta, 1.3);
+
+    switchToothing(g, kExternal);
+    EXPECT_EQ(g.z2, 40);
+    EXPECT_EQ(g.aw, 120);
+}
+
+TEST(ToothingSwitch, KeepsTheInputsWhileLoading) {
+    GearPairData g = defaults();
+    g.z1 = 31;
+    g.loadingInProgress = true;
+    switchToothing(g, kInternal);
+    EXPECT_EQ(g.TypSoukoli, kInternal);
+    EXPECT_EQ(g.z1, 31);
+    EXPECT_EQ(g.z2, 40);  // the loaded project brings its own wheel
+}
+
+TEST(SimplifiedTab, MapsEveryLayoutLabelToItsScheme) {
+    const std::pair<const char*, int> rows[] = {
+        {"1", 6}, {"1a", 6}, {"2", 6}, {"2a", 6}, {"3", 5}, {"4", 5}, {"5", 5}, {"6", 1}, {"7", 1}, {"8", 3},
+    };
+    for (const auto& [label, scheme] : rows) {
+        GearPairData g = defaults();
+        g.Schema = label;
+        g.SchemaIndex = 9;
+        prepareSimplifiedTab(g);
+        EXPECT_EQ(g.SchemaIndex, scheme) << label;
+    }
+}
+
+TEST(SimplifiedTab, UnknownLabelKeepsTheNumberUnlessItIsUnusable) {
+    GearPairData g = defaults();
+    g.Schema = "";
+    g.SchemaIndex = 7;
+    prepareSimplifiedTab(g);
+    EXPECT_EQ(g.SchemaIndex, 7);
+    g.SchemaIndex = 0;
+    prepareSimplifiedTab(g);
+    EXPECT_EQ(g.SchemaIndex, 2);
+    g.SchemaIndex = 10;
+    prepareSimplifiedTab(g);
+    EXPECT_EQ(g.SchemaIndex, 10);  // 10 is still a number; only above it falls back
+    g.SchemaIndex = 11;
+    prepareSimplifiedTab(g);
+    EXPECT_EQ(g.SchemaIndex, 2);
+}
+
+TEST(SimplifiedTab, SetsTheSimplifiedStateAndDerivesF1FromFt1) {
+    GearPairData g = defaults();
+    g.MetodaVypoctu = 'B';
+    g.Ft1 = 9000;
+    g.KAS = 2.25;
+    prepareSimplifiedTab(g);
+    EXPECT_TRUE(g.Zjednoduseny);
+    EXPECT_TRUE(g.savedSimplified);
+    EXPECT_EQ(g.MetodaVypoctu, 'A');
+    EXPECT_DOUBLE_EQ(g.F1, 4000);
+    EXPECT_TRUE(g.KHbetaPrimo);
+}
+
+TEST(SimplifiedTab, ZeroKASLeavesF1Finite) {
+    GearPairData g = defaults();
+    g.KAS = 0;
+    prepareSimplifiedTab(g);
+    EXPECT_DOUBLE_EQ(g.F1, 4000);
+}
+
+TEST(SimplifiedTab, KHbetaFromBcalIsComputedAndThenEnteredDirectly) {
+    GearPairData g = defaults();
+    g.KHbetaPrimo = false;
+    g.KHbetaZbcal = true;
+    g.b = 60;
+    g.bcal = 240;  // 4·b gives 8/7
+    prepareSimplifiedTab(g);
+    EXPECT_DOUBLE_EQ(g.KHbeta, 8.0 / 7.0);
+    EXPECT_TRUE(g.KHbetaPrimo);
+    EXPECT_FALSE(g.KHbetaZbcal);
+}
+
+TEST(FaceLoadFactorFromBcal, BoundariesOfTheContactBand) {
+    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(60, 60), 2.0);
+    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(240, 60), 8.0 / 7.0);
+    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(30, 60), 2.5);    // 4, lowered
+    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(48, 60), 2.5);    // exactly the limit
+    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(50, 60), 2.4);
+    EXPECT_DOUBLE_EQ(faceLoadFactorFromBcal(0, 60), 2.5);
+}
+
+TEST(SimplifiedSchemeKHbeta, HardAndSoftFlanks) {
+    GearPairData g = defaults();
+    g.b1 = g.b2 = 80;  // ψ = 80/80 = 1 with d1 = 20·4
+    EXPECT_DOUBLE_EQ(*simplifiedSchemeKHbeta(g, 1), 2.2);
+    g.VHV2 = 350;  // 350 is not hard
+    EXPECT_DOUBLE_EQ(*simplifiedSchemeKHbeta(g, 1), 1 + 0.385 + 0.125);
+    EXPECT_DOUBLE_EQ(*simplifiedSchemeKHbeta(g, 7), 1 - 0.0136 + 0.0366);
+    g.b2 = 40;  // the narrower face counts: ψ = 0.5
+    EXPECT_DOUBLE_EQ(*simplifiedSchemeKHbeta(g, 7), 1 - 0.0136 * 0.5 + 0.0366 * 0.25);
+    EXPECT_FALSE(simplifiedSchemeKHbeta(g, 0));
+    EXPECT_FALSE(simplifiedSchemeKHbeta(g, 8));
+    g.z1 = 0;
+    EXPECT_FALSE(simplifiedSchemeKHbeta(g, 1));
+}
+
+TEST(FullTab, LeavesTheSimplifiedCalculation) {
+    GearPairData g = defaults();
+    g.Zjednoduseny = true;
+    g.F1 = 5000;
+    g.KAS = 1.5;
+    prepareFullTab(g);
+    EXPECT_FALSE(g.Zjednoduseny);
+    EXPECT_DOUBLE_EQ(g.Ft1, 7500);
+    EXPECT_DOUBLE_EQ(g.KHbeta, 1.3);  // entered directly: untouched
+}
+
+TEST(FullTab, SchemeFromThePictureIsFixedByItsFormula) {
+    GearPairData g = defaults();
+    g.KHbetaPrimo = false;
+    g.KHbetaZeSchematu = true;
+    g.SchemaIndex = 1;
+    g.b1 = g.b2 = 80;
+    prepareFullTab(g);
+    EXPECT_DOUBLE_EQ(g.KHbeta, 2.2);
+    EXPECT_TRUE(g.KHbetaPrimo);
+    EXPECT_FALSE(g.KHbetaZeSchematu);
+
+    g.KHbetaPrimo = false;
+    g.KHbetaZeSchematu = true;
+    g.SchemaIndex = 9;  // a layout of the full calculation: no simplified formula
+    g.KHbeta = 1.45;
+    prepareFullTab(g);
+    EXPECT_DOUBLE_EQ(g.KHbeta, 1.45);
+}
+
+TEST(Tabs, RoundTripFromStartUpKeepsTheForces) {
+    GearPairData g = defaults();
+    prepareFullTab(g);  // start-up shows the first tab: Ft1 = 4000·2
+    EXPECT_DOUBLE_EQ(g.Ft1, 8000);
+    prepareSimplifiedTab(g);
+    EXPECT_DOUBLE_EQ(g.F1, 4000);
+    prepareFullTab(g);
+    EXPECT_DOUBLE_EQ(g.F1, 4000);
+    EXPECT_DOUBLE_EQ(g.Ft1, 8000);
+    EXPECT_FALSE(g.Zjednoduseny);
+    EXPECT_TRUE(g.savedSimplified);  // the main window clears it, not the preparation
+}
+
+}  // namespace
+}  // namespace soukoli
