@@ -38,7 +38,7 @@ struct Options {
     std::vector<std::string> sets;
     std::string rim = "continue";
     std::string save;
-    std::string defaults;
+    bool defaults = false;
     bool internal = false;
     std::string time;
 };
@@ -193,9 +193,9 @@ private:
 int writeDefaults(const Options& o, std::ostream& err) {
     CliUi ui(err, true);
     const GearPairData g = startUpData(ui, o.internal);
-    const auto written = files::WriteProjectFile(g, std::filesystem::path(o.defaults));
+    const auto written = files::WriteProjectFile(g, std::filesystem::path(o.files.front()));
     if (!written.ok()) {
-        err << "soukoli-cli: " << o.defaults << ": " << written.reason << '\n';
+        err << "soukoli-cli: " << o.files.front() << ": " << written.reason << '\n';
         return kUsageError;
     }
     return kAllPassed;
@@ -225,7 +225,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     app.add_option("--save", o.save,
                    "Save the project after the calculation as the program does: input report under NAME, "
                    "NAME.PEV and NAME.VYS (one project file only)");
-    auto* defaults = app.add_option("--defaults", o.defaults, "Write the project of a new program start to OUT.PEV");
+    auto* defaults = app.add_flag("--defaults", o.defaults,
+                                  "--defaults [--internal] OUT.PEV: write the project of a new program start");
     app.add_flag("--internal", o.internal, "With --defaults: the defaults of internal toothing")->needs(defaults);
     app.add_option("--time", o.time, "Time printed in the reports, \"YYYY-MM-DD HH:MM:SS\" (default: now)");
 
@@ -239,9 +240,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return kUsageError;
     }
 
-    if (!o.defaults.empty()) {
-        if (!o.files.empty()) {
-            err << "soukoli-cli: --defaults writes a new project and takes no project files\n";
+    if (o.defaults) {
+        if (o.files.size() != 1 || !o.sets.empty() || !o.save.empty() || o.json) {
+            err << "soukoli-cli: --defaults takes exactly one output file and nothing else\n";
             return kUsageError;
         }
         return writeDefaults(o, err);

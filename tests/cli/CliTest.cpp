@@ -64,7 +64,7 @@ protected:
 
     // A new project as the program starts it.
     std::string defaults(const std::string& name = "p.PEV", bool internal = false) {
-        const Result r = run("--defaults " + name + (internal ? " --internal" : ""));
+        const Result r = run(std::string("--defaults ") + (internal ? "--internal " : "") + name);
         EXPECT_EQ(r.status, 0) << r.err;
         return name;
     }
@@ -93,6 +93,8 @@ TEST_F(Cli, HelpAndUsageErrors) {
     EXPECT_EQ(run("--internal").status, 3);  // only with --defaults
     const std::string p = defaults();
     EXPECT_EQ(run("--defaults q.PEV " + p).status, 3);
+    EXPECT_EQ(run("--defaults").status, 3);
+    EXPECT_EQ(run("--defaults --json q.PEV").status, 3);
     EXPECT_EQ(run("--save s " + p + " " + p).status, 3);
     EXPECT_EQ(run("--time yesterday " + p).status, 3);
 }
@@ -223,6 +225,25 @@ TEST_F(Cli, SaveWritesTheThreeFilesAndDefaultsOfInternalToothing) {
     const auto j = json(run("--json result.PEV"));
     EXPECT_EQ(j["fields"]["z2"], -60);
     EXPECT_EQ(j["fields"]["TypSoukoli"], 2);
+}
+
+TEST_F(Cli, EverySampleProjectCalculatesAsItsNameSays) {
+    std::size_t count = 0;
+    for (const auto& entry : fs::directory_iterator(SOUKOLI_EXAMPLES)) {
+        if (entry.path().extension() != ".PEV") continue;
+        ++count;
+        const std::string name = entry.path().stem().string();
+        const Result r = run("--json " + quote(entry.path().string()));
+        EXPECT_EQ(r.status, 0) << name << ": " << r.err;
+        const auto f = json(r)["fields"];
+        EXPECT_EQ(f["TypSoukoli"], name == "default-internal" ? 2 : 1) << name;
+        EXPECT_EQ(f["Zjednoduseny"], name == "simplified") << name;
+        EXPECT_EQ(f["StandardDIN_B"], name == "helical-din-b-spectrum") << name;
+        EXPECT_EQ(f["KHbetaZeSchematu"], name == "layout-scheme-measured") << name;
+        if (name == "helical-din-b-spectrum") EXPECT_EQ(f["ZadaniSil"], 1);
+        if (name == "spectrum-classes") EXPECT_EQ(f["ZadaniSil"], 2);
+    }
+    EXPECT_EQ(count, 6u);
 }
 
 }  // namespace
