@@ -240,8 +240,12 @@ TEST_F(Cli, EverySampleProjectCalculatesAsItsNameSays) {
         EXPECT_EQ(f["Zjednoduseny"], name == "simplified") << name;
         EXPECT_EQ(f["StandardDIN_B"], name == "helical-din-b-spectrum") << name;
         EXPECT_EQ(f["KHbetaZeSchematu"], name == "layout-scheme-measured") << name;
-        if (name == "helical-din-b-spectrum") EXPECT_EQ(f["ZadaniSil"], 1);
-        if (name == "spectrum-classes") EXPECT_EQ(f["ZadaniSil"], 2);
+        if (name == "helical-din-b-spectrum") {
+            EXPECT_EQ(f["ZadaniSil"], 1);
+        }
+        if (name == "spectrum-classes") {
+            EXPECT_EQ(f["ZadaniSil"], 2);
+        }
     }
     EXPECT_EQ(count, 6u);
 }
