@@ -11,6 +11,7 @@
 
 #include "engine/FieldTable.h"
 #include "engine/Numbers.h"
+#include "engine/ResultChecks.h"
 
 namespace soukoli {
 
@@ -124,11 +125,11 @@ CellText cellText(const CellSpec& s, const GearPairData& g) {
     switch (s.check) {
     case C::AgainstLimit: {
         const auto limit = valueOf(s.limit, g);
-        out.red = !limit || !(*v < *limit);  // equal to the permissible value fails
+        out.red = !limit || stressFails(*v, *limit);  // equal to the permissible value fails
         break;
     }
     case C::Safety:
-        out.red = !(*v > 1);  // exactly 1 fails
+        out.red = safetyFails(*v);  // exactly 1 fails
         break;
     case C::None:
         out.red = !std::isfinite(*v);

@@ -4,7 +4,7 @@
 SOUKOLI_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages the build needs.
-SOUKOLI_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+SOUKOLI_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
                   qt6-base-dev libgl-dev fonts-dejavu-core poppler-utils xvfb xauth)
 
 soukoli_install_packages() {

@@ -1,0 +1,253 @@
+// soukoli-cli through the real binary: every option and every exit status, on projects the tool
+// writes itself with --defaults and the examples shipped with the program.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quote(const std::string& s) {
+    std::string q = "'";
+    for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("soukoli-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    Result run(const std::string& args) {
+        const fs::path errFile = dir_ / "stderr.txt";
+        const std::string command = "cd " + quote(dir_.string()) + " && " + quote(SOUKOLI_CLI) + " " + args +
+                                    " 2>" + quote(errFile.string());
+        Result r;
+        FILE* pipe = popen(command.c_str(), "r");
+        if (pipe == nullptr) return r;
+        std::array<char, 4096> buf{};
+        std::size_t n = 0;
+        while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
+        const int raw = pclose(pipe);
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.err = slurp(errFile);
+        return r;
+    }
+
+    // A new project as the program starts it.
+    std::string defaults(const std::string& name = "p.PEV", bool internal = false) {
+        const Result r = run(std::string("--defaults ") + (internal ? "--internal " : "") + name);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return name;
+    }
+
+    static nlohmann::json json(const Result& r) {
+        std::istringstream lines(r.out);
+        std::string first;
+        std::getline(lines, first);
+        return nlohmann::json::parse(first);
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(Cli, HelpAndUsageErrors) {
+    const Result help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+    EXPECT_NE(help.out.find("--set"), std::string::npos);
+
+    EXPECT_EQ(run("").status, 3);
+    EXPECT_EQ(run("--no-such-option x.PEV").status, 3);
+    EXPECT_EQ(run("--standard iso x.PEV").status, 3);
+    EXPECT_EQ(run("--rim maybe x.PEV").status, 3);
+    EXPECT_EQ(run("--full --simplified x.PEV").status, 3);
+    EXPECT_EQ(run("--internal").status, 3);  // only with --defaults
+    const std::string p = defaults();
+    EXPECT_EQ(run("--defaults q.PEV " + p).status, 3);
+    EXPECT_EQ(run("--defaults").status, 3);
+    EXPECT_EQ(run("--defaults --json q.PEV").status, 3);
+    EXPECT_EQ(run("--save s " + p + " " + p).status, 3);
+    EXPECT_EQ(run("--time yesterday " + p).status, 3);
+}
+
+TEST_F(Cli, DefaultProjectPassesAndPrintsTheResultsReport) {
+    const std::string p = defaults();
+    const Result r = run("--time '2026-12-08 09:05:07' " + p);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("9:05:07"), std::string::npos);
+    EXPECT_NE(r.out.find("8.12.2026"), std::string::npos);
+    EXPECT_NE(r.out.find("KONTROLA NA OHYB"), std::string::npos);  // UTF-8 on the terminal
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+    EXPECT_TRUE(r.err.empty()) << r.err;
+}
+
+TEST_F(Cli, JsonHoldsEveryNamedFieldUnderTheDataSetNames) {
+    const std::string p = defaults();
+    const Result r = run("--json " + p);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = json(r);
+    EXPECT_EQ(j["file"], p);
+    EXPECT_EQ(j["run_ok"], true);
+    EXPECT_TRUE(j["messages"].empty());
+    EXPECT_TRUE(j["dialogs"].empty());
+    const auto& f = j["fields"];
+    EXPECT_EQ(f["z1"], 20);
+    EXPECT_EQ(f["ha1_star"], 1);
+    EXPECT_FALSE(f.contains("ha1*"));
+    EXPECT_EQ(f["StandardCSN"], true);
+    EXPECT_EQ(f["IT1"], 8);
+    EXPECT_EQ(f["MetodaVypoctu"], "A");
+    EXPECT_NEAR(f["Alfan"].get<double>(), 0.3490658503988659, 1e-15);
+    EXPECT_GT(f["SH1"].get<double>(), 1);
+    EXPECT_EQ(f["Fj"].size(), 3u);
+}
+
+TEST_F(Cli, SetChangesInputsAndRecomputesWhatFollows) {
+    const std::string p = defaults();
+    auto j = json(run("--json --set z2=50 --set Beta=15deg --set ha1_star=0.9 " + p));
+    EXPECT_EQ(j["fields"]["z2"], 50);
+    EXPECT_NEAR(j["fields"]["d2"].get<double>(), 200 / std::cos(15 * std::numbers::pi / 180), 1e-9);
+    EXPECT_NEAR(j["fields"]["u"].get<double>(), 2.5, 1e-15);
+    EXPECT_NEAR(j["fields"]["ha1_star"].get<double>(), 0.9, 1e-15);
+
+    // A centre distance entered: the shift sum follows and is split equally.
+    j = json(run("--json --set aw=122 " + p));
+    EXPECT_NEAR(j["fields"]["aw"].get<double>(), 122, 1e-12);
+    EXPECT_EQ(j["fields"]["x1"], j["fields"]["x2"]);
+    EXPECT_GT(j["fields"]["x1"].get<double>(), 0.2);
+
+    j = json(run("--json --set MetodaVypoctu=B --set ZadaniSil=2 --set CHSZ1=4 " + p));
+    EXPECT_EQ(j["fields"]["MetodaVypoctu"], "B");
+    EXPECT_NE(j["fields"]["FtFe1"], 2654.9);  // class 4, not the default class 1
+
+    const Result unknown = run("--set nonsense=1 " + p);
+    EXPECT_EQ(unknown.status, 3);
+    EXPECT_NE(unknown.err.find("unknown field 'nonsense'"), std::string::npos);
+    EXPECT_EQ(run("--set z1=12,5 " + p).status, 3);
+    EXPECT_EQ(run("--set z1 " + p).status, 3);
+    EXPECT_EQ(run("--set IT1=7.5 " + p).status, 3);
+    EXPECT_EQ(run("--set KHbetaZbcal=2 " + p).status, 3);
+    EXPECT_EQ(run("--set Fj[21]=1 " + p).status, 3);
+    EXPECT_EQ(run("--set z2=-40 " + p).status, 3);  // external wheel with a negative z2
+}
+
+TEST_F(Cli, StandardOption) {
+    const std::string p = defaults();
+    const auto j = json(run("--json --standard din-b " + p));
+    EXPECT_EQ(j["fields"]["StandardDIN_B"], true);
+    EXPECT_EQ(j["fields"]["StandardCSN"], false);
+}
+
+TEST_F(Cli, ThinRimIsAnsweredFromTheCommandLine) {
+    const std::string p = defaults();
+    const Result go = run("--json --set sr1=10 " + p);
+    EXPECT_EQ(go.status, 0) << go.err;
+    EXPECT_EQ(json(go)["fields"]["TenkyVenec1"], true);
+    EXPECT_NE(go.err.find("Rozměr sr1 je menší než doporučuje norma."), std::string::npos);
+
+    const Result fix = run("--json --rim fix --set sr1=10 " + p);
+    EXPECT_EQ(fix.status, 2);
+    EXPECT_EQ(json(fix)["run_ok"], false);
+    EXPECT_EQ(json(fix)["dialogs"], nlohmann::json::array({"dimensions"}));
+}
+
+TEST_F(Cli, StoppedRunAndFailedCheck) {
+    const std::string p = defaults();
+    const Result stopped = run("--json --set da1=80.5 " + p);  // contact ratio below 1
+    EXPECT_EQ(stopped.status, 2);
+    EXPECT_NE(stopped.err.find("Součinitel Epsilongama <=1. Uprav geometrii."), std::string::npos);
+    EXPECT_EQ(json(stopped)["messages"][0]["text"], "Součinitel Epsilongama <=1. Uprav geometrii.");
+
+    const Result overloaded = run("--json --set F1=60000 " + p);
+    EXPECT_EQ(overloaded.status, 1) << overloaded.err;
+    EXPECT_EQ(json(overloaded)["run_ok"], true);
+}
+
+TEST_F(Cli, UnreadableFilesAndTheWorstStatusOfABatch) {
+    std::ofstream(dir_ / "bad.PEV") << "not a project\r\n";
+    EXPECT_EQ(run("bad.PEV").status, 3);
+    EXPECT_EQ(run("missing.PEV").status, 3);
+    const std::string p = defaults();
+    EXPECT_EQ(run(p + " bad.PEV").status, 3);
+    EXPECT_EQ(run(p + " " + p).status, 0);
+}
+
+TEST_F(Cli, FullAndSimplifiedOptionsSwitchTheCalculation) {
+    const std::string p = defaults();
+    auto j = json(run("--json --simplified " + p));
+    EXPECT_EQ(j["fields"]["Zjednoduseny"], true);
+    EXPECT_EQ(j["fields"]["KHalfa"], 1.2);  // fixed by the simplified calculation
+    ASSERT_EQ(run("--simplified --save simple " + p).status, 0);
+    j = json(run("--json simple.PEV"));
+    EXPECT_EQ(j["fields"]["Zjednoduseny"], true);
+    j = json(run("--json --full simple.PEV"));
+    EXPECT_EQ(j["fields"]["Zjednoduseny"], false);
+}
+
+TEST_F(Cli, SaveWritesTheThreeFilesAndDefaultsOfInternalToothing) {
+    const std::string p = defaults("i.PEV", true);
+    ASSERT_EQ(run("--save result " + p).status, 0);
+    EXPECT_TRUE(fs::exists(dir_ / "result"));
+    EXPECT_TRUE(fs::exists(dir_ / "result.PEV"));
+    EXPECT_TRUE(fs::exists(dir_ / "result.VYS"));
+    const std::string project = slurp(dir_ / "result.PEV");
+    EXPECT_EQ(project.substr(0, 2), "Te");
+    EXPECT_NE(project.find("\r\n 2"), std::string::npos);
+    const auto j = json(run("--json result.PEV"));
+    EXPECT_EQ(j["fields"]["z2"], -60);
+    EXPECT_EQ(j["fields"]["TypSoukoli"], 2);
+}
+
+TEST_F(Cli, EverySampleProjectCalculatesAsItsNameSays) {
+    std::size_t count = 0;
+    for (const auto& entry : fs::directory_iterator(SOUKOLI_EXAMPLES)) {
+        if (entry.path().extension() != ".PEV") continue;
+        ++count;
+        const std::string name = entry.path().stem().string();
+        const Result r = run("--json " + quote(entry.path().string()));
+        EXPECT_EQ(r.status, 0) << name << ": " << r.err;
+        const auto f = json(r)["fields"];
+        EXPECT_EQ(f["TypSoukoli"], name == "default-internal" ? 2 : 1) << name;
+        EXPECT_EQ(f["Zjednoduseny"], name == "simplified") << name;
+        EXPECT_EQ(f["StandardDIN_B"], name == "helical-din-b-spectrum") << name;
+        EXPECT_EQ(f["KHbetaZeSchematu"], name == "layout-scheme-measured") << name;
+        if (name == "helical-din-b-spectrum") {
+            EXPECT_EQ(f["ZadaniSil"], 1);
+        }
+        if (name == "spectrum-classes") {
+            EXPECT_EQ(f["ZadaniSil"], 2);
+        }
+    }
+    EXPECT_EQ(count, 6u);
+}
+
+}  // namespace
