@@ -12,6 +12,7 @@
 #include "app/AppFixture.h"
 #include "app/ProjectCommands.h"
 #include "app/ResultPanels.h"
+#include "engine/Numbers.h"
 #include "files/Reports.h"
 
 using namespace soukoli;
@@ -154,6 +155,33 @@ private slots:
         QTest::mouseClick(a.form.printButton(), Qt::LeftButton);
         QCOMPARE(t.messages, QStringList{QString::fromUtf8(kPrinterFailedText.data(), kPrinterFailedText.size())});
         QCOMPARE(t.captions, QStringList{QString::fromUtf8(kErrorCaption.data(), kErrorCaption.size())});
+    }
+
+    void everyExampleOpensAndCalculates_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("default-external") << "default-external.PEV" << 0 << "ČSN 01 4686";
+        QTest::newRow("default-internal") << "default-internal.PEV" << 0 << "ČSN 01 4686";
+        QTest::newRow("helical-din-b-spectrum") << "helical-din-b-spectrum.PEV" << 0 << "DIN - ISO  B";
+        QTest::newRow("spectrum-classes") << "spectrum-classes.PEV" << 0 << "ČSN 01 4686";
+        QTest::newRow("layout-scheme-measured") << "layout-scheme-measured.PEV" << 0 << "ČSN 01 4686";
+        QTest::newRow("simplified") << "simplified.PEV" << 1 << "ČSN 01 4686";
+    }
+    void everyExampleOpensAndCalculates() {
+        QFETCH(QString, file);
+        QFETCH(int, tab);
+        QFETCH(QString, caption);
+        StartedApp t;
+        SoukoliApp& a = *t.app;
+        a.form.loadFrom(QStringLiteral(SOUKOLI_EXAMPLES "/") + file);
+        QCOMPARE(a.form.tabs()->currentIndex(), tab);
+        QVERIFY(a.form.windowTitle().startsWith(caption));
+        const auto& page = tab == 0 ? a.form.fullPage() : a.form.simplifiedPage();
+        QTest::mouseClick(page.calculate, Qt::LeftButton);
+        QVERIFY2(a.data.runFlag, qPrintable(t.messages.join(QLatin1Char('|'))));
+        QVERIFY(!page.bending->cell("SigmaF1")->value->isHidden());
+        QCOMPARE(page.contact->cell("SigmaH1")->value->text(), QString::fromStdString(Str(a.data.SigmaH1, 6, 1)));
     }
 
     void fileDialogsAreAnsweredThroughTheUi() {
