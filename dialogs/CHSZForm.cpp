@@ -41,7 +41,8 @@ void CHSZChart::paintEvent(QPaintEvent*) {
         for (int i = 0; i * gridStep <= 1.0001; ++i) p.drawLine(0, yOf(i * gridStep), w, yOf(i * gridStep));
         p.setPen(Qt::black);
         p.drawRect(0, 0, w, h);
-        for (int u = -span_; u <= 0; u += step_) p.drawText(xOf(u) - 8, h + 12, QString::number(u));
+        for (int u = -span_; u <= 0; u += step_)
+            p.drawText(std::clamp(xOf(u) - 8, 0, w - 10), h + 12, QString::number(u));
         const char* yLabels[] = {"1", "0,8", "0,6", "0,4", "0,2"};
         for (int i = 0; i < 5; ++i) p.drawText(w + 3, yOf(1 - 0.2 * i) + 8, QString::fromLatin1(yLabels[i]));
         // Arrow with "log Φ" under the x axis, the fraction Ft / Ft1 at the lower right.
@@ -58,18 +59,19 @@ void CHSZChart::paintEvent(QPaintEvent*) {
 
         QFont bold(QStringLiteral("Arial"), 7);
         bold.setBold(true);
+        // Past their range some polynomials fall below 0: the plot area clips them.
+        p.setClipRect(0, 0, w + 1, h + 1);
         for (int k = first_; k <= last_; ++k) {
             p.setPen(Qt::black);
             int x = w;
             int yPrevious = yOf(spectrumClassRatio(k, 0));
             for (; x >= 0; --x) {
                 const double a = span_ * static_cast<double>(w - x) / w;
-                const double ratio = spectrumClassRatio(k, a);
-                if (ratio >= 1) {
+                const int y = yOf(spectrumClassRatio(k, a));
+                if (y <= 0) {  // the top of the plot reached: a vertical line to the top edge
                     p.drawLine(x, yPrevious, x, 0);
                     break;
                 }
-                const int y = yOf(ratio);
                 p.drawLine(x + 1, yPrevious, x, y);
                 yPrevious = y;
             }
@@ -80,6 +82,7 @@ void CHSZChart::paintEvent(QPaintEvent*) {
             p.drawText(xLabel, std::clamp(yOf(spectrumClassRatio(k, aLabel)) - 2, 8, h - 2), QString::number(k));
             p.setFont(small);
         }
+        p.setClipping(false);
     }
     QPainter(this).drawPixmap(0, 0, bitmap);
 }

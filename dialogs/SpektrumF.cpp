@@ -123,12 +123,15 @@ TSpektrum_F::TSpektrum_F(GearPairData& data, Ui& ui, QWidget* parent) : RuledFie
         if (!rejection) repaintFields();
         return rejection;
     });
+    steps_->setMaximumWidth(50);
     stepsRow->addWidget(steps_);
     stepsRow->addWidget(new QLabel(QStringLiteral("(max. 20]"), this));
+    stepsRow->addStretch(1);
     left->addLayout(stepsRow);
 
     auto* inputs = new QGroupBox(QStringLiteral("Vstupy pro &PASTOREK  "), this);
     auto* grid = new QGridLayout(inputs);
+    grid->setAlignment(Qt::AlignTop);
     countCaption_ = new QLabel(inputs);
     levelCaption_ = new QLabel(inputs);
     grid->addWidget(countCaption_, 0, 1);
@@ -146,13 +149,14 @@ TSpektrum_F::TSpektrum_F(GearPairData& data, Ui& ui, QWidget* parent) : RuledFie
             if (!rejection) levelField(k)->setText(QString::fromStdString(spectrumLevelText(data_, value)));
             return rejection;
         });
-        counts_[i]->setParent(inputs);
-        levels_[i]->setParent(inputs);
+        counts_[i]->setMaximumWidth(110);
+        levels_[i]->setMaximumWidth(110);
         grid->addWidget(stepLabels_[i], k, 0);
         grid->addWidget(counts_[i], k, 1);
         grid->addWidget(levels_[i], k, 2);
     }
     left->addWidget(inputs);
+    left->addStretch(1);
     layout->addLayout(left);
 
     auto* right = new QVBoxLayout;

@@ -164,7 +164,7 @@ QWidget* TZatizeni_F::buildPanel(Panel p) {
             if (!rejection) repaintFields();
             return rejection;
         });
-        row.edit->setParent(panel);
+        row.edit->setMaximumWidth(110);
         row.unit = new QLabel(panel);
         grid->addWidget(row.label, line, 0);
         grid->addWidget(row.edit, line, 1);

@@ -349,6 +349,23 @@ private slots:
         QVERIFY(!chart_->isVisible());
     }
 
+    void referenceTablesCarryTheirTexts() {
+        const auto texts = [](const QWidget& w) {
+            QString all;
+            for (const QLabel* l : w.findChildren<QLabel*>()) all += l->text() + QLatin1Char('\n');
+            return all;
+        };
+        QVERIFY(texts(*ya_).contains(QStringLiteral("Střídavé zatížení (např. satelit) - Y<sub>A</sub> = 0,7 ")));
+        QVERIFY(texts(*ka_).contains(QStringLiteral("ORIENTAČNÍ HODNOTY SOUČINITELE K<sub>A</sub>")));
+        QVERIFY(texts(*ka_).contains(QStringLiteral("<td align=center>2.25</td>")));
+        QVERIFY(texts(*ka_).contains(QStringLiteral("jednoválcový spalovací motor")));
+        QVERIFY(texts(*kas_).contains(QStringLiteral("křehký lom zubu nebo deformaci či křehký lom povrchové vrstvy.")));
+        // Both charts paint through their bitmaps without a display.
+        chart_->show();
+        QVERIFY(!chart_->leftChart()->grab().isNull());
+        QVERIFY(!chart_->rightChart()->grab().isNull());
+    }
+
     void escapeDoesNotCloseTheDialog() {
         showFor(1);
         QTest::keyClick(dialog_.get(), Qt::Key_Escape);
