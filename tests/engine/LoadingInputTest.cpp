@@ -235,5 +235,24 @@ TEST(LoadingInput, OkChecksHoursAndMissingLoadsThenDerivesTheLoads) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+// Whatever number reaches a field (the reader gives finite values only, up to ±1.8E308), and
+// whatever field number is asked for, a commit stores no wrapped or oversized class.
+TEST(LoadingInput, ExtremeValuesAndUnknownFieldsAreHandled) {
+    for (int field = -1; field <= kLoadingFields + 2; ++field) {
+        for (double v : {0.0, -1.0, 1e308, -1e308, 5e-324, 65536.0, 70000.5}) {
+            GearPairData g = defaults();
+            g.MetodaVypoctu = 'B';
+            g.ZadaniSil = kLoadsFromClasses;
+            const auto verdict = commitLoadingField(g, field, v);
+            if (field < 1 || field > kLoadingFields) {
+                EXPECT_EQ(verdict, std::optional<std::string>("Neplatné zadání"));
+            }
+            EXPECT_LE(g.CHSZ1, 17);  // 0 is stored (and rejected); no larger number is
+            EXPECT_LE(g.CHSZ2, 17);
+            (void)loadingFieldText(g, field);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace soukoli
