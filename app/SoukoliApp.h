@@ -10,7 +10,9 @@
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
 #include "app/QtUi.h"
+#include "dialogs/GeometrieF.h"
 #include "dialogs/Hlaseni.h"
+#include "dialogs/Moduly.h"
 #include "dialogs/WohldotykF.h"
 #include "dialogs/WohlohybF.h"
 #include "engine/GearPairData.h"
@@ -29,6 +31,10 @@ public:
     /// Shows the main window.
     void show();
 
+    /// Help topic `topic` asked for by an input dialog: over a modal dialog the viewer is modal
+    /// too (a modeless window would be blocked by the dialog) until it is closed.
+    void dialogHelp(int topic);
+
     // Declaration order is creation order.
     GearPairData data;
     QtUi ui;
@@ -36,6 +42,8 @@ public:
     /// The printer of each "Tisk" (tests print to a PDF file).
     std::function<std::unique_ptr<QPrinter>()> printer;
     TForm1 form;
+    TGeometrie_F geometrie;
+    TTabulka_modulu moduly;  // a child of the geometry dialog, so that dialog's modality spares it
     THlaseni hlaseni;
     TWohlohyb wohlohyb;
     TWohldotyk wohldotyk;
