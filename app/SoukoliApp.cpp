@@ -54,6 +54,7 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     // lookups and repaints the accuracy dialog, FieldDialog::fieldValidated repaints the body
     // dimensions dialog, both unless data.Zjednoduseny.
     QObject::connect(&help, &QDialog::finished, &form, [this] { help.setWindowModality(Qt::NonModal); });
+    help.setProperty(FieldDialog::kOutsideWindowProperty, true);
 
     // Every window exists: the first tab is shown.
     form.firstTabShown();

@@ -171,9 +171,13 @@ void FieldDialog::showEvent(QShowEvent* event) {
 void FieldDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !validateOnDeactivation_) return;
-    // Deactivated by another window of the program or another application while shown; the
-    // message boxes of a validation are no new occasion (validating_ stops a second check).
-    if (!isActiveWindow() && isVisible() && currentField_ != 0 && !validating_) validateField(currentField_);
+    // Deactivated by another window of the program while shown; the message boxes of a
+    // validation are no new occasion (validating_ stops a second check). The window that is
+    // active now is already known when the old one hears of its deactivation.
+    if (isActiveWindow() || !isVisible() || currentField_ == 0 || validating_) return;
+    const QWidget* now = QApplication::activeWindow();
+    if (!now || now->property(kOutsideWindowProperty).toBool()) return;
+    validateField(currentField_);
 }
 
 void FieldDialog::closeEvent(QCloseEvent* event) {

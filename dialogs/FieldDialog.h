@@ -79,7 +79,8 @@ public:
     /// 1) only when that entry is accepted, so no rejected entry is left behind.
     QPushButton* addOkButton(const QString& text = QStringLiteral("&OK"));
 
-    /// The window deactivated runs the validator of the current field.
+    /// Another window of the program becoming active runs the validator of the current field
+    /// (another application or an outside window such as the help viewer does not).
     void setValidateOnDeactivation(bool on) { validateOnDeactivation_ = on; }
     /// Closing the window keeps it open while the field with the focus holds a rejected entry.
     void setValidateOnClose(bool on) { validateOnClose_ = on; }
@@ -102,6 +103,9 @@ public:
 
     /// The dynamic property that ties a control to the dialog whose validation it suppresses.
     static constexpr const char* kSuppressesProperty = "soukoliSuppressesValidation";
+    /// A window with this property set (the help viewer) stands for another program: becoming
+    /// active, it is no deactivation that validates a field.
+    static constexpr const char* kOutsideWindowProperty = "soukoliOutsideWindow";
 
 signals:
     void helpRequested(int topic);

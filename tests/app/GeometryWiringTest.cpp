@@ -53,10 +53,20 @@ private slots:
         SoukoliApp& a = *t.app;
         a.geometrie.show();
         QVERIFY(QTest::qWaitForWindowActive(&a.geometrie));
+        NumberEdit* z1 = a.geometrie.edit(GeometryField::z1);
+        z1->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(z1->hasFocus());
+        z1->setText(QStringLiteral("abc"));
+        // The help viewer stands for another program: opening it checks nothing.
         QTest::mouseClick(a.geometrie.helpButton(), Qt::LeftButton);
         QTRY_VERIFY(a.help.isVisible());
         QCOMPARE(a.help.currentTopic(), 21);
+        QVERIFY(QTest::qWaitForWindowActive(&a.help));
+        QVERIFY(t.messages.isEmpty());
         a.help.close();
+        a.geometrie.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&a.geometrie));
+        z1->setText(QStringLiteral("20"));
         QTest::mouseClick(a.geometrie.modulesButton(), Qt::LeftButton);
         QTRY_VERIFY(a.moduly.isVisible());
         QVERIFY(!a.moduly.isModal());
