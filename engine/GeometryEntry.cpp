@@ -172,11 +172,13 @@ GeometryEntryResult enterNumber(GearPairData& g, GeometryField field, double v, 
         const bool pinion = field == GeometryField::ca1_star;
         (pinion ? g.ca1_star : g.ca2_star) = v;
         if (!judge(v >= 0)) return refused(field, status);
-        clearTipDiameterFlags(g);
-        // The tip clearance against the root of the mating gear.
-        if (pinion) g.da1 = 2 * (g.aw - g.ca1_star * g.mn) - g.df2;
-        else g.da2 = 2 * (g.aw - g.ca2_star * g.mn) - g.df1;
-        return acceptedWith();
+        const bool formed = recomputeIfFormed(g, ui, [pinion](GearPairData& t, Ui&) {
+            clearTipDiameterFlags(t);
+            // The tip clearance against the root of the mating gear.
+            if (pinion) t.da1 = 2 * (t.aw - t.ca1_star * t.mn) - t.df2;
+            else t.da2 = 2 * (t.aw - t.ca2_star * t.mn) - t.df1;
+        });
+        return formed ? acceptedWith() : refused(field, 0);
     }
     case GeometryField::Rof1_star:
     case GeometryField::Rof2_star: {
