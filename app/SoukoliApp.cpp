@@ -9,7 +9,8 @@
 namespace soukoli {
 
 SoukoliApp::SoukoliApp(const QString& helpFile)
-    : printer(defaultPrinter), form(data, ui), hlaseni(&form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
+    : printer(defaultPrinter), form(data, ui), khbeta(data, ui, &form), pudorys(data, ui, &form), hlaseni(&form),
+      pudorysneSchema(data, &form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
     ui.setParentWindow(&form);
     ui.setRimDialog(&hlaseni);
     form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
@@ -34,6 +35,17 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
         wohldotyk.close();
     });
     QObject::connect(&form, &TForm1::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
+
+    // "KHß" on both tabs; the face-load stage asks for it when scheme dimensions are missing.
+    khbeta.setSchemeWindows([this] { ui.runModal(pudorys); }, [this] { ui.runModal(pudorysneSchema); });
+    form.setInputAction(QStringLiteral("KHß"), [this](bool simplified) {
+        khbeta.trimForTab(simplified);
+        ui.runModal(khbeta);
+    });
+    ui.registerDialog(DialogId::FaceLoad, &khbeta);
+    QObject::connect(&form, &TForm1::toothingSwitched, &khbeta, &TKHbeta_F::toothingSwitched);
+    QObject::connect(&khbeta, &TKHbeta_F::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
+    QObject::connect(&pudorys, &TPudorys_F::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
     QObject::connect(&form, &TForm1::quitRequested, &form, [] { QCoreApplication::quit(); });
 
     // Every window exists: the first tab is shown.

@@ -11,6 +11,9 @@
 #include "app/MainWindow.h"
 #include "app/QtUi.h"
 #include "dialogs/Hlaseni.h"
+#include "dialogs/KHbetaF.h"
+#include "dialogs/PudorysF.h"
+#include "dialogs/Schemata.h"
 #include "dialogs/WohldotykF.h"
 #include "dialogs/WohlohybF.h"
 #include "engine/GearPairData.h"
@@ -36,7 +39,10 @@ public:
     /// The printer of each "Tisk" (tests print to a PDF file).
     std::function<std::unique_ptr<QPrinter>()> printer;
     TForm1 form;
+    TKHbeta_F khbeta;
+    TPudorys_F pudorys;
     THlaseni hlaseni;
+    TPudorysne_schema pudorysneSchema;
     TWohlohyb wohlohyb;
     TWohldotyk wohldotyk;
     HelpViewer help;
