@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -138,6 +139,11 @@ void TKHbeta_F::showEvent(QShowEvent* event) {
 void TKHbeta_F::hideEvent(QHideEvent* event) {
     FieldDialog::hideEvent(event);
     emit dataChanged();
+}
+
+void TKHbeta_F::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return;
+    FieldDialog::keyPressEvent(event);
 }
 
 void TKHbeta_F::refresh() {

@@ -50,6 +50,8 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    /// Esc does not close this window: only "&Ok" does, after its checks.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void schemeClicked(bool checked);

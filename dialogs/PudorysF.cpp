@@ -66,6 +66,7 @@ TPudorys_F::TPudorys_F(GearPairData& data, Ui& ui, QWidget* parent)
         const int n = row.number;
         NumberEdit* e = addField(n, [this, n](double v) { return commit(n, v); }, std::string(layoutFieldMessage(n)));
         e->setText(QStringLiteral("0"));
+        e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000000.0")));
         auto* label = new QLabel(QStringLiteral("%1  %2").arg(QString::fromUtf8(row.label), QString::fromUtf8(row.symbol)), this);
         auto* unit = new QLabel(QStringLiteral("[mm]"), this);
         auto* line = new QHBoxLayout;

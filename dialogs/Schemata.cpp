@@ -158,21 +158,28 @@ void LayoutView::paintEvent(QPaintEvent*) {
 namespace {
 
 // Where the gear sits on its shaft in the sketch of each simplified scheme, as a share of the
-// bearing span from the left bearing: beyond 1 it overhangs (ČSN 01 4686 part 4, fig. 1).
-constexpr std::array<double, 7> kGearPlace{1.35, 1.2, 0.1, 0.2, 0.3, 0.4, 0.5};
+// bearing span from the left bearing; beyond 1 it overhangs (ČSN 01 4686 part 4, fig. 1).
+constexpr std::array<double, 7> kGearPlace{1.6, 1.35, 0.1, 0.2, 0.3, 0.4, 0.5};
 
 void drawSketch(QPainter& p, const SchemeRegion& r) {
     const QRectF box(r.left + 4, r.top + 14, r.right - r.left - 8, r.bottom - r.top - 18);
     const double place = kGearPlace[static_cast<std::size_t>(r.scheme - 1)];
-    const double span = box.width() / std::max(1.0, place + 0.15);
-    const double left = box.left() + 0.05 * box.width();
+    // The span fills the box; an overhung gear takes part of it beyond the right bearing.
+    const double left = box.left() + 4;
+    const double span = (box.width() - 8) / std::max(1.0, place);
     const double y = box.center().y();
     p.setPen(axisPen());
     p.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
     p.setPen(Qt::black);
-    for (const double bx : {left, left + span * (place > 1 ? 0.7 : 1.0)})
-        p.drawRect(QRectF(bx - 3, y - 4, 6, 8));
-    const double gx = left + span * (place > 1 ? 0.7 * place : place);
+    p.drawLine(QPointF(left, y - 1.5), QPointF(left + span * std::max(1.0, place), y - 1.5));
+    p.drawLine(QPointF(left, y + 1.5), QPointF(left + span * std::max(1.0, place), y + 1.5));
+    for (const double bx : {left, left + span}) {
+        const QRectF bearing(bx - 3, y - 5, 6, 10);
+        p.drawRect(bearing);
+        p.drawLine(bearing.topLeft(), bearing.bottomRight());
+        p.drawLine(bearing.bottomLeft(), bearing.topRight());
+    }
+    const double gx = left + span * place;
     p.setBrush(Qt::lightGray);
     p.drawRect(QRectF(gx - 3, y - box.height() * 0.35, 6, box.height() * 0.7));
     p.setBrush(Qt::NoBrush);

@@ -221,6 +221,12 @@ private slots:
         QCOMPARE(khbeta_->result(), int(QDialog::Accepted));
     }
 
+    void escDoesNotBypassTheChecks() {
+        showKHbeta();
+        QTest::keyClick(khbeta_.get(), Qt::Key_Escape);
+        QVERIFY(khbeta_->isVisible());
+    }
+
     void tabTrimmingAndToothingSwitch() {
         khbeta_->trimForTab(true);
         showKHbeta();
