@@ -9,8 +9,19 @@
 namespace soukoli {
 
 SoukoliApp::SoukoliApp(const QString& helpFile)
-    : printer(defaultPrinter), form(data, ui), khbeta(data, ui, &form), pudorys(data, ui, &form), hlaseni(&form),
-      pudorysneSchema(data, &form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
+    : printer(defaultPrinter),
+      form(data, ui),
+      khbeta(data, ui, &form),
+      pudorys(data, ui, &form),
+      zatizeni(data, ui, &form),
+      chsz(&zatizeni),
+      spektrum(data, ui, &zatizeni),
+      helpKA(&zatizeni),
+      helpYA(&zatizeni),
+      helpKAS(&zatizeni),
+      hlaseni(&form),
+      pudorysneSchema(data, &form),
+      wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
     ui.setParentWindow(&form);
     ui.setRimDialog(&hlaseni);
     form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
@@ -46,6 +57,17 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     QObject::connect(&form, &TForm1::toothingSwitched, &khbeta, &TKHbeta_F::toothingSwitched);
     QObject::connect(&khbeta, &TKHbeta_F::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
     QObject::connect(&pudorys, &TPudorys_F::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
+
+    // "Zatížení" on both tabs; the engine may ask for the loading dialog too.
+    zatizeni.setCompanions(&spektrum, &chsz, &helpYA, &helpKA, &helpKAS);
+    zatizeni.runModal = [this](QDialog& dialog) { return ui.runModal(dialog); };
+    ui.registerDialog(DialogId::Loading, &zatizeni);
+    form.setInputAction(QStringLiteral("Zatížení"), [this](bool simplified) {
+        zatizeni.trimForTab(simplified);
+        ui.runModal(zatizeni);
+    });
+    for (RuledFieldDialog* d : {static_cast<RuledFieldDialog*>(&zatizeni), static_cast<RuledFieldDialog*>(&spektrum)})
+        QObject::connect(d, &RuledFieldDialog::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
     QObject::connect(&form, &TForm1::quitRequested, &form, [] { QCoreApplication::quit(); });
 
     // Every window exists: the first tab is shown.

@@ -10,10 +10,16 @@
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
 #include "app/QtUi.h"
+#include "dialogs/CHSZForm.h"
+#include "dialogs/Help1.h"
+#include "dialogs/Help2.h"
+#include "dialogs/Help3.h"
 #include "dialogs/Hlaseni.h"
 #include "dialogs/KHbetaF.h"
 #include "dialogs/PudorysF.h"
 #include "dialogs/Schemata.h"
+#include "dialogs/SpektrumF.h"
+#include "dialogs/ZatizeniF.h"
 #include "dialogs/WohldotykF.h"
 #include "dialogs/WohlohybF.h"
 #include "engine/GearPairData.h"
@@ -41,6 +47,13 @@ public:
     TForm1 form;
     TKHbeta_F khbeta;
     TPudorys_F pudorys;
+    // Loading: the dialog, the CHSZ chart, the spectrum and the KA, YA, KAS tables.
+    TZatizeni_F zatizeni;
+    TCHSZForm1 chsz;
+    TSpektrum_F spektrum;
+    THelp_2 helpKA;
+    THelp_1 helpYA;
+    THelp_3 helpKAS;
     THlaseni hlaseni;
     TPudorysne_schema pudorysneSchema;
     TWohlohyb wohlohyb;
