@@ -208,6 +208,7 @@ void TForm1::toothingChosen(std::uint16_t type) {
     switchToothing(data_, type, ui_);
     hideResults();
     selectToothingButtons();
+    emit toothingSwitched();
 }
 
 void TForm1::firstTabShown() {

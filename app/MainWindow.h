@@ -87,6 +87,7 @@ signals:
     void chartsClosed();               // the S-N windows must close
     void helpRequested(int topic);
     void quitRequested();
+    void toothingSwitched();           // "Vnější" / "Vnitřní" chosen by the user
 
 private:
     Page buildPage(bool first);

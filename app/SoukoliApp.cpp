@@ -13,6 +13,8 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     : printer(defaultPrinter),
       form(data, ui),
       geometrie(data, ui, &form),
+      khbeta(data, ui, &form),
+      pudorys(data, ui, &form),
       zatizeni(data, ui, &form),
       chsz(&zatizeni),
       spektrum(data, ui, &zatizeni),
@@ -20,7 +22,9 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
       helpYA(&zatizeni),
       helpKAS(&zatizeni),
       moduly(&geometrie),
-      hlaseni(&form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
+      hlaseni(&form),
+      pudorysneSchema(data, &form),
+      wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
     ui.setParentWindow(&form);
     ui.setRimDialog(&hlaseni);
     form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
@@ -45,6 +49,17 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
         wohldotyk.close();
     });
     QObject::connect(&form, &TForm1::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
+
+    // "KHß" on both tabs; the face-load stage asks for it when scheme dimensions are missing.
+    khbeta.setSchemeWindows([this] { ui.runModal(pudorys); }, [this] { ui.runModal(pudorysneSchema); });
+    form.setInputAction(QStringLiteral("KHß"), [this](bool simplified) {
+        khbeta.trimForTab(simplified);
+        ui.runModal(khbeta);
+    });
+    ui.registerDialog(DialogId::FaceLoad, &khbeta);
+    QObject::connect(&form, &TForm1::toothingSwitched, &khbeta, &TKHbeta_F::toothingSwitched);
+    QObject::connect(&khbeta, &TKHbeta_F::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
+    QObject::connect(&pudorys, &TPudorys_F::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
 
     // "Zatížení" on both tabs; the engine may ask for the loading dialog too.
     zatizeni.setCompanions(&spektrum, &chsz, &helpYA, &helpKA, &helpKAS);

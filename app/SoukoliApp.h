@@ -16,7 +16,10 @@
 #include "dialogs/Help2.h"
 #include "dialogs/Help3.h"
 #include "dialogs/Hlaseni.h"
+#include "dialogs/KHbetaF.h"
 #include "dialogs/Moduly.h"
+#include "dialogs/PudorysF.h"
+#include "dialogs/Schemata.h"
 #include "dialogs/SpektrumF.h"
 #include "dialogs/ZatizeniF.h"
 #include "dialogs/WohldotykF.h"
@@ -49,6 +52,8 @@ public:
     std::function<std::unique_ptr<QPrinter>()> printer;
     TForm1 form;
     TGeometrie_F geometrie;
+    TKHbeta_F khbeta;
+    TPudorys_F pudorys;
     // Loading: the dialog, the CHSZ chart, the spectrum and the KA, YA, KAS tables.
     TZatizeni_F zatizeni;
     TCHSZForm1 chsz;
@@ -58,6 +63,7 @@ public:
     THelp_3 helpKAS;
     TTabulka_modulu moduly;  // a child of the geometry dialog, so that dialog's modality spares it
     THlaseni hlaseni;
+    TPudorysne_schema pudorysneSchema;
     TWohlohyb wohlohyb;
     TWohldotyk wohldotyk;
     HelpViewer help;

@@ -2,6 +2,7 @@
 // presses "Výpočet" on the chosen tab and writes pictures of the main window and of the S-N
 // windows. Messages of the run go to stderr instead of message boxes.
 //   soukoli-screenshot OUT.png [simplified]
+//   soukoli-screenshot OUT.png schemes   (the face-load window, the layout schemes and the picture)
 #include <QApplication>
 #include <QFileInfo>
 #include <QPixmap>
@@ -27,6 +28,27 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "(%s answered with OK)\n", qPrintable(dialog.objectName()));
         return int(QDialog::Accepted);
     };
+    if (args.size() > 2 && args[2] == QLatin1String("schemes")) {
+        const QFileInfo fi(args[1]);
+        const QString stem = fi.path() + QLatin1Char('/') + fi.completeBaseName();
+        app.data.SchemaIndex = 10;
+        app.data.s1 = 40;
+        app.data.lw1 = 120;
+        app.pudorys.show();
+        app.pudorys.selectLayout(10);
+        QApplication::processEvents();
+        bool ok = app.pudorys.grab().save(args[1]);
+        app.pudorys.hide();
+        app.pudorysneSchema.show();
+        QApplication::processEvents();
+        ok = app.pudorysneSchema.grab().save(stem + QStringLiteral("-picture.png")) && ok;
+        app.pudorysneSchema.hide();
+        app.khbeta.show();
+        QApplication::processEvents();
+        ok = app.khbeta.grab().save(stem + QStringLiteral("-khbeta.png")) && ok;
+        std::fprintf(stderr, "%s %s\n", ok ? "written:" : "could not write:", qPrintable(args[1]));
+        return ok ? 0 : 1;
+    }
     const bool simplified = args.size() > 2 && args[2] == QLatin1String("simplified");
     app.form.resize(1000, 640);
     app.form.show();

@@ -58,7 +58,7 @@ private slots:
             QVERIFY(!panelShown(p->contact));
             QVERIFY(p->note->isHidden());
             // A button is usable once its dialog exists.
-            const QStringList existing{QStringLiteral("Geometrie"), QStringLiteral("Zatížení")};
+            const QStringList existing{QStringLiteral("Geometrie"), QStringLiteral("Zatížení"), QStringLiteral("KHß")};
             for (const QPushButton* b : p->inputs) QCOMPARE(b->isEnabled(), existing.contains(b->text()));
         }
         QCOMPARE(a.form.fullPage().inputs.size(), std::size_t{7});
