@@ -3,13 +3,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTabWidget>
 
 #include "app/ProjectCommands.h"
+#include "engine/Accuracy.h"
 
 namespace soukoli {
 
 SoukoliApp::SoukoliApp(const QString& helpFile)
-    : printer(defaultPrinter), form(data, ui), hlaseni(&form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
+    : printer(defaultPrinter), form(data, ui), hlaseni(&form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form),
+      materialy(data, ui, materialovaTabulka, &form), materialovaTabulka(data, &form), rozmery(data, ui, &form),
+      presnost(data, ui, &form) {
     ui.setParentWindow(&form);
     ui.setRimDialog(&hlaseni);
     form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
@@ -36,8 +40,36 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     QObject::connect(&form, &TForm1::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
     QObject::connect(&form, &TForm1::quitRequested, &form, [] { QCoreApplication::quit(); });
 
+    // Materials, body dimensions and accuracy.
+    const auto openHelp = [this](int topic) { help.openTopic(topic); };
+    QObject::connect(&materialy, &TMaterialy_F::helpRequested, &form, openHelp);
+    QObject::connect(&materialovaTabulka, &TMaterialova_tabulka::helpRequested, &form, openHelp);
+    QObject::connect(&rozmery, &TRozmery_F::helpRequested, &form, openHelp);
+    QObject::connect(&presnost, &TPresnost_F::helpRequested, &form, openHelp);
+    materialy.runModal = [this](QDialog& d) { return ui.runModal(d); };
+    form.setInputAction(QStringLiteral("Materiály"), [this](bool simplified) {
+        materialy.setSimplified(simplified);
+        ui.runModal(materialy);
+    });
+    form.setInputAction(QStringLiteral("Rozměry"), [this](bool simplified) {
+        rozmery.setSimplified(simplified);
+        ui.runModal(rozmery);
+    });
+    form.setInputAction(QStringLiteral("Přesnost"), [this](bool) { ui.runModal(presnost); });
+    ui.registerDialog(DialogId::Dimensions, &rozmery);
+    ui.registerDialog(DialogId::Accuracy, &presnost);
+    rozmery.activeField = [this] { return ui.activeField(DialogId::Dimensions); };
+    presnost.activeField = [this] { return ui.activeField(DialogId::Accuracy); };
+    // The alignment deviations follow the face widths; the accuracy window shows them at once.
+    rozmery.faceWidthChanged = [this](Gear gear) {
+        lookupAlignment(data, gear);
+        if (!data.Zjednoduseny) presnost.refresh();
+    };
+    QObject::connect(form.tabs(), &QTabWidget::currentChanged, &form, [this] { rozmery.tabShown(!form.onFirstTab()); });
+
     // Every window exists: the first tab is shown.
     form.firstTabShown();
+    rozmery.tabShown(false);
 }
 
 void SoukoliApp::show() {

@@ -11,6 +11,10 @@
 #include "app/MainWindow.h"
 #include "app/QtUi.h"
 #include "dialogs/Hlaseni.h"
+#include "dialogs/Materialy.h"
+#include "dialogs/MaterialyF.h"
+#include "dialogs/PresnostF.h"
+#include "dialogs/RozmeryF.h"
 #include "dialogs/WohldotykF.h"
 #include "dialogs/WohlohybF.h"
 #include "engine/GearPairData.h"
@@ -40,6 +44,11 @@ public:
     TWohlohyb wohlohyb;
     TWohldotyk wohldotyk;
     HelpViewer help;
+    // Input dialogs: materials, material table, body dimensions, accuracy.
+    TMaterialy_F materialy;
+    TMaterialova_tabulka materialovaTabulka;
+    TRozmery_F rozmery;
+    TPresnost_F presnost;
 };
 
 /// Where the help file ships: beside the program.
