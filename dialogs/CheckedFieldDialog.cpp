@@ -2,6 +2,7 @@
 #include "dialogs/CheckedFieldDialog.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QShortcut>
 
 #include "engine/Numbers.h"
@@ -50,6 +51,14 @@ void CheckedFieldDialog::showEvent(QShowEvent* event) {
     FieldDialog::showEvent(event);
     const int number = activeField ? activeField() : 0;
     if (NumberEdit* e = field(number); e && e->isVisible() && e->isEnabled()) e->setFocus(Qt::OtherFocusReason);
+}
+
+void CheckedFieldDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && !closesOnEscape_) {
+        event->accept();
+        return;
+    }
+    FieldDialog::keyPressEvent(event);
 }
 
 void CheckedFieldDialog::makeHelpButton(QAbstractButton* button) {

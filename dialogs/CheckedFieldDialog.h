@@ -53,11 +53,15 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    /// Escape closes only the windows that allow it (the dimensions window).
+    void keyPressEvent(QKeyEvent* event) override;
+    void setClosesOnEscape(bool closes) { closesOnEscape_ = closes; }
 
 private:
     int helpTopic_;
     std::map<int, NumberEdit*> edits_;
     bool pendingRejection_ = false;
+    bool closesOnEscape_ = false;
 };
 
 }  // namespace soukoli

@@ -60,30 +60,58 @@ void BodyPicture::setInternal(bool internal) {
     update();
 }
 
+namespace {
+
+// Half section of a gear body above its axis, in pixels: teeth and rim of face width b, web of
+// body width bs, hub of width b around the shaft; the dimension names written beside them.
+struct Section {
+    int x;       // left edge of the face
+    int b;       // face width
+    int bs;      // body width (centred on the face)
+    int rShaft;  // dh/2
+    int sd;      // web
+    int sr;      // rim
+    int teeth;   // tooth height
+    QString index;
+};
+
+void drawSection(QPainter& p, int axis, const Section& s) {
+    const int webLeft = s.x + (s.b - s.bs) / 2;
+    const int rHub = s.rShaft + s.sd;
+    const int rRoot = rHub + 20 + s.sr;
+    p.drawRect(s.x, axis - rHub, s.b, s.sd);                      // hub
+    p.drawRect(webLeft, axis - (rRoot - s.sr), s.bs, rRoot - s.sr - rHub);  // web
+    p.drawRect(s.x, axis - rRoot, s.b, s.sr);                     // rim
+    p.drawRect(s.x, axis - rRoot - s.teeth, s.b, s.teeth);        // teeth
+    p.drawText(s.x + s.b + 4, axis - rRoot + s.sr / 2 + 4, QStringLiteral("sr") + s.index);
+    p.drawText(s.x + s.b + 4, axis - rHub + s.sd / 2 + 4, QStringLiteral("sd") + s.index);
+    p.drawText(s.x + 2, axis - rRoot - s.teeth - 4, QStringLiteral("b") + s.index);
+    p.drawText(webLeft, axis + 14, QStringLiteral("bs") + s.index);
+    p.drawText(s.x + s.b + 4, axis - 4, QStringLiteral("dh") + s.index);
+}
+
+}  // namespace
+
 void BodyPicture::paintEvent(QPaintEvent*) {
-    // Half sections above the axis: pinion left, wheel (or the ring around the pinion) right,
-    // with the dimensions of the fields.
     QPainter p(this);
     p.fillRect(rect(), palette().window());
     p.setPen(palette().text().color());
-    const int axis = height() - 20;
-    p.drawLine(5, axis, width() - 5, axis);
-    const auto body = [&](int x, int w, int bs, int dh, int sd, int sr, int df, const QString& tag) {
-        p.drawRect(x, axis - dh, bs, dh - (dh > 0 ? 0 : 0));               // shaft
-        p.drawRect(x + (bs - w) / 2, axis - df, w, sr);                   // rim
-        p.drawRect(x, axis - df + sr, bs, sd);                            // web
-        p.drawText(x, axis - df - 6, tag);
-    };
+    const int axis = height() - 24;
+    p.setPen(Qt::DashDotLine);
+    p.drawLine(4, axis, width() - 4, axis);
+    p.setPen(palette().text().color());
     if (!internal_) {
-        body(20, 40, 40, 30, 25, 20, 90, QStringLiteral("b1, sr1"));
-        body(140, 40, 70, 40, 60, 25, 150, QStringLiteral("b2, sr2"));
-        p.drawText(20, axis + 14, QStringLiteral("dh1, sd1, bs1"));
-        p.drawText(140, axis + 14, QStringLiteral("dh2, sd2, bs2"));
+        drawSection(p, axis, {20, 40, 60, 20, 12, 16, 12, QStringLiteral("1")});
+        drawSection(p, axis, {150, 40, 60, 28, 30, 22, 12, QStringLiteral("2")});
+        p.drawText(90, 14, QStringLiteral("db"));
     } else {
-        body(40, 40, 40, 30, 25, 20, 80, QStringLiteral("b1, sr1"));
-        p.drawRect(30, axis - 180, 60, 30);
-        p.drawText(100, axis - 160, QStringLiteral("b2, sr2"));
-        p.drawText(40, axis + 14, QStringLiteral("dh1, sd1, bs1"));
+        // The pinion inside its ring wheel: the ring is the rim sr2 behind the teeth.
+        drawSection(p, axis, {90, 40, 60, 20, 12, 16, 12, QStringLiteral("1")});
+        const int rRing = 150;
+        p.drawRect(80, axis - rRing - 22, 60, 22);  // rim of the ring
+        p.drawRect(80, axis - rRing, 60, 12);       // teeth of the ring
+        p.drawText(146, axis - rRing - 8, QStringLiteral("sr2"));
+        p.drawText(146, axis - rRing + 10, QStringLiteral("b2"));
     }
 }
 
@@ -92,6 +120,7 @@ TRozmery_F::TRozmery_F(GearPairData& data, Ui& ui, QWidget* parent)
     setObjectName(QStringLiteral("TRozmery_F"));
     setWindowTitle(QStringLiteral("Zadání rozměrů ozubených kol a souvisejících údajů"));
     setModal(true);
+    setClosesOnEscape(true);
 
     for (const DimensionFieldSpec& spec : kFieldTable) {
         const DimensionField f = spec.field;

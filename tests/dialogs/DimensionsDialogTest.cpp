@@ -297,6 +297,12 @@ private slots:
         QVERIFY(accuracy_->undefinedLabel(0)->isHidden());
     }
 
+    void escapeLeavesTheAccuracyWindowOpen() {
+        open(*accuracy_);
+        QTest::keyClick(accuracy_.get(), Qt::Key_Escape);
+        QVERIFY(accuracy_->isVisible());
+    }
+
     void helpTopics() {
         QCOMPARE(dims_->helpTopic(), 51);
         QCOMPARE(accuracy_->helpTopic(), 61);
