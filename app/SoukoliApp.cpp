@@ -11,9 +11,19 @@
 namespace soukoli {
 
 SoukoliApp::SoukoliApp(const QString& helpFile)
-    : printer(defaultPrinter), form(data, ui), hlaseni(&form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form),
-      materialy(data, ui, materialovaTabulka, &form), materialovaTabulka(data, &form), rozmery(data, ui, &form),
-      presnost(data, ui, &form) {
+    : printer(defaultPrinter),
+      form(data, ui),
+      materialy(data, ui, materialovaTabulka, &form),
+      materialovaTabulka(data, &form),
+      rozmery(data, ui, &form),
+      presnost(data, ui, &form),
+      zatizeni(data, ui, &form),
+      chsz(&zatizeni),
+      spektrum(data, ui, &zatizeni),
+      helpKA(&zatizeni),
+      helpYA(&zatizeni),
+      helpKAS(&zatizeni),
+      hlaseni(&form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
     ui.setParentWindow(&form);
     ui.setRimDialog(&hlaseni);
     form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
@@ -38,6 +48,17 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
         wohldotyk.close();
     });
     QObject::connect(&form, &TForm1::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
+
+    // "Zatížení" on both tabs; the engine may ask for the loading dialog too.
+    zatizeni.setCompanions(&spektrum, &chsz, &helpYA, &helpKA, &helpKAS);
+    zatizeni.runModal = [this](QDialog& dialog) { return ui.runModal(dialog); };
+    ui.registerDialog(DialogId::Loading, &zatizeni);
+    form.setInputAction(QStringLiteral("Zatížení"), [this](bool simplified) {
+        zatizeni.trimForTab(simplified);
+        ui.runModal(zatizeni);
+    });
+    for (RuledFieldDialog* d : {static_cast<RuledFieldDialog*>(&zatizeni), static_cast<RuledFieldDialog*>(&spektrum)})
+        QObject::connect(d, &RuledFieldDialog::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
     QObject::connect(&form, &TForm1::quitRequested, &form, [] { QCoreApplication::quit(); });
 
     // Materials, body dimensions and accuracy.

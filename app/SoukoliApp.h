@@ -10,11 +10,17 @@
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
 #include "app/QtUi.h"
+#include "dialogs/CHSZForm.h"
+#include "dialogs/Help1.h"
+#include "dialogs/Help2.h"
+#include "dialogs/Help3.h"
 #include "dialogs/Hlaseni.h"
 #include "dialogs/Materialy.h"
 #include "dialogs/MaterialyF.h"
 #include "dialogs/PresnostF.h"
 #include "dialogs/RozmeryF.h"
+#include "dialogs/SpektrumF.h"
+#include "dialogs/ZatizeniF.h"
 #include "dialogs/WohldotykF.h"
 #include "dialogs/WohlohybF.h"
 #include "engine/GearPairData.h"
@@ -40,15 +46,22 @@ public:
     /// The printer of each "Tisk" (tests print to a PDF file).
     std::function<std::unique_ptr<QPrinter>()> printer;
     TForm1 form;
-    THlaseni hlaseni;
-    TWohlohyb wohlohyb;
-    TWohldotyk wohldotyk;
-    HelpViewer help;
     // Input dialogs: materials, material table, body dimensions, accuracy.
     TMaterialy_F materialy;
     TMaterialova_tabulka materialovaTabulka;
     TRozmery_F rozmery;
     TPresnost_F presnost;
+    // Loading: the dialog, the CHSZ chart, the spectrum and the KA, YA, KAS tables.
+    TZatizeni_F zatizeni;
+    TCHSZForm1 chsz;
+    TSpektrum_F spektrum;
+    THelp_2 helpKA;
+    THelp_1 helpYA;
+    THelp_3 helpKAS;
+    THlaseni hlaseni;
+    TWohlohyb wohlohyb;
+    TWohldotyk wohldotyk;
+    HelpViewer help;
 };
 
 /// Where the help file ships: beside the program.

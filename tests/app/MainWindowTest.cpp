@@ -57,10 +57,10 @@ private slots:
             QVERIFY(!panelShown(p->bending));
             QVERIFY(!panelShown(p->contact));
             QVERIFY(p->note->isHidden());
-            // Buttons whose dialog comes later are there but cannot be used yet.
+            // A button is usable once its dialog exists.
             for (const QPushButton* b : p->inputs) {
-                const bool built = b->text() == QStringLiteral("Materiály") || b->text() == QStringLiteral("Rozměry") ||
-                                   b->text() == QStringLiteral("Přesnost");
+                const bool built = b->text() == QStringLiteral("Zatížení") || b->text() == QStringLiteral("Materiály") ||
+                                   b->text() == QStringLiteral("Rozměry") || b->text() == QStringLiteral("Přesnost");
                 QCOMPARE(b->isEnabled(), built);
             }
         }
