@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QTabWidget>
 
 #include "app/ProjectCommands.h"
+#include "engine/Accuracy.h"
 
 namespace soukoli {
 
@@ -13,8 +15,12 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     : printer(defaultPrinter),
       form(data, ui),
       geometrie(data, ui, &form),
+      materialy(data, ui, materialovaTabulka, &form),
+      materialovaTabulka(data, &form),
+      rozmery(data, ui, &form),
       khbeta(data, ui, &form),
       pudorys(data, ui, &form),
+      presnost(data, ui, &form),
       zatizeni(data, ui, &form),
       chsz(&zatizeni),
       spektrum(data, ui, &zatizeni),
@@ -82,14 +88,52 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
         moduly.raise();
         moduly.activateWindow();
     });
-    // To connect when their windows exist: TGeometrie_F::geometryChanged runs the accuracy
-    // lookups and repaints the accuracy dialog, FieldDialog::fieldValidated repaints the body
-    // dimensions dialog, both unless data.Zjednoduseny.
     QObject::connect(&help, &QDialog::finished, &form, [this] { help.setWindowModality(Qt::NonModal); });
     help.setProperty(FieldDialog::kOutsideWindowProperty, true);
 
+    // Materials, body dimensions and accuracy.
+    const auto openHelp = [this](int topic) { dialogHelp(topic); };
+    QObject::connect(&materialy, &TMaterialy_F::helpRequested, &form, openHelp);
+    QObject::connect(&materialovaTabulka, &TMaterialova_tabulka::helpRequested, &form, openHelp);
+    QObject::connect(&rozmery, &TRozmery_F::helpRequested, &form, openHelp);
+    QObject::connect(&presnost, &TPresnost_F::helpRequested, &form, openHelp);
+    materialy.runModal = [this](QDialog& d) { return ui.runModal(d); };
+    form.setInputAction(QStringLiteral("Materiály"), [this](bool simplified) {
+        materialy.setSimplified(simplified);
+        ui.runModal(materialy);
+    });
+    form.setInputAction(QStringLiteral("Rozměry"), [this](bool simplified) {
+        rozmery.setSimplified(simplified);
+        ui.runModal(rozmery);
+    });
+    form.setInputAction(QStringLiteral("Přesnost"), [this](bool) { ui.runModal(presnost); });
+    ui.registerDialog(DialogId::Dimensions, &rozmery);
+    ui.registerDialog(DialogId::Accuracy, &presnost);
+    rozmery.activeField = [this] { return ui.activeField(DialogId::Dimensions); };
+    presnost.activeField = [this] { return ui.activeField(DialogId::Accuracy); };
+    // The alignment deviations follow the face widths; the accuracy window shows them at once.
+    rozmery.faceWidthChanged = [this](Gear gear) {
+        lookupAlignment(data, gear);
+        if (!data.Zjednoduseny) presnost.refresh();
+    };
+    QObject::connect(form.tabs(), &QTabWidget::currentChanged, &form, [this] { rozmery.tabShown(!form.onFirstTab()); });
+
+    // A geometry entry runs the accuracy lookups it makes due and repaints the accuracy and body
+    // dimensions windows (they show df1, df2, srmin and the deviations), except on the second tab.
+    QObject::connect(&geometrie, &TGeometrie_F::geometryChanged, &form, [this](AccuracyLookups due) {
+        if (due.pinionPitch) lookupBasePitch(data, Gear::Pinion);
+        if (due.wheelPitch) lookupBasePitch(data, Gear::Wheel);
+        if (due.pinionAlignment) lookupAlignment(data, Gear::Pinion);
+        if (due.wheelAlignment) lookupAlignment(data, Gear::Wheel);
+        if (!data.Zjednoduseny) presnost.refresh();
+    });
+    QObject::connect(&geometrie, &FieldDialog::fieldValidated, &form, [this] {
+        if (!data.Zjednoduseny) rozmery.refresh();
+    });
+
     // Every window exists: the first tab is shown.
     form.firstTabShown();
+    rozmery.tabShown(false);
 }
 
 void SoukoliApp::show() {

@@ -17,8 +17,12 @@
 #include "dialogs/Help3.h"
 #include "dialogs/Hlaseni.h"
 #include "dialogs/KHbetaF.h"
+#include "dialogs/Materialy.h"
+#include "dialogs/MaterialyF.h"
 #include "dialogs/Moduly.h"
+#include "dialogs/PresnostF.h"
 #include "dialogs/PudorysF.h"
+#include "dialogs/RozmeryF.h"
 #include "dialogs/Schemata.h"
 #include "dialogs/SpektrumF.h"
 #include "dialogs/ZatizeniF.h"
@@ -52,8 +56,13 @@ public:
     std::function<std::unique_ptr<QPrinter>()> printer;
     TForm1 form;
     TGeometrie_F geometrie;
+    // Input dialogs: materials, material table, body dimensions.
+    TMaterialy_F materialy;
+    TMaterialova_tabulka materialovaTabulka;
+    TRozmery_F rozmery;
     TKHbeta_F khbeta;
     TPudorys_F pudorys;
+    TPresnost_F presnost;
     // Loading: the dialog, the CHSZ chart, the spectrum and the KA, YA, KAS tables.
     TZatizeni_F zatizeni;
     TCHSZForm1 chsz;

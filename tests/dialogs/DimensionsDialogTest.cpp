@@ -1,0 +1,318 @@
+// The body-dimensions window and the accuracy window on the default pair: field rules with their
+// messages, what is shown after an entry, the options, the closing checks, the pictures of
+// internal toothing and the "nedefin." marks.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "dialogs/PresnostF.h"
+#include "dialogs/PressPreFilter.h"
+#include "dialogs/RozmeryF.h"
+#include "support/GearPairs.h"
+#include "support/RecordingUi.h"
+
+using namespace soukoli;
+
+class DimensionsDialogTest : public QObject {
+    Q_OBJECT
+
+    testing::RecordingUi ui_;
+    GearPairData data_;
+    PressPreFilter filter_;
+    std::unique_ptr<TRozmery_F> dims_;
+    std::unique_ptr<TPresnost_F> accuracy_;
+
+    template <typename Dialog>
+    void enter(Dialog& d, int field, const QString& text) {
+        NumberEdit* e = d.field(field);
+        e->setFocus(Qt::OtherFocusReason);
+        e->setText(text);
+        d.validateField(field);
+    }
+
+    // A click on the box itself (a wide check box does not react to a click right of its text).
+    static void clickBox(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
+
+    void open(QDialog& d) {
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+    }
+
+private slots:
+    void initTestCase() { filter_.install(); }
+
+    void init() {
+        ui_ = {};
+        data_ = testing::defaultPair();
+        dims_ = std::make_unique<TRozmery_F>(data_, ui_);
+        accuracy_ = std::make_unique<TPresnost_F>(data_, ui_);
+    }
+
+    void cleanup() {
+        dims_.reset();
+        accuracy_.reset();
+    }
+
+    void defaultsShowNoWarningAndClose() {
+        open(*dims_);
+        QCOMPARE(dims_->windowTitle(), QStringLiteral("Zadání rozměrů ozubených kol a souvisejících údajů"));
+        QCOMPARE(dims_->field(1)->text(), QStringLiteral(" 60.0"));
+        QCOMPARE(dims_->label("srmin")->text(), QStringLiteral("14.00"));
+        QCOMPARE(dims_->label("df2")->text(), QStringLiteral("150.00"));
+        for (const char* w : {"warnRim1", "warnRim2", "warnPinion", "warnWheel", "warnApart", "warnCgama"})
+            QVERIFY2(dims_->label(w)->isHidden(), w);
+        QVERIFY(!dims_->field(12)->isEnabled());
+        QVERIFY(!dims_->field(14)->isEnabled());
+        QTest::mouseClick(dims_->okButton(), Qt::LeftButton);
+        QVERIFY(ui_.messages.empty());
+        QVERIFY(!dims_->isVisible());
+        QCOMPARE(dims_->result(), int(QDialog::Accepted));
+    }
+
+    void dimensionFields_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");  // empty: accepted
+        QTest::newRow("b1 zero") << 1 << "0" << "Neplatné zadání";
+        QTest::newRow("b1 comma") << 1 << "12,5" << "Neplatné zadání";
+        QTest::newRow("dh1 at df1") << 9 << "70" << "Průměr hřídele je větší než patní průměr pastorku";
+        QTest::newRow("dh1 below df1") << 9 << "40" << "";
+        QTest::newRow("dh2 at df2") << 10 << "150" << "Průměr hřídele je větší než patní průměr kola";
+        QTest::newRow("sr1 beyond the root") << 5 << "21" << "Nevleze se do patního průměru";
+        QTest::newRow("sr1 zero") << 5 << "0" << "Neplatné zadání";
+        QTest::newRow("sd1 negative") << 7 << "-1" << "Neplatné zadání";
+        QTest::newRow("bs2 without web") << 4 << "50" << "Pro sd2=0 platí bs2=b2";
+        QTest::newRow("db at b1") << 11 << "60" << "Kola mimo záběr";
+        QTest::newRow("db at -b2") << 11 << "-60" << "Kola mimo záběr";
+        QTest::newRow("db inside") << 11 << "10" << "";
+        QTest::newRow("Teta1 zero") << 12 << "0" << "Neplatné zadání";
+        QTest::newRow("Cgama") << 14 << "15" << "";
+    }
+    void dimensionFields() {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        data_.TetaGiven = data_.CgamaGiven = true;  // fields 12-14 open for entries
+        open(*dims_);
+        enter(*dims_, field, text);
+        if (message.isEmpty()) {
+            QVERIFY(ui_.messages.empty());
+        } else {
+            QCOMPARE(ui_.texts(), std::vector<std::string>{message.toStdString()});
+            QVERIFY(dims_->field(field)->hasFocus());
+        }
+    }
+
+    void bodyWidthIsPutRight() {
+        open(*dims_);
+        enter(*dims_, 3, QStringLiteral("50"));
+        QCOMPARE(ui_.texts(), std::vector<std::string>{"Pro sd1=0 platí bs1=b1"});
+        QCOMPARE(data_.bs1, 60.0);
+        QCOMPARE(dims_->field(3)->text(), QStringLiteral(" 60.0"));
+        QVERIFY(dims_->field(3)->hasFocus());
+    }
+
+    void faceWidthUpdatesTheWidthsAndTheAccuracy() {
+        QList<Gear> changed;
+        dims_->faceWidthChanged = [&](Gear g) { changed << g; };
+        open(*dims_);
+        enter(*dims_, 2, QStringLiteral("70"));
+        QCOMPARE(dims_->label("b")->text(), QStringLiteral("60.00"));
+        QCOMPARE(dims_->label("bwF2")->text(), QStringLiteral("64.00"));
+        QCOMPARE(changed.last(), Gear::Wheel);
+        enter(*dims_, 11, QStringLiteral("59"));
+        QCOMPARE(dims_->label("b")->text(), QStringLiteral("1.00"));
+        QVERIFY(dims_->label("warnApart")->isHidden());
+    }
+
+    void thinRimWarning() {
+        open(*dims_);
+        enter(*dims_, 9, QStringLiteral("42.2"));
+        QVERIFY(ui_.messages.empty());
+        QCOMPARE(dims_->field(5)->text(), QStringLiteral(" 13.9"));
+        QVERIFY(!dims_->label("warnRim1")->isHidden());
+        QVERIFY(data_.TenkyVenec1);
+    }
+
+    void directEntriesAndPictures() {
+        open(*dims_);
+        clickBox(dims_->tetaGivenBox());
+        QVERIFY(data_.TetaGiven);
+        QVERIFY(dims_->field(12)->isEnabled());
+        enter(*dims_, 12, QStringLiteral("250000"));
+        QCOMPARE(dims_->field(12)->text(), QStringLiteral("2.5E+5"));
+        QCOMPARE(data_.Teta1, 250000.0);
+        clickBox(dims_->tetaGivenBox());
+        QVERIFY(!data_.TetaGiven);
+        QVERIFY(data_.Teta1 != 250000.0);  // computed again
+        QVERIFY(!dims_->field(12)->isEnabled());
+    }
+
+    void solidPinionFixesItsBody() {
+        open(*dims_);
+        dims_->field(9)->setFocus(Qt::OtherFocusReason);
+        dims_->field(9)->setText(QStringLiteral("abc"));  // the click on the option does not check it
+        clickBox(dims_->solidBox(Gear::Pinion));
+        QVERIFY(ui_.messages.empty());
+        QVERIFY(data_.PlnyPastorek);
+        for (int f : {1, 3, 5, 7}) QVERIFY(!dims_->field(f)->isEnabled());
+        QCOMPARE(dims_->field(7)->text(), QStringLiteral("  0.0"));
+        dims_->tabShown(true);
+        QVERIFY(dims_->field(1)->isEnabled());
+        dims_->tabShown(false);
+        QVERIFY(!dims_->field(1)->isEnabled());
+    }
+
+    void okRefusesBodiesThatDoNotFit() {
+        data_.sr1 = 30;
+        open(*dims_);
+        QTest::mouseClick(dims_->okButton(), Qt::LeftButton);
+        QCOMPARE(ui_.texts(),
+                 std::vector<std::string>{"Prvky se nevlezou do patního průměru pastorku, rozměry se musí upravit."});
+        QVERIFY(dims_->isVisible());
+        QVERIFY(!dims_->label("warnPinion")->isHidden());
+    }
+
+    void resetClearsEverything() {
+        data_.PlneKolo = true;
+        open(*dims_);
+        QTest::mouseClick(dims_->resetButton(), Qt::LeftButton);
+        QCOMPARE(data_.b1, 0.0);
+        QCOMPARE(data_.dh2, 0.0);
+        QVERIFY(!data_.PlneKolo);
+        QVERIFY(!dims_->solidBox(Gear::Wheel)->isChecked());
+        QCOMPARE(dims_->field(1)->text(), QStringLiteral("  0.0"));
+    }
+
+    void internalToothingHidesTheWheelsBody() {
+        data_ = testing::defaultPair(kInternal);
+        open(*dims_);
+        for (int f : {4, 8, 10}) QVERIFY(dims_->field(f)->isHidden());
+        QVERIFY(dims_->solidBox(Gear::Wheel)->isHidden());
+        QVERIFY(dims_->label("warnWheel")->isHidden());
+        enter(*dims_, 6, QStringLiteral("500"));  // no fit check for the ring
+        QVERIFY(ui_.messages.empty());
+    }
+
+    void secondTabKeepsTheFaceWidths() {
+        data_.Zjednoduseny = true;
+        dims_->setSimplified(true);
+        open(*dims_);
+        for (int f : {3, 4, 5, 6, 7, 8, 9, 10}) QVERIFY(dims_->field(f)->isHidden());
+        for (int f : {1, 2, 11}) QVERIFY(!dims_->field(f)->isHidden());
+        QVERIFY(dims_->inertiaGroup()->isHidden());
+        QVERIFY(dims_->stiffnessGroup()->isHidden());
+        QVERIFY(dims_->resetButton()->isHidden());
+        QVERIFY(dims_->helpButton()->isHidden());
+        data_.db = 70;
+        dims_->refresh();
+        QVERIFY(dims_->label("warnApart")->isHidden());  // no warnings in the simplified calculation
+    }
+
+    void escapeClosesWithoutChecks() {
+        data_.sr1 = 30;
+        open(*dims_);
+        QTest::keyClick(dims_.get(), Qt::Key_Escape);
+        QVERIFY(!dims_->isVisible());
+        QVERIFY(ui_.messages.empty());
+    }
+
+    // ---- Accuracy -------------------------------------------------------------------------
+
+    void grades_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("IT1 1") << 1 << "1" << false;
+        QTest::newRow("IT1 13") << 1 << "13" << false;
+        QTest::newRow("IT1 2") << 1 << "2" << true;
+        QTest::newRow("IT1 12") << 1 << "12" << true;
+        QTest::newRow("IT2 8.5") << 2 << "8.5" << false;
+        QTest::newRow("IT2 empty") << 2 << "" << false;
+    }
+    void grades() {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        open(*accuracy_);
+        enter(*accuracy_, field, text);
+        if (accepted)
+            QVERIFY(ui_.messages.empty());
+        else
+            QCOMPARE(ui_.texts(), std::vector<std::string>{"Stupeň přesnosti vol od 2 do 12"});
+    }
+
+    void limitsAfterTheStandard() {
+        open(*accuracy_);
+        QCOMPARE(accuracy_->windowTitle(), QStringLiteral("Stupně přesnosti a úchylky kol"));
+        QCOMPARE(accuracy_->limitLabel(0)->text(), QStringLiteral("24.0"));
+        QCOMPARE(accuracy_->limitLabel(1)->text(), QStringLiteral("26.0"));
+        QVERIFY(accuracy_->undefinedLabel(0)->isHidden());
+        QVERIFY(accuracy_->measuredField(0)->text().isEmpty());
+        // KHbeta entered directly: the alignment rows are not shown.
+        for (std::size_t i : {2u, 3u, 4u, 5u}) QVERIFY(accuracy_->limitLabel(i)->isHidden());
+        data_.KHbetaPrimo = false;
+        data_.KHbetaZeSchematu = true;
+        accuracy_->refresh();
+        for (std::size_t i : {2u, 3u, 4u, 5u}) QVERIFY(!accuracy_->measuredField(i)->isHidden());
+
+        data_.d1 = 7000;
+        enter(*accuracy_, 1, QStringLiteral("8"));
+        QVERIFY(!accuracy_->undefinedLabel(0)->isHidden());
+        QVERIFY(accuracy_->limitLabel(0)->text().isEmpty());
+    }
+
+    void measuredDeviations() {
+        data_.KHbetaPrimo = false;
+        data_.KHbetaZeSchematu = true;
+        open(*accuracy_);
+        enter(*accuracy_, 5, QStringLiteral("-2"));
+        QCOMPARE(ui_.texts(), std::vector<std::string>{"Úchylku zadej kladnou"});
+        ui_.messages.clear();
+        accuracy_->field(5)->clear();  // left empty: no measured value, no message
+        enter(*accuracy_, 3, QStringLiteral("-2"));
+        QVERIFY(ui_.messages.empty());
+        QVERIFY(!data_.fpb1Given);
+        QCOMPARE(accuracy_->measuredField(0)->text(), QStringLiteral("-2.0"));
+        QVERIFY(accuracy_->limitLabel(0)->text().isEmpty());
+        QVERIFY(!accuracy_->undefinedLabel(0)->isHidden());
+        enter(*accuracy_, 7, QStringLiteral("x"));
+        QCOMPARE(ui_.texts(), std::vector<std::string>{"Chyba vstupu"});
+        ui_.messages.clear();
+
+        // An empty measured field may be left without an entry.
+        enter(*accuracy_, 7, QStringLiteral("3"));
+        accuracy_->measuredField(5)->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(accuracy_->measuredField(5)->hasFocus());
+        QTest::keyClick(accuracy_->measuredField(5), Qt::Key_Return);
+        QVERIFY(ui_.messages.empty());
+        QVERIFY(data_.fyGiven);
+
+        QTest::mouseClick(accuracy_->resetButton(), Qt::LeftButton);
+        QVERIFY(data_.fpb1Given && data_.fxGiven);
+        QVERIFY(accuracy_->measuredField(0)->text().isEmpty());
+        QCOMPARE(accuracy_->limitLabel(0)->text(), QStringLiteral("24.0"));
+        QVERIFY(accuracy_->undefinedLabel(0)->isHidden());
+    }
+
+    void escapeLeavesTheAccuracyWindowOpen() {
+        open(*accuracy_);
+        QTest::keyClick(accuracy_.get(), Qt::Key_Escape);
+        QVERIFY(accuracy_->isVisible());
+    }
+
+    void helpTopics() {
+        QCOMPARE(dims_->helpTopic(), 51);
+        QCOMPARE(accuracy_->helpTopic(), 61);
+        QSignalSpy help(accuracy_.get(), &CheckedFieldDialog::helpRequested);
+        open(*accuracy_);
+        QTest::mouseClick(accuracy_->helpButton(), Qt::LeftButton);
+        QCOMPARE(help.count(), 1);
+        QCOMPARE(help.at(0).at(0).toInt(), 61);
+    }
+};
+
+QTEST_MAIN(DimensionsDialogTest)
+#include "DimensionsDialogTest.moc"
