@@ -9,7 +9,13 @@
 namespace soukoli {
 
 SoukoliApp::SoukoliApp(const QString& helpFile)
-    : printer(defaultPrinter), form(data, ui), hlaseni(&form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
+    : printer(defaultPrinter), form(data, ui),
+      souc(data, ui, &form),
+      yt(data, souc, &souc),
+      zlzrzv(souc, &souc),
+      rog(data, ui, souc, &souc),
+      ysa(data, ui, souc, &souc),
+      hlaseni(&form), wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
     ui.setParentWindow(&form);
     ui.setRimDialog(&hlaseni);
     form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
@@ -36,8 +42,29 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     QObject::connect(&form, &TForm1::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
     QObject::connect(&form, &TForm1::quitRequested, &form, [] { QCoreApplication::quit(); });
 
+    connectCoefficients();
+
     // Every window exists: the first tab is shown.
     form.firstTabShown();
+}
+
+void SoukoliApp::connectCoefficients() {
+    ui.registerDialog(DialogId::Coefficients, &souc);
+    ui.registerActiveFieldHandler(DialogId::Coefficients, [this](int field) { souc.setActiveField(field); });
+    form.setInputAction(QStringLiteral("Součinitele"), [this](bool) { ui.runModal(souc); });
+    const auto help = [this](int topic) { this->help.openTopic(topic); };
+    QObject::connect(&souc, &TSouc_F::helpRequested, &form, help);
+    QObject::connect(&ysa, &TYSa_F::helpRequested, &form, help);
+    QObject::connect(&rog, &TRog_F::helpRequested, &form, help);
+    QObject::connect(&souc, &TSouc_F::notchHelpRequested, &form, [this](Gear gear, int field) { rog.openFor(gear, field); });
+    QObject::connect(&souc, &TSouc_F::tableHelpRequested, &form, [this](int field) {
+        if (field == 7)
+            zlzrzv.openTable();
+        else
+            yt.openFor(field);
+    });
+    QObject::connect(&souc, &TSouc_F::rootFactorsRequested, &form, [this] { ui.runModal(ysa); });
+    QObject::connect(&ysa, &TYSa_F::standardChanged, &form, [this] { form.updateCaption(); });
 }
 
 void SoukoliApp::show() {

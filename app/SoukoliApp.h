@@ -11,6 +11,11 @@
 #include "app/MainWindow.h"
 #include "app/QtUi.h"
 #include "dialogs/Hlaseni.h"
+#include "dialogs/RogF.h"
+#include "dialogs/SoucF.h"
+#include "dialogs/YSa.h"
+#include "dialogs/YTF.h"
+#include "dialogs/ZLZRZVF.h"
 #include "dialogs/WohldotykF.h"
 #include "dialogs/WohlohybF.h"
 #include "engine/GearPairData.h"
@@ -36,10 +41,20 @@ public:
     /// The printer of each "Tisk" (tests print to a PDF file).
     std::function<std::unique_ptr<QPrinter>()> printer;
     TForm1 form;
+    // Coefficients with their help windows (children of the coefficients dialog, so that they
+    // can be used while it is open modally) and the tooth-root factors dialog.
+    TSouc_F souc;
+    TYT_F yt;
+    TZLZRZV_F zlzrzv;
+    TRog_F rog;
+    TYSa_F ysa;
     THlaseni hlaseni;
     TWohlohyb wohlohyb;
     TWohldotyk wohldotyk;
     HelpViewer help;
+
+private:
+    void connectCoefficients();
 };
 
 /// Where the help file ships: beside the program.

@@ -57,8 +57,9 @@ private slots:
             QVERIFY(!panelShown(p->bending));
             QVERIFY(!panelShown(p->contact));
             QVERIFY(p->note->isHidden());
-            // Their dialogs come later: the buttons are there but cannot be used yet.
-            for (const QPushButton* b : p->inputs) QVERIFY(!b->isEnabled());
+            // A button becomes usable once its dialog exists.
+            for (const QPushButton* b : p->inputs)
+                if (b->text() != QStringLiteral("Součinitele")) QVERIFY(!b->isEnabled());
         }
         QCOMPARE(a.form.fullPage().inputs.size(), std::size_t{7});
         QCOMPARE(a.form.simplifiedPage().inputs.size(), std::size_t{6});
