@@ -160,18 +160,18 @@ ResultPanel::ResultPanel(const QString& title, std::span<const RowSpec> rows, QW
     int r = 1;
     for (const RowSpec& row : rows) {
         int column = 0;
-        for (const CellSpec* spec : {&row.left, &row.right}) {
-            if (!spec->field.empty()) {
-                auto* caption = new QLabel(QString::fromUtf8(spec->caption), this);
+        for (const CellSpec* def : {&row.left, &row.right}) {
+            if (!def->field.empty()) {
+                auto* caption = new QLabel(QString::fromUtf8(def->caption), this);
                 caption->setTextFormat(Qt::RichText);
                 auto* value = new QLabel(this);
                 value->setFont(mono);
                 value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                value->setObjectName(QString::fromUtf8(spec->field.data(), static_cast<qsizetype>(spec->field.size())));
+                value->setObjectName(QString::fromUtf8(def->field.data(), static_cast<qsizetype>(def->field.size())));
                 value->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QStringLiteral("00000.0")));
                 grid->addWidget(caption, r, column);
                 grid->addWidget(value, r, column + 1);
-                cells_.push_back({spec, caption, value});
+                cells_.push_back({def, caption, value});
             }
             column = 3;
         }
@@ -187,20 +187,20 @@ ResultPanel::ResultPanel(const QString& title, std::span<const RowSpec> rows, QW
 
 const ResultPanel::Cell* ResultPanel::cell(std::string_view field) const {
     for (const Cell& c : cells_)
-        if (c.spec->field == field) return &c;
+        if (c.def->field == field) return &c;
     return nullptr;
 }
 
 void ResultPanel::showResults(const GearPairData& g) {
     for (const Cell& c : cells_) {
-        const CellText t = cellText(*c.spec, g);
-        const bool dinB = g.StandardDIN_B && c.spec->dinBCaption;
-        c.caption->setText(QString::fromUtf8(dinB ? c.spec->dinBCaption : c.spec->caption));
+        const CellText t = cellText(*c.def, g);
+        const bool dinB = g.StandardDIN_B && c.def->dinBCaption;
+        c.caption->setText(QString::fromUtf8(dinB ? c.def->dinBCaption : c.def->caption));
         c.value->setText(QString::fromStdString(t.text));
         QPalette pal = c.value->palette();
         pal.setColor(QPalette::WindowText, t.red ? QColor(Qt::red) : palette().color(QPalette::WindowText));
         c.value->setPalette(pal);
-        const bool visible = t.available && visibleFor(*c.spec, g.MetodaVypoctu);
+        const bool visible = t.available && visibleFor(*c.def, g.MetodaVypoctu);
         c.caption->setVisible(visible);
         c.value->setVisible(visible);
     }

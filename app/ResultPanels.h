@@ -51,7 +51,7 @@ public:
     void hideResults();
 
     struct Cell {
-        const CellSpec* spec;
+        const CellSpec* def;
         QLabel* caption;
         QLabel* value;
     };
@@ -70,6 +70,6 @@ struct CellText {
     bool red = false;
     bool available = true;  // false: the data set has no such field
 };
-CellText cellText(const CellSpec& spec, const GearPairData& data);
+CellText cellText(const CellSpec& def, const GearPairData& data);
 
 }  // namespace soukoli

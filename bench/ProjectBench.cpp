@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/BasicGeometry.h"
+#include "engine/Tabs.h"
 #include "engine/Driver.h"
 #include "files/FileCommands.h"
 #include "files/Reports.h"
@@ -34,9 +34,7 @@ fs::path example(const char* name) { return fs::path(SOUKOLI_EXAMPLES) / name; }
 GearPairData startUp(Ui& ui) {
     GearPairData g;
     g.TypSoukoli = kExternal;
-    SetDefaults(g);
-    updateCentreDistance(g, ui);
-    updateDiameters(g, ui);
+    resetToDefaults(g, ui);
     return g;
 }
 

@@ -15,7 +15,6 @@
 
 #include "cli/CliUi.h"
 #include "cli/Settings.h"
-#include "engine/BasicGeometry.h"
 #include "engine/Driver.h"
 #include "engine/FieldTable.h"
 #include "engine/ResultChecks.h"
@@ -69,13 +68,11 @@ files::LocalTime parseTime(const std::string& text, bool& ok) {
     return t;
 }
 
-// The data set as the program has it at start-up: external toothing, defaults, basic geometry.
+// The data set as the program has it at start-up: defaults and basic geometry.
 GearPairData startUpData(Ui& ui, bool internal) {
     GearPairData g;
     g.TypSoukoli = internal ? kInternal : kExternal;
-    SetDefaults(g);
-    updateCentreDistance(g, ui);
-    updateDiameters(g, ui);
+    resetToDefaults(g, ui);
     return g;
 }
 

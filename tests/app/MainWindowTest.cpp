@@ -74,9 +74,9 @@ private slots:
         const auto& page = a.form.fullPage();
         for (const ResultPanel* panel : {page.bending, page.contact}) {
             for (const auto& c : panel->cells()) {
-                const CellText expected = cellText(*c.spec, a.data);
+                const CellText expected = cellText(*c.def, a.data);
                 QCOMPARE(c.value->text(), QString::fromStdString(expected.text));
-                QCOMPARE(!c.value->isHidden(), expected.available && c.spec->show != CellShow::MethodB);
+                QCOMPARE(!c.value->isHidden(), expected.available && c.def->show != CellShow::MethodB);
             }
         }
         QCOMPARE(page.bending->cell("SigmaF1")->value->text(), QString::fromStdString(Str(a.data.SigmaF1, 6, 1)));

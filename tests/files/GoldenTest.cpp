@@ -71,7 +71,7 @@ TEST(Golden, ProjectsAndTheirReports) {
     const GoldenCase cases[] = {
         {"default", [] { return testing::defaultProject(); }},
         {"internal", [] { return testing::defaultProject(kInternal); }},
-        {"spectrum", testing::spectrumProject},
+        {"spektrum", testing::spectrumProject},
         {"classes-din-b", testing::classesProject},
         {"entered-simplified", testing::enteredProject},
     };
