@@ -197,6 +197,7 @@ bool TSouc_F::commit(int number) {
 
 void TSouc_F::showFields() {
     applyEnteredLimitStresses(data_);
+    showToothRootLabels();
     for (int n = 1; n <= static_cast<int>(kCoefficientFieldCount); ++n) {
         NumberEdit* e = field(n);
         e->setText(QString::fromStdString(coefficientText(data_, n)));
@@ -221,6 +222,10 @@ void TSouc_F::applyLayout() {
     label(kCoefficientFieldZLZRZV)->setVisible(!simplified);
     label(kCoefficientFieldYT1)->setText(simplified ? QStringLiteral("Z<sub>R1</sub>") : QStringLiteral("Y<sub>T1</sub>"));
     label(kCoefficientFieldYT2)->setText(simplified ? QStringLiteral("Z<sub>R2</sub>") : QStringLiteral("Y<sub>T2</sub>"));
+}
+
+void TSouc_F::showToothRootLabels() {
+    // Under "DIN - ISO  B" fields 13-16 stand for YFe and YSe.
     const bool dinB = data_.StandardDIN_B;
     static constexpr std::array<const char*, 4> kLabels{"Y<sub>Fa1</sub>", "Y<sub>Fa2</sub>", "Y<sub>Sa1</sub>",
                                                         "Y<sub>Sa2</sub>"};

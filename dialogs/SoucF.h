@@ -60,6 +60,7 @@ private:
     void buildOptional(QGroupBox* group);
     void addRow(QGridLayout* grid, int number, int row, int column, const char* label, const char* unit);
     void applyLayout();
+    void showToothRootLabels();
     bool commit(int number);
 
     GearPairData& data_;

@@ -85,6 +85,7 @@ private slots:
         QVERIFY(data_.StandardDIN_B && !data_.StandardCSN);
         QVERIFY(!data_.YFa1Given && !data_.YSa2Given && !data_.YFS2Given && !data_.ZbetaGiven);
         QCOMPARE(souc_->field(13)->text(), QString());
+        QCOMPARE(souc_->label(13)->text(), QStringLiteral("Y<sub>Fe1</sub>"));
         QCOMPARE(ysa_->windowTitle(), QStringLiteral("YFe1,2     YSe1,2"));
         QCOMPARE(text("rowS2"), QStringLiteral("Y<sub>Se2</sub>"));
         QCOMPARE(text("YF1"), QString::fromStdString(Str(data_.YFe1, 1, 3)));
