@@ -9,7 +9,14 @@
 namespace soukoli {
 
 SoukoliApp::SoukoliApp(const QString& helpFile)
-    : printer(defaultPrinter), form(data, ui),
+    : printer(defaultPrinter),
+      form(data, ui),
+      zatizeni(data, ui, &form),
+      chsz(&zatizeni),
+      spektrum(data, ui, &zatizeni),
+      helpKA(&zatizeni),
+      helpYA(&zatizeni),
+      helpKAS(&zatizeni),
       souc(data, ui, &form),
       yt(data, souc, &souc),
       zlzrzv(souc, &souc),
@@ -40,6 +47,17 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
         wohldotyk.close();
     });
     QObject::connect(&form, &TForm1::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
+
+    // "Zatížení" on both tabs; the engine may ask for the loading dialog too.
+    zatizeni.setCompanions(&spektrum, &chsz, &helpYA, &helpKA, &helpKAS);
+    zatizeni.runModal = [this](QDialog& dialog) { return ui.runModal(dialog); };
+    ui.registerDialog(DialogId::Loading, &zatizeni);
+    form.setInputAction(QStringLiteral("Zatížení"), [this](bool simplified) {
+        zatizeni.trimForTab(simplified);
+        ui.runModal(zatizeni);
+    });
+    for (RuledFieldDialog* d : {static_cast<RuledFieldDialog*>(&zatizeni), static_cast<RuledFieldDialog*>(&spektrum)})
+        QObject::connect(d, &RuledFieldDialog::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
     QObject::connect(&form, &TForm1::quitRequested, &form, [] { QCoreApplication::quit(); });
 
     connectCoefficients();

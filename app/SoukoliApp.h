@@ -10,7 +10,13 @@
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
 #include "app/QtUi.h"
+#include "dialogs/CHSZForm.h"
+#include "dialogs/Help1.h"
+#include "dialogs/Help2.h"
+#include "dialogs/Help3.h"
 #include "dialogs/Hlaseni.h"
+#include "dialogs/SpektrumF.h"
+#include "dialogs/ZatizeniF.h"
 #include "dialogs/RogF.h"
 #include "dialogs/SoucF.h"
 #include "dialogs/YSa.h"
@@ -41,6 +47,13 @@ public:
     /// The printer of each "Tisk" (tests print to a PDF file).
     std::function<std::unique_ptr<QPrinter>()> printer;
     TForm1 form;
+    // Loading: the dialog, the CHSZ chart, the spectrum and the KA, YA, KAS tables.
+    TZatizeni_F zatizeni;
+    TCHSZForm1 chsz;
+    TSpektrum_F spektrum;
+    THelp_2 helpKA;
+    THelp_1 helpYA;
+    THelp_3 helpKAS;
     // Coefficients with their help windows (children of the coefficients dialog, so that they
     // can be used while it is open modally) and the tooth-root factors dialog.
     TSouc_F souc;

@@ -1,0 +1,72 @@
+// "Zatížení" on both tabs of the main window: the loading dialog opens modally, trimmed on the
+// second tab to the simplified calculation and whole again on the first; the engine may ask for
+// it; its help topic reaches the help viewer.
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "app/AppFixture.h"
+
+using namespace soukoli;
+using soukoli::testing::StartedApp;
+
+namespace {
+
+QPushButton* loadingButton(const TForm1::Page& p) {
+    for (QPushButton* b : p.inputs)
+        if (b->text() == QStringLiteral("Zatížení")) return b;
+    return nullptr;
+}
+
+}  // namespace
+
+class LoadingWiringTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void bothTabsOpenTheLoadingDialog() {
+        StartedApp t;
+        SoukoliApp& a = *t.app;
+        QPushButton* full = loadingButton(a.form.fullPage());
+        QVERIFY(full && full->isEnabled());
+        a.data.MetodaVypoctu = 'B';
+        QTest::mouseClick(full, Qt::LeftButton);
+        QCOMPARE(t.modals, QStringList{QStringLiteral("TZatizeni_F")});
+        QCOMPARE(a.data.MetodaVypoctu, 'B');
+        QVERIFY(!a.zatizeni.methodB()->isHidden());
+
+        a.form.tabs()->setCurrentIndex(1);
+        a.data.MetodaVypoctu = 'B';
+        QTest::mouseClick(loadingButton(a.form.simplifiedPage()), Qt::LeftButton);
+        QCOMPARE(t.modals.size(), 2);
+        QCOMPARE(a.data.MetodaVypoctu, 'A');
+        QVERIFY(a.zatizeni.methodB()->isHidden());
+        QVERIFY(a.zatizeni.field(2)->isHidden());
+        QVERIFY(a.zatizeni.helpButton()->isHidden());
+
+        a.form.tabs()->setCurrentIndex(0);
+        QTest::mouseClick(full, Qt::LeftButton);
+        QVERIFY(!a.zatizeni.methodB()->isHidden());
+        QVERIFY(!a.zatizeni.field(2)->isHidden());
+    }
+
+    void engineMayAskForTheLoadingDialog() {
+        StartedApp t;
+        t.app->ui.openDialog(DialogId::Loading, Modality::Modal);
+        QCOMPARE(t.modals, QStringList{QStringLiteral("TZatizeni_F")});
+    }
+
+    void spectrumIsOpenedThroughTheProgramsModalHook() {
+        StartedApp t;
+        SoukoliApp& a = *t.app;
+        a.data.MetodaVypoctu = 'B';
+        a.data.ZadaniSil = kLoadsFromSpectrum;
+        a.zatizeni.repaintFields();
+        a.zatizeni.spectrumButton()->click();
+        QCOMPARE(t.modals, QStringList{QStringLiteral("TSpektrum_F")});
+    }
+};
+
+QTEST_MAIN(LoadingWiringTest)
+#include "LoadingWiringTest.moc"
