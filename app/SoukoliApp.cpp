@@ -1,6 +1,7 @@
 // Start-up of the desktop program and the connections between its windows.
 #include "app/SoukoliApp.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 
@@ -11,12 +12,14 @@ namespace soukoli {
 SoukoliApp::SoukoliApp(const QString& helpFile)
     : printer(defaultPrinter),
       form(data, ui),
+      geometrie(data, ui, &form),
       zatizeni(data, ui, &form),
       chsz(&zatizeni),
       spektrum(data, ui, &zatizeni),
       helpKA(&zatizeni),
       helpYA(&zatizeni),
       helpKAS(&zatizeni),
+      moduly(&geometrie),
       souc(data, ui, &form),
       yt(data, souc, &souc),
       zlzrzv(souc, &souc),
@@ -57,9 +60,23 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
         ui.runModal(zatizeni);
     });
     for (RuledFieldDialog* d : {static_cast<RuledFieldDialog*>(&zatizeni), static_cast<RuledFieldDialog*>(&spektrum)})
-        QObject::connect(d, &RuledFieldDialog::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
+        QObject::connect(d, &RuledFieldDialog::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
     QObject::connect(&form, &TForm1::quitRequested, &form, [] { QCoreApplication::quit(); });
 
+    // "Geometrie" on both tabs (no trimming); the engine's Epsilongama stop opens it too.
+    ui.registerDialog(DialogId::Geometry, &geometrie);
+    form.setInputAction(QStringLiteral("Geometrie"), [this](bool) { ui.runModal(geometrie); });
+    QObject::connect(&geometrie, &FieldDialog::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
+    QObject::connect(&geometrie, &TGeometrie_F::modulesRequested, &form, [this] {
+        moduly.show();
+        moduly.raise();
+        moduly.activateWindow();
+    });
+    // To connect when their windows exist: TGeometrie_F::geometryChanged runs the accuracy
+    // lookups and repaints the accuracy dialog, FieldDialog::fieldValidated repaints the body
+    // dimensions dialog, both unless data.Zjednoduseny.
+    QObject::connect(&help, &QDialog::finished, &form, [this] { help.setWindowModality(Qt::NonModal); });
+    help.setProperty(FieldDialog::kOutsideWindowProperty, true);
     connectCoefficients();
 
     // Every window exists: the first tab is shown.
@@ -70,7 +87,7 @@ void SoukoliApp::connectCoefficients() {
     ui.registerDialog(DialogId::Coefficients, &souc);
     ui.registerActiveFieldHandler(DialogId::Coefficients, [this](int field) { souc.setActiveField(field); });
     form.setInputAction(QStringLiteral("Součinitele"), [this](bool) { ui.runModal(souc); });
-    const auto help = [this](int topic) { this->help.openTopic(topic); };
+    const auto help = [this](int topic) { dialogHelp(topic); };
     QObject::connect(&souc, &TSouc_F::helpRequested, &form, help);
     QObject::connect(&ysa, &TYSa_F::helpRequested, &form, help);
     QObject::connect(&rog, &TRog_F::helpRequested, &form, help);
@@ -87,6 +104,14 @@ void SoukoliApp::connectCoefficients() {
 
 void SoukoliApp::show() {
     form.show();
+}
+
+void SoukoliApp::dialogHelp(int topic) {
+    if (QApplication::activeModalWidget() && !help.isModal()) {
+        help.hide();  // a new modality takes effect when the window is shown again
+        help.setWindowModality(Qt::ApplicationModal);
+    }
+    help.openTopic(topic);
 }
 
 QString defaultHelpFile() {

@@ -11,10 +11,12 @@
 #include "app/MainWindow.h"
 #include "app/QtUi.h"
 #include "dialogs/CHSZForm.h"
+#include "dialogs/GeometrieF.h"
 #include "dialogs/Help1.h"
 #include "dialogs/Help2.h"
 #include "dialogs/Help3.h"
 #include "dialogs/Hlaseni.h"
+#include "dialogs/Moduly.h"
 #include "dialogs/SpektrumF.h"
 #include "dialogs/ZatizeniF.h"
 #include "dialogs/RogF.h"
@@ -40,6 +42,10 @@ public:
     /// Shows the main window.
     void show();
 
+    /// Help topic `topic` asked for by an input dialog: over a modal dialog the viewer is modal
+    /// too (a modeless window would be blocked by the dialog) until it is closed.
+    void dialogHelp(int topic);
+
     // Declaration order is creation order.
     GearPairData data;
     QtUi ui;
@@ -47,6 +53,7 @@ public:
     /// The printer of each "Tisk" (tests print to a PDF file).
     std::function<std::unique_ptr<QPrinter>()> printer;
     TForm1 form;
+    TGeometrie_F geometrie;
     // Loading: the dialog, the CHSZ chart, the spectrum and the KA, YA, KAS tables.
     TZatizeni_F zatizeni;
     TCHSZForm1 chsz;
@@ -54,6 +61,7 @@ public:
     THelp_2 helpKA;
     THelp_1 helpYA;
     THelp_3 helpKAS;
+    TTabulka_modulu moduly;  // a child of the geometry dialog, so that dialog's modality spares it
     // Coefficients with their help windows (children of the coefficients dialog, so that they
     // can be used while it is open modally) and the tooth-root factors dialog.
     TSouc_F souc;

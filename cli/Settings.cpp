@@ -11,9 +11,9 @@
 
 #include "engine/BasicGeometry.h"
 #include "engine/FieldTable.h"
+#include "engine/GeometryEntry.h"
 #include "engine/Loads.h"
 #include "engine/Numbers.h"
-#include "engine/Trig.h"
 #include "files/Cp1250.h"
 #include "files/PostLoad.h"
 
@@ -97,32 +97,18 @@ bool setSpectrum(GearPairData& g, const std::string& name, std::size_t step, std
 }
 
 // The centre distance entered as in the geometry dialog: 0 returns to the zero-shift pair,
-// otherwise the shift sum follows from aw and is split equally, or the coefficient that was not
-// set takes up the rest.
+// otherwise the shift sum follows from aw and is split equally, or the coefficient that was set
+// keeps its value and the other takes up the rest.
 bool enterCentreDistance(GearPairData& g, double aw, bool x1Set, bool x2Set, Ui& ui, std::string& error) {
-    updateDiameters(g, ui);  // a and alfat of the new pair
-    if (aw == 0) {
-        g.aw = g.a;
-        g.x1 = g.x2 = 0;
-        g.awGiven = false;
-        return true;
-    }
-    if (g.isInternal() ? aw > 0 : aw < 0) return error = "Neplatné zadání osové vzdálenosti aw", false;
-    const double awmin = minimumCentreDistance(g);
-    if (std::abs(awmin) >= std::abs(aw))
-        return error = "Nemožně malá osová vzdálenost aw (awmin= " + Str(awmin, 8, 5) + ")", false;
-    if (x1Set && x2Set) return error = "aw, x1 and x2 cannot all be set: the shift sum follows from aw", false;
-    g.aw = aw;
-    g.awGiven = true;
-    g.alfatw = guardedAcos(g.a * std::cos(g.alfat) / aw, ui);
-    g.invalfatw = inv(g.alfatw, ui);
-    const double xs = (g.invalfatw - inv(g.alfat, ui)) / (2 * std::tan(g.Alfan) / (g.z1 + g.z2));
-    if (x1Set)
-        g.x2 = xs - g.x1;
-    else if (x2Set)
-        g.x1 = xs - g.x2;
-    else
-        g.x1 = g.x2 = xs / 2;
+    if (aw != 0 && x1Set && x2Set) return error = "aw, x1 and x2 cannot all be set: the shift sum follows from aw", false;
+    const double x1 = g.x1;
+    const double x2 = g.x2;
+    const GeometryEntryResult r = enterGeometryValue(g, GeometryField::aw, aw, ui);
+    if (!r.accepted()) return error = r.message, false;
+    if (r.outcome != EntryOutcome::Accepted || !(x1Set || x2Set)) return true;
+    const GeometryEntryResult s = x1Set ? enterGeometryValue(g, GeometryField::x1, x1, ui)
+                                        : enterGeometryValue(g, GeometryField::x2, x2, ui);
+    if (!s.accepted()) return error = s.message, false;
     return true;
 }
 
@@ -179,7 +165,12 @@ bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui
     if (was("da2")) g.da2Given = true;
 
     if (was("aw")) {
+        const double da1 = g.da1;
+        const double da2 = g.da2;
         if (!enterCentreDistance(g, aw, was("x1"), was("x2"), ui, error)) return false;
+        // Tip diameters set beside aw stay as set.
+        if (was("da1")) g.da1 = da1, g.da1Given = true;
+        if (was("da2")) g.da2 = da2, g.da2Given = true;
     } else if (toothing) {
         updateDiameters(g, ui);
         if (shiftSumBeyondLimit(g, limitingShiftSum(g)))

@@ -1,8 +1,5 @@
-// Fields with a message per failed rule, and the help key of the input dialogs.
+// Fields with a message per failed rule.
 #include "dialogs/RuledFieldDialog.h"
-
-#include <QKeySequence>
-#include <QShortcut>
 
 #include "engine/Numbers.h"
 
@@ -18,11 +15,7 @@ void detail::MessageRelay::message(std::string_view text, std::string_view capti
     target_.message(text, caption, icon);
 }
 
-RuledFieldDialog::RuledFieldDialog(Ui& ui, QWidget* parent) : FieldDialog(relay_, parent), relay_(ui) {
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(f1, &QShortcut::activated, this, &RuledFieldDialog::requestHelp);
-}
+RuledFieldDialog::RuledFieldDialog(Ui& ui, QWidget* parent) : FieldDialog(relay_, parent), relay_(ui) {}
 
 NumberEdit* RuledFieldDialog::addRuledField(int number, Judge judge) {
     return addField(number, [this, judge = std::move(judge)](double value) {

@@ -1,6 +1,6 @@
 // Input dialogs whose fields reject an entry with the message of the rule that failed (a range,
-// an order of steps, a limit named in the text), and that open their help topic on F1. Built on
-// FieldDialog: the message of the failed rule replaces the field's own in the box it shows.
+// an order of steps, a limit named in the text), and whose help topic follows their state. Built
+// on FieldDialog: the message of the failed rule replaces the field's own in the box it shows.
 #pragma once
 
 #include <functional>
@@ -44,11 +44,8 @@ public:
     /// Field `number` judged by `judge`; a text that is no number is judged as 0.
     NumberEdit* addRuledField(int number, Judge judge);
 
-    /// The help topic of the dialog as it is now.
-    [[nodiscard]] virtual int helpTopic() const = 0;
-
-signals:
-    void helpRequested(int topic);
+    /// The help topic of the dialog as it is now (F1 and "&Help").
+    [[nodiscard]] int helpTopic() const override = 0;
 
 protected:
     /// F1 and "&Help".

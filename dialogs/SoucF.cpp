@@ -279,14 +279,6 @@ void TSouc_F::done(int result) {
     FieldDialog::done(result);
 }
 
-void TSouc_F::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        emit helpRequested(helpTopic());
-        return;
-    }
-    FieldDialog::keyPressEvent(event);
-}
-
 bool TSouc_F::eventFilter(QObject* watched, QEvent* event) {
     // An optional factor left empty is the same as 0: computed again.
     auto* edit = qobject_cast<NumberEdit*>(watched);

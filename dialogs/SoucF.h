@@ -36,10 +36,9 @@ public:
     /// The engine's choice of the field to correct: enabled, and focused at the next opening.
     void setActiveField(int number);
     /// 81 while the current field is one of the mandatory inputs, else 82.
-    [[nodiscard]] int helpTopic() const;
+    [[nodiscard]] int helpTopic() const override;
 
 signals:
-    void helpRequested(int topic);
     /// "Help" beside tg1, Rog1 (pinion) or tg2, Rog2 (wheel): the grinding-notch window.
     void notchHelpRequested(soukoli::Gear gear, int field);
     /// "Help" beside YT1/YT2 (ZR1/ZR2) or ZL ZR ZV: the table of recommended values.
@@ -52,7 +51,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
