@@ -48,6 +48,8 @@ void QtUi::openDialog(DialogId id, Modality modality) {
 
 void QtUi::setActiveField(DialogId id, int field) {
     activeFields_[id] = field;
+    const auto it = activeFieldHandlers_.find(id);
+    if (it != activeFieldHandlers_.end() && it->second) it->second(field);
 }
 
 int QtUi::activeField(DialogId id) const {

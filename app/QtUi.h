@@ -34,6 +34,10 @@ public:
     void setRimDialog(THlaseni* dialog) { rim_ = dialog; }
     /// An input dialog the engine may open; dialogs not registered yet are not opened.
     void registerDialog(DialogId id, QDialog* dialog) { dialogs_[id] = dialog; }
+    /// What a dialog does when the engine chooses its active field (enable and focus it there).
+    void registerActiveFieldHandler(DialogId id, std::function<void(int field)> handler) {
+        activeFieldHandlers_[id] = std::move(handler);
+    }
 
     using Ui::message;
     void message(std::string_view text, std::string_view caption, MessageIcon icon) override;
@@ -55,6 +59,7 @@ private:
     QPointer<THlaseni> rim_;
     std::map<DialogId, QPointer<QDialog>> dialogs_;
     std::map<DialogId, int> activeFields_;
+    std::map<DialogId, std::function<void(int)>> activeFieldHandlers_;
 };
 
 }  // namespace soukoli

@@ -28,9 +28,15 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
       helpYA(&zatizeni),
       helpKAS(&zatizeni),
       moduly(&geometrie),
+      souc(data, ui, &form),
+      yt(data, souc, &souc),
+      zlzrzv(souc, &souc),
+      rog(data, ui, souc, &souc),
       hlaseni(&form),
       pudorysneSchema(data, &form),
-      wohlohyb(data, &form), wohldotyk(data, &form), help(helpFile, ui, &form) {
+      wohlohyb(data, &form), wohldotyk(data, &form),
+      ysa(data, ui, souc, &souc),
+      help(helpFile, ui, &form) {
     ui.setParentWindow(&form);
     ui.setRimDialog(&hlaseni);
     form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
@@ -90,6 +96,7 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     });
     QObject::connect(&help, &QDialog::finished, &form, [this] { help.setWindowModality(Qt::NonModal); });
     help.setProperty(FieldDialog::kOutsideWindowProperty, true);
+    connectCoefficients();
 
     // Materials, body dimensions and accuracy.
     const auto openHelp = [this](int topic) { dialogHelp(topic); };
@@ -134,6 +141,25 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     // Every window exists: the first tab is shown.
     form.firstTabShown();
     rozmery.tabShown(false);
+}
+
+void SoukoliApp::connectCoefficients() {
+    ui.registerDialog(DialogId::Coefficients, &souc);
+    ui.registerActiveFieldHandler(DialogId::Coefficients, [this](int field) { souc.setActiveField(field); });
+    form.setInputAction(QStringLiteral("Součinitele"), [this](bool) { ui.runModal(souc); });
+    const auto help = [this](int topic) { dialogHelp(topic); };
+    QObject::connect(&souc, &TSouc_F::helpRequested, &form, help);
+    QObject::connect(&ysa, &TYSa_F::helpRequested, &form, help);
+    QObject::connect(&rog, &TRog_F::helpRequested, &form, help);
+    QObject::connect(&souc, &TSouc_F::notchHelpRequested, &form, [this](Gear gear, int field) { rog.openFor(gear, field); });
+    QObject::connect(&souc, &TSouc_F::tableHelpRequested, &form, [this](int field) {
+        if (field == 7)
+            zlzrzv.openTable();
+        else
+            yt.openFor(field);
+    });
+    QObject::connect(&souc, &TSouc_F::rootFactorsRequested, &form, [this] { ui.runModal(ysa); });
+    QObject::connect(&ysa, &TYSa_F::standardChanged, &form, [this] { form.updateCaption(); });
 }
 
 void SoukoliApp::show() {

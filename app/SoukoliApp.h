@@ -26,6 +26,11 @@
 #include "dialogs/Schemata.h"
 #include "dialogs/SpektrumF.h"
 #include "dialogs/ZatizeniF.h"
+#include "dialogs/RogF.h"
+#include "dialogs/SoucF.h"
+#include "dialogs/YSa.h"
+#include "dialogs/YTF.h"
+#include "dialogs/ZLZRZVF.h"
 #include "dialogs/WohldotykF.h"
 #include "dialogs/WohlohybF.h"
 #include "engine/GearPairData.h"
@@ -71,11 +76,21 @@ public:
     THelp_1 helpYA;
     THelp_3 helpKAS;
     TTabulka_modulu moduly;  // a child of the geometry dialog, so that dialog's modality spares it
+    // Coefficients with their help windows (children of the coefficients dialog, so that they
+    // can be used while it is open modally) and the tooth-root factors dialog.
+    TSouc_F souc;
+    TYT_F yt;
+    TZLZRZV_F zlzrzv;
+    TRog_F rog;
     THlaseni hlaseni;
     TPudorysne_schema pudorysneSchema;
     TWohlohyb wohlohyb;
     TWohldotyk wohldotyk;
+    TYSa_F ysa;
     HelpViewer help;
+
+private:
+    void connectCoefficients();
 };
 
 /// Where the help file ships: beside the program.
