@@ -57,19 +57,19 @@ void calculate(benchmark::State& state, const char* name) {
 }
 BENCHMARK_CAPTURE(calculate, FullDefaultExternal, "default-external.PEV");
 BENCHMARK_CAPTURE(calculate, FullDefaultInternal, "default-internal.PEV");
-BENCHMARK_CAPTURE(calculate, FullHelicalDinBSpectrum, "helical-din-b-spectrum.PEV");
+BENCHMARK_CAPTURE(calculate, FullHelicalDinBSpectrum, "helical-din-b-spektrum.PEV");
 BENCHMARK_CAPTURE(calculate, Simplified, "simplified.PEV");
 
 void BM_LoadCalculateReport(benchmark::State& state) {
     SilentUi ui;
     const GearPairData start = startUp(ui);
     const files::LocalTime now{2026, 12, 8, 9, 5, 7};
-    const fs::path project = example("helical-din-b-spectrum.PEV");
+    const fs::path project = example("helical-din-b-spektrum.PEV");
     for (auto _ : state) {
         GearPairData g = start;
         if (files::loadProject(g, project, ui).status != files::LoadStatus::Loaded) state.SkipWithError("load");
         runFullCalculation(g, ui);
-        const auto encoded = files::encodeLines(files::resultsReportLines(g, now, "helical-din-b-spectrum.VYS"));
+        const auto encoded = files::encodeLines(files::resultsReportLines(g, now, "helical-din-b-spektrum.VYS"));
         benchmark::DoNotOptimize(encoded);
     }
 }
@@ -82,8 +82,8 @@ void BM_CliBatchOf1000(benchmark::State& state) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     std::string command = std::string(SOUKOLI_CLI) + " --json";
-    const char* samples[] = {"default-external.PEV", "default-internal.PEV", "helical-din-b-spectrum.PEV",
-                             "spectrum-classes.PEV", "layout-scheme-measured.PEV", "simplified.PEV"};
+    const char* samples[] = {"default-external.PEV", "default-internal.PEV", "helical-din-b-spektrum.PEV",
+                             "chsz-classes.PEV", "layout-scheme-measured.PEV", "simplified.PEV"};
     for (int i = 0; i < 1000; ++i) {
         const fs::path copy = dir / ("p" + std::to_string(i) + ".PEV");
         fs::copy_file(example(samples[i % 6]), copy);

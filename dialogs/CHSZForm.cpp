@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <algorithm>
 
-#include "engine/SpectrumClassCurvesTables.h"
+#include "engine/ChszCurvesTables.h"
 
 namespace soukoli {
 

@@ -78,9 +78,9 @@ TPresnost_F::TPresnost_F(GearPairData& data, Ui& ui, QWidget* parent)
     auto* measured = new QGroupBox(QStringLiteral("Změřené úchylky "), this);
     auto* measuredGrid = new QGridLayout(measured);
     for (std::size_t i = 0; i < kDeviations; ++i) {
-        const DeviationSpec& spec = kDeviationTable[i];
+        const DeviationSpec& def = kDeviationTable[i];
         Row& row = rows_[i];
-        const QString caption = QString::fromUtf8(spec.caption) + QStringLiteral(" = ");
+        const QString caption = QString::fromUtf8(def.caption) + QStringLiteral(" = ");
         row.limitCaption = new QLabel(caption, limits);
         row.limit = new QLabel(limits);
         row.undefined = new QLabel(QStringLiteral("nedefin."), limits);
@@ -89,7 +89,7 @@ TPresnost_F::TPresnost_F(GearPairData& data, Ui& ui, QWidget* parent)
         limitGrid->addWidget(row.limit, r, 1);
         limitGrid->addWidget(row.undefined, r, 2);
         row.measuredCaption = new QLabel(caption, measured);
-        row.measured = addRule(spec.field);
+        row.measured = addRule(def.field);
         row.measured->installEventFilter(this);
         measuredGrid->addWidget(row.measuredCaption, r, 0);
         measuredGrid->addWidget(row.measured, r, 1);
@@ -135,14 +135,14 @@ void TPresnost_F::refresh() {
     field(2)->setText(QString::number(data_.IT2));
     const bool schemeRows = !(data_.KHbetaPrimo || data_.KHbetaZbcal);
     for (std::size_t i = 0; i < kDeviations; ++i) {
-        const DeviationSpec& spec = kDeviationTable[i];
+        const DeviationSpec& def = kDeviationTable[i];
         const Row& row = rows_[i];
-        const double measuredValue = data_.*spec.measured;
-        const bool given = data_.*spec.given;
-        const bool measuredCounts = spec.positive ? measuredValue > 0 : measuredValue != 0;
-        row.limit->setText(measuredCounts || !given ? QString() : str(data_.*spec.limit, 2, 1));
+        const double measuredValue = data_.*def.measured;
+        const bool given = data_.*def.given;
+        const bool measuredCounts = def.positive ? measuredValue > 0 : measuredValue != 0;
+        row.limit->setText(measuredCounts || !given ? QString() : str(data_.*def.limit, 2, 1));
         row.measured->setText(measuredCounts ? str(measuredValue, 2, 1) : QString());
-        const bool shown = !spec.alignment || schemeRows;
+        const bool shown = !def.alignment || schemeRows;
         row.undefined->setVisible(shown && !given);
         for (QWidget* w : std::initializer_list<QWidget*>{row.limitCaption, row.limit, row.measuredCaption, row.measured})
             w->setVisible(shown);

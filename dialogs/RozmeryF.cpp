@@ -122,10 +122,10 @@ TRozmery_F::TRozmery_F(GearPairData& data, Ui& ui, QWidget* parent)
     setModal(true);
     setClosesOnEscape(true);
 
-    for (const DimensionFieldSpec& spec : kFieldTable) {
-        const DimensionField f = spec.field;
+    for (const DimensionFieldSpec& def : kFieldTable) {
+        const DimensionField f = def.field;
         addCheckedField(number(f), [this, f](double v, bool readable) { return commit(f, v, readable); });
-        captions_[static_cast<std::size_t>(number(f) - 1)] = new QLabel(QString::fromUtf8(spec.caption), this);
+        captions_[static_cast<std::size_t>(number(f) - 1)] = new QLabel(QString::fromUtf8(def.caption), this);
     }
     const auto caption = [this](int n) { return captions_[static_cast<std::size_t>(n - 1)]; };
 
@@ -260,10 +260,10 @@ CheckedFieldDialog::Verdict TRozmery_F::commit(DimensionField f, double value, b
 }
 
 void TRozmery_F::writeFields() {
-    for (const DimensionFieldSpec& spec : kFieldTable) {
-        const double x = dimensionQuantity(data_, spec.field);
-        field(number(spec.field))->setText(spec.w == 0 ? QString::fromStdString(FormatFloat(kPictureLives, x))
-                                                        : str(x, spec.w, spec.d));
+    for (const DimensionFieldSpec& def : kFieldTable) {
+        const double x = dimensionQuantity(data_, def.field);
+        field(number(def.field))->setText(def.w == 0 ? QString::fromStdString(FormatFloat(kPictureLives, x))
+                                                        : str(x, def.w, def.d));
     }
     label("srmin")->setText(str(data_.srmin, 5, 2));
     label("df1")->setText(str(data_.df1, 5, 2));

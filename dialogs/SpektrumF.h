@@ -1,7 +1,7 @@
 // TSpektrum_F: "Popis spektra - hladinová metoda podle ČSN 01 4686", the pinion's operating load
 // as a step spectrum of up to 20 steps (count and level per step). "O&k" turns it into the
 // equivalent loads; "&Esc" gives the loading dialog back what it handed over. Rules in
-// engine/SpectrumInput.h.
+// engine/SpektrumInput.h.
 #pragma once
 
 #include <array>
@@ -9,7 +9,7 @@
 
 #include "dialogs/RuledFieldDialog.h"
 #include "engine/GearPairData.h"
-#include "engine/SpectrumInput.h"
+#include "engine/SpektrumInput.h"
 
 class QLabel;
 class QPushButton;

@@ -20,13 +20,13 @@ sample() {
     "$cli" "$base" "$@" --save "$name" >/dev/null
 }
 
-sample helical-din-b-spectrum default-external.PEV \
+sample helical-din-b-spektrum default-external.PEV \
     --standard din-b --set z1=23 --set z2=61 --set Beta=15deg --set mn=3 --set sr1=15 \
     --set MetodaVypoctu=B --set ZadaniSil=1 \
     --set 'Fj[1]=5000' --set 'Fj[2]=3500' --set 'Fj[3]=2000' \
     --set 'Nj[1]=100000' --set 'Nj[2]=5000000' --set 'Nj[3]=100000000' \
     --set KHbeta1Given=1 --set KHbeta1=1.35
-sample spectrum-classes default-external.PEV \
+sample chsz-classes default-external.PEV \
     --set MetodaVypoctu=B --set ZadaniSil=2 --set CHSZ1=5 --set CHSZ2=5 \
     --set SilyF=0 --set T1=180 --set NKvCyklech=0 --set NK1hod=20000 --set NK2hod=20000 \
     --set KHbeta1Given=1 --set KHbeta1=1.4

@@ -163,8 +163,8 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::newRow("default-external") << "default-external.PEV" << 0 << "ČSN 01 4686";
         QTest::newRow("default-internal") << "default-internal.PEV" << 0 << "ČSN 01 4686";
-        QTest::newRow("helical-din-b-spectrum") << "helical-din-b-spectrum.PEV" << 0 << "DIN - ISO  B";
-        QTest::newRow("spectrum-classes") << "spectrum-classes.PEV" << 0 << "ČSN 01 4686";
+        QTest::newRow("helical-din-b-spektrum") << "helical-din-b-spektrum.PEV" << 0 << "DIN - ISO  B";
+        QTest::newRow("chsz-classes") << "chsz-classes.PEV" << 0 << "ČSN 01 4686";
         QTest::newRow("layout-scheme-measured") << "layout-scheme-measured.PEV" << 0 << "ČSN 01 4686";
         QTest::newRow("simplified") << "simplified.PEV" << 1 << "ČSN 01 4686";
     }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/LoadingInput.h"
-#include "engine/SpectrumInput.h"
+#include "engine/SpektrumInput.h"
 
 namespace soukoli {
 namespace {
@@ -166,7 +166,7 @@ TEST(SpectrumInput, EscRestoresTheHandedOverLoadingData) {
 }  // namespace
 }  // namespace soukoli
 
-#include "engine/SpectrumClassCurvesTables.h"
+#include "engine/ChszCurvesTables.h"
 
 namespace soukoli {
 namespace {
