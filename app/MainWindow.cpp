@@ -46,9 +46,9 @@ QString standardLabel(const GearPairData& g) {
     return QStringLiteral("ČSN 01 4686");
 }
 
-TForm1::TForm1(GearPairData& data, QtUi& ui, QWidget* parent)
+MainWindow::MainWindow(GearPairData& data, QtUi& ui, QWidget* parent)
     : QMainWindow(parent), data_(data), ui_(ui), preFilter_(new PressPreFilter(this)), tabs_(new QTabWidget(this)) {
-    setObjectName(QStringLiteral("TForm1"));
+    setObjectName(QStringLiteral("MainWindow"));
     // Dialogs notice a press on their options before the field being left is validated.
     preFilter_->install();
 
@@ -74,9 +74,9 @@ TForm1::TForm1(GearPairData& data, QtUi& ui, QWidget* parent)
     updateCaption();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-TForm1::Page TForm1::buildPage(bool first) {
+MainWindow::Page MainWindow::buildPage(bool first) {
     Page p;
     p.widget = new QWidget;
 
@@ -142,10 +142,10 @@ TForm1::Page TForm1::buildPage(bool first) {
     } else {
         print_ = addButton(column, QStringLiteral("Tisk"));
         print_->setEnabled(false);
-        connect(print_, &QPushButton::clicked, this, &TForm1::print);
+        connect(print_, &QPushButton::clicked, this, &MainWindow::print);
     }
     p.quit = addButton(column, QStringLiteral("Konec"));
-    connect(p.quit, &QPushButton::clicked, this, &TForm1::quitRequested);
+    connect(p.quit, &QPushButton::clicked, this, &MainWindow::quitRequested);
     column->addStretch(1);
     p.calculate = new QPushButton(QStringLiteral("Výpočet"), p.widget);
     p.calculate->setObjectName(QStringLiteral("Výpočet"));
@@ -155,7 +155,7 @@ TForm1::Page TForm1::buildPage(bool first) {
     big.setPointSizeF(big.pointSizeF() * 1.25);
     p.calculate->setFont(big);
     column->addWidget(p.calculate);
-    connect(p.calculate, &QPushButton::clicked, this, &TForm1::calculate);
+    connect(p.calculate, &QPushButton::clicked, this, &MainWindow::calculate);
 
     p.bending = new ResultPanel(QStringLiteral("OHYB"), bendingRows(!first), p.widget);
     p.contact = new ResultPanel(QStringLiteral("DOTYK"), contactRows(!first), p.widget);
@@ -189,11 +189,11 @@ TForm1::Page TForm1::buildPage(bool first) {
     return p;
 }
 
-bool TForm1::onFirstTab() const {
+bool MainWindow::onFirstTab() const {
     return tabs_->currentIndex() == 0;
 }
 
-void TForm1::selectToothingButtons() {
+void MainWindow::selectToothingButtons() {
     const bool internal = data_.isInternal();
     for (const Page* p : {&full_, &simplified_}) {
         // Selecting from code is not the user's choice: no switch, no reset of the data set.
@@ -204,32 +204,33 @@ void TForm1::selectToothingButtons() {
     }
 }
 
-void TForm1::toothingChosen(std::uint16_t type) {
-    switchToothing(data_, type, ui_);
+void MainWindow::toothingChosen(std::uint16_t type) {
+    switchToothing(data_, type, loadingInProgress_ ? ToothingInputs::Keep : ToothingInputs::Reset, ui_);
     hideResults();
     selectToothingButtons();
     emit toothingSwitched();
 }
 
-void TForm1::firstTabShown() {
-    data_.loadingInProgress = true;
+void MainWindow::firstTabShown() {
+    loadingInProgress_ = true;
     selectToothingButtons();
     prepareFullTab(data_);
     hideResults();
-    data_.loadingInProgress = false;
+    loadingInProgress_ = false;
 }
 
-void TForm1::secondTabShown() {
+void MainWindow::secondTabShown() {
     if (print_) print_->setEnabled(false);
-    data_.loadingInProgress = true;
+    loadingInProgress_ = true;
     selectToothingButtons();
     prepareSimplifiedTab(data_);
+    savedSimplified_ = true;  // the next save is that of the simplified calculation
     hideResults();
-    data_.loadingInProgress = false;
+    loadingInProgress_ = false;
     setSaveCaption();
 }
 
-void TForm1::hideResults() {
+void MainWindow::hideResults() {
     const bool first = onFirstTab();
     if (first || !data_.Zjednoduseny) {
         full_.bending->hideResults();
@@ -244,15 +245,15 @@ void TForm1::hideResults() {
         for (QLabel* l : {simplified_.note, simplified_.reasonEpsalfa, simplified_.reasonRim1, simplified_.reasonRim2})
             l->hide();
     }
-    if (!data_.loadingInProgress && !data_.Zjednoduseny) data_.savedSimplified = false;
+    if (!loadingInProgress_ && !data_.Zjednoduseny) savedSimplified_ = false;
     setSaveCaption();
 }
 
-void TForm1::setSaveCaption() {
-    if (save_) save_->setText(data_.savedSimplified ? QStringLiteral("Ulož zjednod.") : QStringLiteral("Ulož"));
+void MainWindow::setSaveCaption() {
+    if (save_) save_->setText(savedSimplified_ ? QStringLiteral("Ulož zjednod.") : QStringLiteral("Ulož"));
 }
 
-void TForm1::showNote(const Page& p, bool first) {
+void MainWindow::showNote(const Page& p, bool first) {
     const bool epsalfa = data_.StandardCSN && data_.Epsalfa >= 2;
     const bool rim1 = first && data_.TenkyVenec1;
     const bool rim2 = first && data_.TenkyVenec2;
@@ -262,8 +263,8 @@ void TForm1::showNote(const Page& p, bool first) {
     p.reasonRim2->setVisible(rim2);
 }
 
-void TForm1::calculate() {
-    if (!data_.Zjednoduseny) data_.savedSimplified = false;
+void MainWindow::calculate() {
+    if (!data_.Zjednoduseny) savedSimplified_ = false;
     setSaveCaption();
     if (data_.Zjednoduseny)
         runSimplifiedCalculation(data_, ui_);
@@ -285,11 +286,11 @@ void TForm1::calculate() {
     if (print_ && commands_.print) print_->setEnabled(true);
 }
 
-void TForm1::updateCaption() {
+void MainWindow::updateCaption() {
     setWindowTitle(standardLabel(data_) + QString::fromUtf8(kVersionText));
 }
 
-void TForm1::setInputAction(const QString& caption, std::function<void(bool simplified)> open) {
+void MainWindow::setInputAction(const QString& caption, std::function<void(bool simplified)> open) {
     for (const Page* p : {&full_, &simplified_}) {
         for (QPushButton* b : p->inputs) {
             if (b->text() != caption) continue;
@@ -304,29 +305,29 @@ void TForm1::setInputAction(const QString& caption, std::function<void(bool simp
     }
 }
 
-void TForm1::setProjectCommands(ProjectCommands commands) {
+void MainWindow::setProjectCommands(ProjectCommands commands) {
     commands_ = std::move(commands);
     save_->setEnabled(static_cast<bool>(commands_.save));
     load_->setEnabled(static_cast<bool>(commands_.load));
 }
 
-void TForm1::saveAs(const QString& name) {
-    if (commands_.save) lastSaveName_ = commands_.save(name);
+void MainWindow::saveAs(const QString& name) {
+    if (commands_.save) lastSaveName_ = commands_.save(name, savedSimplified_);
 }
 
-void TForm1::loadFrom(const QString& name) {
+void MainWindow::loadFrom(const QString& name) {
     if (!commands_.load) return;
     hideResults();
-    data_.loadingInProgress = true;
+    loadingInProgress_ = true;
     const bool read = commands_.load(name);
-    data_.loadingInProgress = false;
+    loadingInProgress_ = false;
     if (!read) return;
     selectToothingButtons();
     updateCaption();
     if (data_.Zjednoduseny) tabs_->setCurrentIndex(1);
 }
 
-void TForm1::print() {
+void MainWindow::print() {
     if (commands_.print) commands_.print();
 }
 

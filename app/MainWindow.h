@@ -1,4 +1,4 @@
-// TForm1, the main window: the full calculation on the first tab, the simplified one on the
+// MainWindow, the main window: the full calculation on the first tab, the simplified one on the
 // second, the toothing type, the input buttons, "Výpočet" with the result panels, saving,
 // loading, printing and help.
 #pragma once
@@ -21,11 +21,11 @@ class PressPreFilter;
 class QtUi;
 class ResultPanel;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    TForm1(GearPairData& data, QtUi& ui, QWidget* parent = nullptr);
-    ~TForm1() override;
+    MainWindow(GearPairData& data, QtUi& ui, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     /// The controls of one tab.
     struct Page {
@@ -71,7 +71,9 @@ public:
 
     /// Commands of the project files; a button without its command stays disabled.
     struct ProjectCommands {
-        std::function<QString(const QString& name)> save;  // gives the name of the project file
+        /// Saves under `name` (`simplified`: as a simplified calculation); gives the name of the
+        /// project file.
+        std::function<QString(const QString& name, bool simplified)> save;
         std::function<bool(const QString& name)> load;  // true when the project was read
         std::function<void()> print;
     };
@@ -107,6 +109,8 @@ private:
     Page simplified_;
     ProjectCommands commands_;
     QString lastSaveName_;  // the save dialog offers the last project file again
+    bool loadingInProgress_ = false;  // a project or a tab is being set up: no toothing reset
+    bool savedSimplified_ = false;    // the next save is that of a simplified calculation
 };
 
 /// "ČSN 01 4686", "DIN - ISO  B" or "DIN - ISO  C".

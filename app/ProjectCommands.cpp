@@ -16,14 +16,14 @@ bool printSimplified(const GearPairData& data, QPrinter& printer, Ui& ui, const 
     return false;
 }
 
-TForm1::ProjectCommands projectCommands(GearPairData& data, Ui& ui, const files::Clock& clock,
+MainWindow::ProjectCommands projectCommands(GearPairData& data, Ui& ui, const files::Clock& clock,
                                         std::function<std::unique_ptr<QPrinter>()> printer) {
-    TForm1::ProjectCommands c;
-    c.save = [&data, &ui, &clock](const QString& name) {
+    MainWindow::ProjectCommands c;
+    c.save = [&data, &ui, &clock](const QString& name, bool simplified) {
         // "Ulož zjednod.": the simplified calculation just shown is what gets saved, even though
         // the button sits on the first tab, where the simplified flag is already cleared.
         GearPairData saved = data;
-        if (data.savedSimplified) saved.Zjednoduseny = true;
+        if (simplified) saved.Zjednoduseny = true;
         const files::SaveOutcome out = files::saveProject(saved, name.toStdString(), ui, clock);
         return QString::fromStdString(out.names.project.string());
     };

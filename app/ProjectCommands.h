@@ -22,9 +22,9 @@ inline constexpr std::string_view kPrinterFailedText = "Tiskárnu nelze otevří
 /// a printer that cannot be opened is reported through `ui`.
 bool printSimplified(const GearPairData& data, QPrinter& printer, Ui& ui, const files::Clock& clock);
 
-/// The three commands for TForm1. `printer` gives the printer of each job (the default printer
+/// The three commands for MainWindow. `printer` gives the printer of each job (the default printer
 /// in the program, a PDF file in tests).
-TForm1::ProjectCommands projectCommands(GearPairData& data, Ui& ui, const files::Clock& clock,
+MainWindow::ProjectCommands projectCommands(GearPairData& data, Ui& ui, const files::Clock& clock,
                                         std::function<std::unique_ptr<QPrinter>()> printer);
 
 /// The system's default printer.

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "dialogs/Hlaseni.h"
+#include "dialogs/ThinRimWarning.h"
 
 namespace soukoli {
 

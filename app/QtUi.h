@@ -9,7 +9,7 @@
 #include <functional>
 #include <map>
 
-#include "dialogs/Hlaseni.h"
+#include "dialogs/ThinRimWarning.h"
 #include "engine/Ui.h"
 
 class QWidget;
@@ -31,7 +31,7 @@ public:
     std::function<int(QDialog&)> modalHook;
 
     void setParentWindow(QWidget* window) { parent_ = window; }
-    void setRimDialog(THlaseni* dialog) { rim_ = dialog; }
+    void setRimDialog(ThinRimWarning* dialog) { rim_ = dialog; }
     /// An input dialog the engine may open; dialogs not registered yet are not opened.
     void registerDialog(DialogId id, QDialog* dialog) { dialogs_[id] = dialog; }
     /// What a dialog does when the engine chooses its active field (enable and focus it there).
@@ -56,7 +56,7 @@ public:
 
 private:
     QPointer<QWidget> parent_;
-    QPointer<THlaseni> rim_;
+    QPointer<ThinRimWarning> rim_;
     std::map<DialogId, QPointer<QDialog>> dialogs_;
     std::map<DialogId, int> activeFields_;
     std::map<DialogId, std::function<void(int)>> activeFieldHandlers_;

@@ -121,7 +121,7 @@ CellText cellText(const CellSpec& s, const GearPairData& g) {
     const auto v = valueOf(field, g);
     if (!v) return {"", false, false};
     CellText out;
-    out.text = s.format == CellFormat::Stress ? Str(*v, 6, 1) : Str(*v, 5, 3);
+    out.text = s.format == CellFormat::Stress ? str(*v, 6, 1) : str(*v, 5, 3);
     switch (s.check) {
     case C::AgainstLimit: {
         const auto limit = valueOf(s.limit, g);

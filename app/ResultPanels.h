@@ -13,7 +13,7 @@ class QLabel;
 
 namespace soukoli {
 
-enum class CellFormat { Stress, Factor };  // Str(x:6:1), Str(x:5:3)
+enum class CellFormat { Stress, Factor };  // str(x:6:1), str(x:5:3)
 enum class CellCheck { None, AgainstLimit, Safety };
 enum class CellShow { Always, MethodA, MethodB };
 

@@ -41,12 +41,12 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     ui.setRimDialog(&hlaseni);
     form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
 
-    QObject::connect(&form, &TForm1::fullCalculationSucceeded, &form, [this] {
+    QObject::connect(&form, &MainWindow::fullCalculationSucceeded, &form, [this] {
         // In the free lower right corner of the main window, bending above contact; once placed
         // they stay where the user puts them.
         const bool placed = wohlohyb.property("placed").toBool();
         int y = form.frameGeometry().bottom() - 2 * wohlohyb.frameGeometry().height() - 8;
-        for (WohlerWindow* w : {static_cast<WohlerWindow*>(&wohlohyb), static_cast<WohlerWindow*>(&wohldotyk)}) {
+        for (SnCurveWindow* w : {static_cast<SnCurveWindow*>(&wohlohyb), static_cast<SnCurveWindow*>(&wohldotyk)}) {
             if (!placed) {
                 w->move(form.frameGeometry().right() - w->frameGeometry().width() - 8, y);
                 y += w->frameGeometry().height() + 8;
@@ -56,11 +56,11 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
         }
         wohlohyb.setProperty("placed", true);
     });
-    QObject::connect(&form, &TForm1::chartsClosed, &form, [this] {
+    QObject::connect(&form, &MainWindow::chartsClosed, &form, [this] {
         wohlohyb.close();
         wohldotyk.close();
     });
-    QObject::connect(&form, &TForm1::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
+    QObject::connect(&form, &MainWindow::helpRequested, &form, [this](int topic) { help.openTopic(topic); });
 
     // "KHß" on both tabs; the face-load stage asks for it when scheme dimensions are missing.
     khbeta.setSchemeWindows([this] { ui.runModal(pudorys); }, [this] { ui.runModal(pudorysneSchema); });
@@ -69,9 +69,9 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
         ui.runModal(khbeta);
     });
     ui.registerDialog(DialogId::FaceLoad, &khbeta);
-    QObject::connect(&form, &TForm1::toothingSwitched, &khbeta, &TKHbeta_F::toothingSwitched);
-    QObject::connect(&khbeta, &TKHbeta_F::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
-    QObject::connect(&pudorys, &TPudorys_F::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
+    QObject::connect(&form, &MainWindow::toothingSwitched, &khbeta, &KHbetaDialog::toothingSwitched);
+    QObject::connect(&khbeta, &KHbetaDialog::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
+    QObject::connect(&pudorys, &LayoutSchemeDialog::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
 
     // "Zatížení" on both tabs; the engine may ask for the loading dialog too.
     zatizeni.setCompanions(&spektrum, &chsz, &helpYA, &helpKA, &helpKAS);
@@ -83,13 +83,13 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     });
     for (RuledFieldDialog* d : {static_cast<RuledFieldDialog*>(&zatizeni), static_cast<RuledFieldDialog*>(&spektrum)})
         QObject::connect(d, &RuledFieldDialog::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
-    QObject::connect(&form, &TForm1::quitRequested, &form, [] { QCoreApplication::quit(); });
+    QObject::connect(&form, &MainWindow::quitRequested, &form, [] { QCoreApplication::quit(); });
 
     // "Geometrie" on both tabs (no trimming); the engine's Epsilongama stop opens it too.
     ui.registerDialog(DialogId::Geometry, &geometrie);
     form.setInputAction(QStringLiteral("Geometrie"), [this](bool) { ui.runModal(geometrie); });
     QObject::connect(&geometrie, &FieldDialog::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
-    QObject::connect(&geometrie, &TGeometrie_F::modulesRequested, &form, [this] {
+    QObject::connect(&geometrie, &GeometryDialog::modulesRequested, &form, [this] {
         moduly.show();
         moduly.raise();
         moduly.activateWindow();
@@ -100,10 +100,10 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
 
     // Materials, body dimensions and accuracy.
     const auto openHelp = [this](int topic) { dialogHelp(topic); };
-    QObject::connect(&materialy, &TMaterialy_F::helpRequested, &form, openHelp);
-    QObject::connect(&materialovaTabulka, &TMaterialova_tabulka::helpRequested, &form, openHelp);
-    QObject::connect(&rozmery, &TRozmery_F::helpRequested, &form, openHelp);
-    QObject::connect(&presnost, &TPresnost_F::helpRequested, &form, openHelp);
+    QObject::connect(&materialy, &MaterialsDialog::helpRequested, &form, openHelp);
+    QObject::connect(&materialovaTabulka, &MaterialTable::helpRequested, &form, openHelp);
+    QObject::connect(&rozmery, &DimensionsDialog::helpRequested, &form, openHelp);
+    QObject::connect(&presnost, &AccuracyDialog::helpRequested, &form, openHelp);
     materialy.runModal = [this](QDialog& d) { return ui.runModal(d); };
     form.setInputAction(QStringLiteral("Materiály"), [this](bool simplified) {
         materialy.setSimplified(simplified);
@@ -127,7 +127,7 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
 
     // A geometry entry runs the accuracy lookups it makes due and repaints the accuracy and body
     // dimensions windows (they show df1, df2, srmin and the deviations), except on the second tab.
-    QObject::connect(&geometrie, &TGeometrie_F::geometryChanged, &form, [this](AccuracyLookups due) {
+    QObject::connect(&geometrie, &GeometryDialog::geometryChanged, &form, [this](AccuracyLookups due) {
         if (due.pinionPitch) lookupBasePitch(data, Gear::Pinion);
         if (due.wheelPitch) lookupBasePitch(data, Gear::Wheel);
         if (due.pinionAlignment) lookupAlignment(data, Gear::Pinion);
@@ -148,18 +148,18 @@ void SoukoliApp::connectCoefficients() {
     ui.registerActiveFieldHandler(DialogId::Coefficients, [this](int field) { souc.setActiveField(field); });
     form.setInputAction(QStringLiteral("Součinitele"), [this](bool) { ui.runModal(souc); });
     const auto help = [this](int topic) { dialogHelp(topic); };
-    QObject::connect(&souc, &TSouc_F::helpRequested, &form, help);
-    QObject::connect(&ysa, &TYSa_F::helpRequested, &form, help);
-    QObject::connect(&rog, &TRog_F::helpRequested, &form, help);
-    QObject::connect(&souc, &TSouc_F::notchHelpRequested, &form, [this](Gear gear, int field) { rog.openFor(gear, field); });
-    QObject::connect(&souc, &TSouc_F::tableHelpRequested, &form, [this](int field) {
+    QObject::connect(&souc, &CoefficientsDialog::helpRequested, &form, help);
+    QObject::connect(&ysa, &ToothRootFactorsDialog::helpRequested, &form, help);
+    QObject::connect(&rog, &GrindingNotchDialog::helpRequested, &form, help);
+    QObject::connect(&souc, &CoefficientsDialog::notchHelpRequested, &form, [this](Gear gear, int field) { rog.openFor(gear, field); });
+    QObject::connect(&souc, &CoefficientsDialog::tableHelpRequested, &form, [this](int field) {
         if (field == 7)
             zlzrzv.openTable();
         else
             yt.openFor(field);
     });
-    QObject::connect(&souc, &TSouc_F::rootFactorsRequested, &form, [this] { ui.runModal(ysa); });
-    QObject::connect(&ysa, &TYSa_F::standardChanged, &form, [this] { form.updateCaption(); });
+    QObject::connect(&souc, &CoefficientsDialog::rootFactorsRequested, &form, [this] { ui.runModal(ysa); });
+    QObject::connect(&ysa, &ToothRootFactorsDialog::standardChanged, &form, [this] { form.updateCaption(); });
 }
 
 void SoukoliApp::show() {

@@ -10,29 +10,29 @@
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
 #include "app/QtUi.h"
-#include "dialogs/CHSZForm.h"
-#include "dialogs/GeometrieF.h"
-#include "dialogs/Help1.h"
-#include "dialogs/Help2.h"
-#include "dialogs/Help3.h"
-#include "dialogs/Hlaseni.h"
-#include "dialogs/KHbetaF.h"
-#include "dialogs/Materialy.h"
-#include "dialogs/MaterialyF.h"
-#include "dialogs/Moduly.h"
-#include "dialogs/PresnostF.h"
-#include "dialogs/PudorysF.h"
-#include "dialogs/RozmeryF.h"
-#include "dialogs/Schemata.h"
-#include "dialogs/SpektrumF.h"
-#include "dialogs/ZatizeniF.h"
-#include "dialogs/RogF.h"
-#include "dialogs/SoucF.h"
-#include "dialogs/YSa.h"
-#include "dialogs/YTF.h"
-#include "dialogs/ZLZRZVF.h"
-#include "dialogs/WohldotykF.h"
-#include "dialogs/WohlohybF.h"
+#include "dialogs/SpectrumClassChart.h"
+#include "dialogs/GeometryDialog.h"
+#include "dialogs/YaTable.h"
+#include "dialogs/ApplicationFactorTable.h"
+#include "dialogs/KasTable.h"
+#include "dialogs/ThinRimWarning.h"
+#include "dialogs/KHbetaDialog.h"
+#include "dialogs/MaterialTable.h"
+#include "dialogs/MaterialsDialog.h"
+#include "dialogs/ModuleTable.h"
+#include "dialogs/AccuracyDialog.h"
+#include "dialogs/LayoutSchemeDialog.h"
+#include "dialogs/DimensionsDialog.h"
+#include "dialogs/LayoutSchemeChart.h"
+#include "dialogs/LoadSpectrumDialog.h"
+#include "dialogs/LoadingDialog.h"
+#include "dialogs/GrindingNotchDialog.h"
+#include "dialogs/CoefficientsDialog.h"
+#include "dialogs/ToothRootFactorsDialog.h"
+#include "dialogs/YtTable.h"
+#include "dialogs/ZLZRZVTable.h"
+#include "dialogs/ContactSnCurve.h"
+#include "dialogs/BendingSnCurve.h"
 #include "engine/GearPairData.h"
 #include "files/Clock.h"
 
@@ -59,34 +59,34 @@ public:
     files::SystemClock clock;
     /// The printer of each "Tisk" (tests print to a PDF file).
     std::function<std::unique_ptr<QPrinter>()> printer;
-    TForm1 form;
-    TGeometrie_F geometrie;
+    MainWindow form;
+    GeometryDialog geometrie;
     // Input dialogs: materials, material table, body dimensions.
-    TMaterialy_F materialy;
-    TMaterialova_tabulka materialovaTabulka;
-    TRozmery_F rozmery;
-    TKHbeta_F khbeta;
-    TPudorys_F pudorys;
-    TPresnost_F presnost;
+    MaterialsDialog materialy;
+    MaterialTable materialovaTabulka;
+    DimensionsDialog rozmery;
+    KHbetaDialog khbeta;
+    LayoutSchemeDialog pudorys;
+    AccuracyDialog presnost;
     // Loading: the dialog, the CHSZ chart, the spectrum and the KA, YA, KAS tables.
-    TZatizeni_F zatizeni;
-    TCHSZForm1 chsz;
-    TSpektrum_F spektrum;
-    THelp_2 helpKA;
-    THelp_1 helpYA;
-    THelp_3 helpKAS;
-    TTabulka_modulu moduly;  // a child of the geometry dialog, so that dialog's modality spares it
+    LoadingDialog zatizeni;
+    SpectrumClassChart chsz;
+    LoadSpectrumDialog spektrum;
+    ApplicationFactorTable helpKA;
+    YaTable helpYA;
+    KasTable helpKAS;
+    ModuleTable moduly;  // a child of the geometry dialog, so that dialog's modality spares it
     // Coefficients with their help windows (children of the coefficients dialog, so that they
     // can be used while it is open modally) and the tooth-root factors dialog.
-    TSouc_F souc;
-    TYT_F yt;
-    TZLZRZV_F zlzrzv;
-    TRog_F rog;
-    THlaseni hlaseni;
-    TPudorysne_schema pudorysneSchema;
-    TWohlohyb wohlohyb;
-    TWohldotyk wohldotyk;
-    TYSa_F ysa;
+    CoefficientsDialog souc;
+    YtTable yt;
+    ZLZRZVTable zlzrzv;
+    GrindingNotchDialog rog;
+    ThinRimWarning hlaseni;
+    LayoutSchemeChart pudorysneSchema;
+    BendingSnCurve wohlohyb;
+    ContactSnCurve wohldotyk;
+    ToothRootFactorsDialog ysa;
     HelpViewer help;
 
 private:

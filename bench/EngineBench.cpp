@@ -19,7 +19,7 @@ public:
 GearPairData defaultPair() {
     GearPairData g;
     g.TypSoukoli = kExternal;
-    SetDefaults(g);
+    setDefaults(g);
     return g;
 }
 

@@ -190,7 +190,7 @@ private:
 int writeDefaults(const Options& o, std::ostream& err) {
     CliUi ui(err, true);
     const GearPairData g = startUpData(ui, o.internal);
-    const auto written = files::WriteProjectFile(g, std::filesystem::path(o.files.front()));
+    const auto written = files::writeProjectFile(g, std::filesystem::path(o.files.front()));
     if (!written.ok()) {
         err << "soukoli-cli: " << o.files.front() << ": " << written.reason << '\n';
         return kUsageError;

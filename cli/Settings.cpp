@@ -11,7 +11,7 @@
 
 #include "engine/BasicGeometry.h"
 #include "engine/FieldTable.h"
-#include "engine/GeometryEntry.h"
+#include "engine/GeometryInput.h"
 #include "engine/Loads.h"
 #include "engine/Numbers.h"
 #include "files/Cp1250.h"
@@ -174,7 +174,7 @@ bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui
     } else if (toothing) {
         updateDiameters(g, ui);
         if (shiftSumBeyondLimit(g, limitingShiftSum(g)))
-            return error = "Nemožný součet jednotkových korekcí x1+x2  (xmez= " + Str(limitingShiftSum(g), 8, 5) + ")",
+            return error = "Nemožný součet jednotkových korekcí x1+x2  (xmez= " + str(limitingShiftSum(g), 8, 5) + ")",
                    false;
         updateCentreDistance(g, ui);
     }

@@ -116,7 +116,7 @@ void FieldDialog::showField(int number) {
     const auto it = fields_.find(number);
     if (it == fields_.end() || !it->second.value) return;
     const Field& f = it->second;
-    f.edit->setText(QString::fromStdString(Str(f.value(), f.width, f.decimals)));
+    f.edit->setText(QString::fromStdString(str(f.value(), f.width, f.decimals)));
 }
 
 void FieldDialog::showFields() {

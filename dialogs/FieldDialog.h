@@ -1,6 +1,6 @@
 // The common ground of the input dialogs: numeric fields that commit on leaving them or on
 // Enter, a rejected entry that keeps the focus and repeats its message, fields shown as
-// Str(x:w:d) and rewritten from the data set, F1 and "&Help" with the dialog's help topic, and
+// str(x:w:d) and rewritten from the data set, F1 and "&Help" with the dialog's help topic, and
 // controls whose mouse press must not validate the field being left (an option, "&Help", "&Esc").
 #pragma once
 
@@ -59,7 +59,7 @@ public:
     /// the number: an emptied field that means something, a message that names a limit).
     NumberEdit* addValidatedField(int number, Validator validate, std::string message = "Neplatné zadání");
 
-    /// The quantity field `number` shows, written as Str(value():width:decimals).
+    /// The quantity field `number` shows, written as str(value():width:decimals).
     void setDisplay(int number, std::function<double()> value, int width, int decimals);
     /// Rewrites one field, or every field with a display, from the data set.
     void showField(int number);

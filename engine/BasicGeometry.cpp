@@ -79,7 +79,7 @@ bool shiftSumBeyondLimit(const GearPairData& g, double xmez) {
 bool checkShiftSum(const GearPairData& g, Ui& ui) {
     const double xmez = limitingShiftSum(g);
     if (!shiftSumBeyondLimit(g, xmez)) return true;
-    ui.message("Neexistuje řešení - součet korekcí je menší než mezní - " + Str(xmez, 7, 5));
+    ui.message("Neexistuje řešení - součet korekcí je menší než mezní - " + str(xmez, 7, 5));
     return false;
 }
 

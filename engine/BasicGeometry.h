@@ -23,7 +23,7 @@ namespace soukoli {
 [[nodiscard]] bool shiftSumBeyondLimit(const GearPairData& g, double xmez);
 
 /// The pre-check of the working angle: false with the message "Neexistuje řešení - součet
-/// korekcí je menší než mezní - " + Str(xmez:7:5) when the shift sum lies beyond xmez.
+/// korekcí je menší než mezní - " + str(xmez:7:5) when the shift sum lies beyond xmez.
 bool checkShiftSum(const GearPairData& g, Ui& ui);
 
 /// awmin: the working centre distance at the shift sum xmez (signed as aw).

@@ -60,7 +60,7 @@ std::string coefficientText(const GearPairData& g, int number) {
     const CoefficientField* f = coefficientField(number);
     if (!f) return {};
     if (f->given && !(g.*(f->given))) return {};
-    return Str(coefficientQuantity(g, number), f->width, f->decimals);
+    return str(coefficientQuantity(g, number), f->width, f->decimals);
 }
 
 bool coefficientEditable(const GearPairData& g, int number) {

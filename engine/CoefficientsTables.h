@@ -1,5 +1,5 @@
 // The fields of the coefficients dialog ("Ostatní součinitelé a vstupy"): number, quantity,
-// direct-entry flag (none for the mandatory inputs) and display format Str(x:w:d).
+// direct-entry flag (none for the mandatory inputs) and display format str(x:w:d).
 #pragma once
 
 #include <array>

@@ -24,12 +24,20 @@ UndercutEnd undercutEnd(const GearPairData& g, Gear gear, double shortfall, Ui& 
     Vector3 v = undercutStartValues(shortfall);
     const UndercutGear p = undercutGear(g, gear);
     const NewtonSummary summary = solveUndercutEnd(p, v, ui);
-    // The solver has shown its own message for a singular matrix; the other failures get one
-    // here. In every case the run goes on with the last values.
-    if (summary.status == NewtonStatus::IterationLimit || summary.status == NewtonStatus::NotFinite)
-        ui.message(gear == Gear::Pinion
-                       ? "Konec podřezu paty zubu pastorku nelze přesně určit, výpočet pokračuje s posledními hodnotami."
-                       : "Konec podřezu paty zubu kola nelze přesně určit, výpočet pokračuje s posledními hodnotami.");
+    // Every failure of the solver is told here; in every case the run goes on with the last values.
+    switch (summary.status) {
+        case NewtonStatus::Converged:
+            break;
+        case NewtonStatus::SingularMatrix:
+            ui.message("Singulárni matice, výpočet ukončen");
+            break;
+        case NewtonStatus::IterationLimit:
+        case NewtonStatus::NotFinite:
+            ui.message(gear == Gear::Pinion
+                           ? "Konec podřezu paty zubu pastorku nelze přesně určit, výpočet pokračuje s posledními hodnotami."
+                           : "Konec podřezu paty zubu kola nelze přesně určit, výpočet pokračuje s posledními hodnotami.");
+            break;
+    }
     UndercutEnd end;
     end.dNu = v[0] * p.db;
     end.alfaNu = guardedAcos(p.db / end.dNu, ui);

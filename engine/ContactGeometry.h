@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/GearPairData.h"
-#include "engine/Newton.h"
+#include "engine/UndercutSystem.h"
 #include "engine/Ui.h"
 
 namespace soukoli {

@@ -68,7 +68,7 @@ bool checkResonance(GearPairData& g, Ui& ui) {
     const double nE1 = g.nE1;
     if (n1 > 0.7 * nE1) {
         stopForCoefficients(g, ui,
-                            "Otáčky pastorku n1 leží v nadkritické oblasti.\r(n1 > " + Str(0.7 * nE1, 5, 0) +
+                            "Otáčky pastorku n1 leží v nadkritické oblasti.\r(n1 > " + str(0.7 * nE1, 5, 0) +
                                 ") viz ČSN 01 4686, část 3, vz.153." +
                                 resonanceTail("Zadej tyto součinitele přímo, nebo proveď změnu vstupu (přeladění)."));
         return false;
@@ -76,7 +76,7 @@ bool checkResonance(GearPairData& g, Ui& ui) {
     if (0.35 * nE1 < n1 && n1 < 0.575 * nE1) {
         stopForCoefficients(g, ui,
                             "Otáčky pastorku n1 leží v oblasti druhé subharmonické rezonance.\r(" +
-                                Str(0.35 * nE1, 5, 0) + " < n1 < " + Str(0.575 * nE1, 5, 0) +
+                                str(0.35 * nE1, 5, 0) + " < n1 < " + str(0.575 * nE1, 5, 0) +
                                 ") viz ČSN 01 4686, část 3, vz.154." +
                                 resonanceTail("Zadej tyto součinitele přímo,nebo proveď změnu vstupu (přeladění)."));
         return false;
@@ -84,7 +84,7 @@ bool checkResonance(GearPairData& g, Ui& ui) {
     if (0.7 / 3 * nE1 < n1 && n1 < 1.15 / 3 * nE1) {
         stopForCoefficients(g, ui,
                             "Otáčky pastorku n1 leží v oblasti třetí subharmonické rezonance.\r(" +
-                                Str(0.7 / 3 * nE1, 5, 0) + " < n1 < " + Str(1.15 / 3 * nE1, 5, 0) +
+                                str(0.7 / 3 * nE1, 5, 0) + " < n1 < " + str(1.15 / 3 * nE1, 5, 0) +
                                 ") viz ČSN 01 4686, část 3, vz.155." +
                                 resonanceTail("Zadej součinitele přímo,nebo proveď změnu vstupu (přeladění)."));
         return false;
@@ -127,7 +127,7 @@ DynamicFactors computeDynamicFactors(GearPairData& g, Ui& ui) {
 
     if (g.Epsalfa < 1.2) {
         stopForCoefficients(g, ui,
-                            "Součinitel záběru EPSILONalfa pro toto soukolí je menší než 1.2 (" + Str(g.Epsalfa, 5, 3) +
+                            "Součinitel záběru EPSILONalfa pro toto soukolí je menší než 1.2 (" + str(g.Epsalfa, 5, 3) +
                                 ").\rNelze proto výpočtem stanovit KHv a KFv (viz ČSN 01 4686,část 3,str.35)\r" +
                                 std::string(kNorMethodB) + "\rZadej tyto součinitele přímo.");
         return {};

@@ -7,7 +7,7 @@
 
 namespace soukoli {
 
-void SetDefaults(GearPairData& g) {
+void setDefaults(GearPairData& g) {
     // Number formatting needs no state here: the decimal point and the three exponent pictures
     // are fixed in engine/Numbers.h whatever the locale.
 

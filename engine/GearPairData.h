@@ -25,7 +25,7 @@ inline constexpr std::uint16_t kLoadsEntered = 3;       // "přímým zadáním 
 
 struct GearPairData {
     // ---- Options -----------------------------------------------------------------------------
-    std::uint16_t TypSoukoli = 0;   // kExternal or kInternal; never touched by SetDefaults
+    std::uint16_t TypSoukoli = 0;   // kExternal or kInternal; never touched by setDefaults
     char MetodaVypoctu = 'A';       // 'A' static load, 'B' equivalent load
     std::uint16_t ZadaniSil = 0;    // kLoadsStatic ... kLoadsEntered
     bool StandardCSN = false;       // "ČSN 01 4686"
@@ -236,16 +236,12 @@ struct GearPairData {
     double L = 0;                   // root chord over moment arm of the latest stress correction
     int FIeSignA = 0, FIeSignB = 0; // signs the auxiliary-angle search keeps between searches
 
-    // ---- Main window state ---------------------------------------------------------------------
-    bool loadingInProgress = false; // a project or a tab is being set up: no toothing reset
-    bool savedSimplified = false;   // the next save is that of a simplified calculation
-
     [[nodiscard]] bool isInternal() const { return TypSoukoli == kInternal; }
 };
 
 /// Gives the data set every default value, in the documented order: external values first, then
 /// the overrides of internal toothing when `TypSoukoli` says so. `TypSoukoli` itself and the
 /// choice of the calculation tab (`Zjednoduseny`) stay as they are.
-void SetDefaults(GearPairData& data);
+void setDefaults(GearPairData& data);
 
 }  // namespace soukoli

@@ -131,22 +131,22 @@ std::optional<std::string> commitLoadingField(GearPairData& g, int field, double
 }
 
 std::string loadingFieldText(const GearPairData& g, int field) {
-    if (field == 16) return Str(g.CHSZ1, 3, 0);
-    if (field == 17) return Str(g.CHSZ2, 3, 0);
+    if (field == 16) return str(g.CHSZ1, 3, 0);
+    if (field == 17) return str(g.CHSZ2, 3, 0);
     const double* q = fieldQuantity(g, field);
     if (!q) return {};
     if (const bool* flag = directFlag(g, field); flag && !*flag) return {};
     const bool life = field == 3 || field == 4 || field == 11 || field == 12;
-    if (life && g.NKvCyklech) return FormatFloat(kPictureLives, *q);
+    if (life && g.NKvCyklech) return formatFloat(kPictureLives, *q);
     const bool factor = (field >= 5 && field <= 8) || (field >= 13 && field <= 15) || (field >= 19 && field <= 21);
-    return factor ? Str(*q, 5, 3) : Str(*q, 5, 1);
+    return factor ? str(*q, 5, 3) : str(*q, 5, 1);
 }
 
 std::string equivalentLoadText(const GearPairData& g, int index) {
     const std::array<double, 4> forces{g.FtFe1, g.FtHe1, g.FtFe2, g.FtHe2};
     const std::array<double, 4> torques{g.TFe1, g.THe1, g.TFe2, g.THe2};
     const auto i = static_cast<std::size_t>(index);
-    return i < 4 ? Str(g.SilyF ? forces[i] : torques[i], 5, 1) : std::string();
+    return i < 4 ? str(g.SilyF ? forces[i] : torques[i], 5, 1) : std::string();
 }
 
 void clearEquivalentLoads(GearPairData& g) {

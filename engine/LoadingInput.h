@@ -36,12 +36,12 @@ inline constexpr int kLoadingFields = 26;
 /// nothing when the value is accepted.
 [[nodiscard]] std::optional<std::string> commitLoadingField(GearPairData& g, int field, double value);
 
-/// What field `field` shows: Str(x:5:1), the lives picture in cycles, Str(x:5:3) for the
+/// What field `field` shows: str(x:5:1), the lives picture in cycles, str(x:5:3) for the
 /// factors, width 3 for the classes; a directly entered load only when its flag is set.
 [[nodiscard]] std::string loadingFieldText(const GearPairData& g, int field);
 
 /// The equivalent load `index` (0 FtFe1, 1 FtHe1, 2 FtFe2, 3 FtHe2) of "Výsledek schematizace",
-/// as force or torque by `SilyF`, Str(x:5:1).
+/// as force or torque by `SilyF`, str(x:5:1).
 [[nodiscard]] std::string equivalentLoadText(const GearPairData& g, int index);
 
 /// "A - Statické zatížení": method "A", no input mode, no directly entered loads.

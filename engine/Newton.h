@@ -1,6 +1,6 @@
-// A small Newton solver for three nonlinear equations with an analytic Jacobian, inverted by
-// Gauss–Jordan elimination with partial pivoting. It finds where the undercut of a generated
-// gear ends; storage is fixed, nothing is allocated.
+// A small Newton solver for a few nonlinear equations with an analytic Jacobian, inverted by
+// Gauss–Jordan elimination with partial pivoting. Storage is fixed, nothing is allocated, and it
+// reports its status instead of talking to the user (engine/UndercutSystem.h is its user).
 #pragma once
 
 #include <algorithm>
@@ -8,8 +8,6 @@
 #include <cmath>
 #include <cstddef>
 
-#include "engine/GearPairData.h"
-#include "engine/Ui.h"
 
 namespace soukoli {
 
@@ -88,8 +86,9 @@ template <std::size_t N>
 /// Newton iteration x := x − J⁻¹·F(x) from the start values in v until the largest correction
 /// falls below the tolerance. `system(v, J, F)` fills J and F at v (and may adjust v). v keeps
 /// its last values whatever the outcome; a step that would leave the finite numbers is not taken.
+/// The solver only reports its status: what a failure means to the user is the caller's to say.
 template <std::size_t N, class System>
-NewtonSummary solveNewton(System&& system, Vector<N>& v, Ui& ui, const NewtonOptions& options = {}) {
+NewtonSummary solveNewton(System&& system, Vector<N>& v, const NewtonOptions& options = {}) {
     NewtonSummary summary;
     if (!allFinite(v)) {
         summary.status = NewtonStatus::NotFinite;
@@ -107,7 +106,6 @@ NewtonSummary solveNewton(System&& system, Vector<N>& v, Ui& ui, const NewtonOpt
             return summary;
         }
         if (!invertGaussJordan(J, inverse, determinant)) {
-            ui.message("Singulárni matice, výpočet ukončen");
             summary.status = NewtonStatus::SingularMatrix;
             return summary;
         }
@@ -135,25 +133,5 @@ NewtonSummary solveNewton(System&& system, Vector<N>& v, Ui& ui, const NewtonOpt
     summary.status = NewtonStatus::IterationLimit;
     return summary;
 }
-
-/// The gear whose undercut is sought: reference and base diameter, profile shift, form dedendum
-/// of its tool [mm], and the common module and transverse pressure angle.
-struct UndercutGear {
-    double d = 0, db = 0, x = 0, hFfP = 0, mn = 0, alfat = 0;
-};
-
-/// The pinion's (d1, db1, x1, hFfP1) or the wheel's data from the data set.
-[[nodiscard]] UndercutGear undercutGear(const GearPairData& g, Gear gear);
-
-/// Jacobian J and residuals F of the undercut system at v = (ρ, φ, ψ), θ = alfat + φ + ψ:
-///   F1 = d/db − 2(hFfP − x·mn)/db − ρ·cos θ   (the point lies on the trochoid of the tool tip)
-///   F2 = ρ − φ/sin(φ + ψ)
-///   F3 = inv(arccos(1/ρ)) − ψ                 (and on the involute)
-/// Between the rows of ρ-free and ρ-dependent derivatives ρ below 1 is raised to 1 in v itself.
-void undercutSystem(const UndercutGear& p, Vector3& v, Matrix3& J, Vector3& F, Ui& ui);
-
-/// Newton iteration on the undercut system from the start values in v; v is updated in place
-/// and keeps its last values whatever the outcome, with ρ not below 1.
-NewtonSummary solveUndercutEnd(const UndercutGear& p, Vector3& v, Ui& ui, const NewtonOptions& options = {});
 
 }  // namespace soukoli

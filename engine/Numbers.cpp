@@ -105,7 +105,7 @@ Significant roundSignificant(double ax, int count) {
 
 }  // namespace
 
-std::string Str(double x, int w, int d) {
+std::string str(double x, int w, int d) {
     if (!std::isfinite(x)) return padLeft(nonFinite(x), w);
     d = std::clamp(d, 0, kMaxDecimals);
     const double ax = std::fabs(x);
@@ -126,7 +126,7 @@ std::string Str(double x, int w, int d) {
     return padLeft(std::move(s), w);
 }
 
-std::string FormatFloat(std::string_view picture, double x) {
+std::string formatFloat(std::string_view picture, double x) {
     picture = picture.substr(0, picture.find(';'));
     const auto ePos = picture.find_first_of("Ee");
     const auto mantissa = picture.substr(0, ePos);
@@ -140,7 +140,7 @@ std::string FormatFloat(std::string_view picture, double x) {
     const int minFrac = lastZero == std::string_view::npos ? 0 : static_cast<int>(lastZero) + 1;
 
     if (ePos == std::string_view::npos) {  // a fixed picture: only its decimals matter here
-        return Str(x, 0, fracPlaces);
+        return str(x, 0, fracPlaces);
     }
     if (!std::isfinite(x)) return nonFinite(x);
 

@@ -1,4 +1,4 @@
-// Numbers as the program shows, prints, stores and reads them: fixed-point Str(x:w:d), the
+// Numbers as the program shows, prints, stores and reads them: fixed-point str(x:w:d), the
 // exponent pictures of lives and S-N curve data, the 23-character real of the project file, and
 // the reader of numeric input fields. All of them use the decimal point whatever the locale.
 #pragma once
@@ -15,15 +15,15 @@ inline constexpr std::string_view kPictureLives = "#.###E+0;";
 inline constexpr std::string_view kPictureShort = "#.#E+0;";
 inline constexpr std::string_view kPictureTwoDigits = "##E+0;";
 
-/// Str(x:w:d): exactly d decimals, right-aligned in at least w characters, "-" for negative
+/// str(x:w:d): exactly d decimals, right-aligned in at least w characters, "-" for negative
 /// values. Half-way values are rounded away from zero; a value that rounds to zero is printed
 /// without a sign.
-std::string Str(double x, int w, int d);
+std::string str(double x, int w, int d);
 
-/// FormatFloat with an exponent picture such as "#.###E+0;": as many digits before the point
+/// formatFloat with an exponent picture such as "#.###E+0;": as many digits before the point
 /// as the picture has digit places there (the exponent adjusted to it), trailing zero decimals
 /// and a bare point dropped, the exponent with its sign. 3e6 in "#.#E+0;" gives "3E+6".
-std::string FormatFloat(std::string_view picture, double x);
+std::string formatFloat(std::string_view picture, double x);
 
 /// The real of the project file: 23 characters, sign position, 15 significant digits and a
 /// four-digit exponent; 20 gives " 2.00000000000000E+0001".

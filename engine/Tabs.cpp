@@ -22,15 +22,21 @@ void markKHbetaEntered(GearPairData& g) {
 }  // namespace
 
 void resetToDefaults(GearPairData& g, Ui& ui) {
-    SetDefaults(g);
+    setDefaults(g);
     updateCentreDistance(g, ui);
     updateDiameters(g, ui);
 }
 
-void switchToothing(GearPairData& g, std::uint16_t type, Ui& ui) {
+void switchToothing(GearPairData& g, std::uint16_t type, ToothingInputs inputs, Ui& ui) {
     g.TypSoukoli = type == kInternal ? kInternal : kExternal;
     g.MetodaVypoctu = 'A';
-    if (!g.loadingInProgress) resetToDefaults(g, ui);
+    switch (inputs) {
+        case ToothingInputs::Reset:
+            resetToDefaults(g, ui);
+            break;
+        case ToothingInputs::Keep:
+            break;
+    }
     markKHbetaEntered(g);
     g.KHbeta = 1.3;
 }
@@ -53,7 +59,6 @@ void prepareSimplifiedTab(GearPairData& g) {
     markKHbetaEntered(g);
     // KAS is at least 1 when entered through the loading dialog; a project file may hold 0.
     if (g.KAS != 0) g.F1 = g.Ft1 / g.KAS;
-    g.savedSimplified = true;
 }
 
 std::optional<std::uint16_t> simplifiedSchemeFor(std::string_view label) {

@@ -16,18 +16,20 @@ namespace soukoli {
 /// centre distance and diameter updates of the basic geometry.
 void resetToDefaults(GearPairData& data, Ui& ui);
 
-/// "Vnější" / "Vnitřní" chosen by the user: sets the type and method "A"; unless a project or a
-/// tab is being set up (`loadingInProgress`) every input goes back to its default. The face load
-/// factor is then entered directly as 1.3.
-void switchToothing(GearPairData& data, std::uint16_t type, Ui& ui);
+/// What a change of the toothing type does to the other inputs: a choice of the user starts a new
+/// project; while a project or a tab is being set up the inputs stay.
+enum class ToothingInputs { Reset, Keep };
+
+/// "Vnější" / "Vnitřní" chosen: sets the type and method "A", resets every input to its default
+/// when `inputs` says so, and enters the face load factor directly as 1.3.
+void switchToothing(GearPairData& data, std::uint16_t type, ToothingInputs inputs, Ui& ui);
 
 /// "Úplný výpočet" shown: leaves the simplified calculation. A face load factor that came from
 /// the simplified scheme picture is fixed by its formula and kept as entered; Ft1 = F1·KAS.
 void prepareFullTab(GearPairData& data);
 
 /// "Zjednodušený výpočet" shown: method "A", the layout mapped to a simplified scheme, KHbeta
-/// fixed (from bcal when that is its source) and entered directly, F1 = Ft1/KAS; the next save
-/// is that of a simplified calculation.
+/// fixed (from bcal when that is its source) and entered directly, F1 = Ft1/KAS.
 void prepareSimplifiedTab(GearPairData& data);
 
 /// The simplified scheme (1 ... 7) that stands for a full-calculation layout label, or nothing

@@ -30,7 +30,7 @@ bool factorsNeeded(const GearPairData& g) {
 // enters them. False when the run stops.
 bool contactRatioAllowsFactors(GearPairData& g, Ui& ui) {
     if (!g.StandardCSN || g.Epsalfa < 2) return true;
-    ui.message("Součinitel záběru EPSILONalfa pro toto soukolí je větší než 2 (" + Str(g.Epsalfa, 5, 3) +
+    ui.message("Součinitel záběru EPSILONalfa pro toto soukolí je větší než 2 (" + str(g.Epsalfa, 5, 3) +
                ").\rNelze proto výpočtem stanovit KHalfa a KFalfa (viz ČSN 01 4686,část 3,str.37)\r"
                "(pro metodu výpočtu B ani KHalfa1 a KFalfa1).\rZadej tyto součinitele přímo.");
     ui.openDialog(DialogId::Coefficients, Modality::Modal);

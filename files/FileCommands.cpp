@@ -52,7 +52,7 @@ SaveOutcome saveProject(const GearPairData& data, const std::filesystem::path& c
         ui.message(kSaveFailedText, kSaveInputReportCaption, MessageIcon::Error);
     }
 
-    const auto project = WriteProjectFile(data, outcome.names.project);
+    const auto project = writeProjectFile(data, outcome.names.project);
     outcome.projectSaved = project.ok();
     if (!project.ok()) {
         noteFailure(project);
@@ -78,7 +78,7 @@ LoadOutcome loadProject(GearPairData& data, const std::optional<std::filesystem:
         return {LoadStatus::Cancelled, {}};
     }
     GearPairData loaded = data;
-    const auto read = ReadProjectFile(*file, loaded);
+    const auto read = readProjectFile(*file, loaded);
     std::string reason = read.reason;
     if (read.ok()) {
         recomputeAfterLoad(loaded, ui);

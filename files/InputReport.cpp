@@ -13,8 +13,8 @@ namespace {
 
 std::string dashes(std::size_t n) { return std::string(n, '-'); }
 std::string blanks(std::size_t n) { return std::string(n, ' '); }
-std::string deg(double rad) { return Str(rad * 180.0 / kReportPi, 6, 3); }
-std::string lives(double x) { return FormatFloat(kPictureLives, x); }
+std::string deg(double rad) { return str(rad * 180.0 / kReportPi, 6, 3); }
+std::string lives(double x) { return formatFloat(kPictureLives, x); }
 
 // A line of two optional quantities: the first part when A is given (otherwise blanks to keep
 // the second part in its column), the second when B is given; written when either is.
@@ -49,7 +49,7 @@ std::string methodText(const GearPairData& d) {
 
 std::string livesLine(const GearPairData& d) {
     if (d.NKvCyklech) return " NK1= " + lives(d.NK1) + "            NK2= " + lives(d.NK2);
-    return " NK1= " + Str(d.NK1hod, 5, 1) + "[hod]     NK2= " + Str(d.NK2hod, 5, 1) + "[hod]";
+    return " NK1= " + str(d.NK1hod, 5, 1) + "[hod]     NK2= " + str(d.NK2hod, 5, 1) + "[hod]";
 }
 
 std::string cyclesHeading(const GearPairData& d) {
@@ -72,8 +72,8 @@ std::string loadHeading(const GearPairData& d) {
 
 std::string cyclesText(double n) {
     if (n > 99999) return lives(n);
-    if (n < 10) return Str(n, 8, 2);
-    return Str(n, 5, 0);
+    if (n < 10) return str(n, 8, 2);
+    return str(n, 5, 0);
 }
 
 void header(std::vector<std::string>& out, const GearPairData& d, const LocalTime& now, const std::string& fileName) {
@@ -97,36 +97,36 @@ void header(std::vector<std::string>& out, const GearPairData& d, const LocalTim
 void geometry(std::vector<std::string>& out, const GearPairData& d) {
     out.emplace_back(" Geometrie");
     out.push_back(dashes(11));
-    out.push_back(" z1= " + Str(d.z1, 4, 1) + "             z2= " + Str(d.z2, 4, 1));
-    out.push_back(" x1= " + Str(d.x1, 6, 4) + "           x2= " + Str(d.x2, 6, 4));
-    out.push_back(" da1= " + Str(d.da1, 7, 3) + "[mm]     da2= " + Str(d.da2, 7, 3) + "[mm]");
-    out.push_back(" mn= " + Str(d.mn, 5, 3) + "[mm]       aw= " + Str(d.aw, 7, 3) + "[mm]");
+    out.push_back(" z1= " + str(d.z1, 4, 1) + "             z2= " + str(d.z2, 4, 1));
+    out.push_back(" x1= " + str(d.x1, 6, 4) + "           x2= " + str(d.x2, 6, 4));
+    out.push_back(" da1= " + str(d.da1, 7, 3) + "[mm]     da2= " + str(d.da2, 7, 3) + "[mm]");
+    out.push_back(" mn= " + str(d.mn, 5, 3) + "[mm]       aw= " + str(d.aw, 7, 3) + "[mm]");
     out.push_back(" Alfan= " + deg(d.Alfan) + "[°]     Beta= " + deg(d.Beta) + "[°]");
     out.emplace_back();
     out.emplace_back("    Parametry základního profilu");
-    out.push_back(" ha1*= " + Str(d.ha1_star, 6, 4) + "         ha2*= " + Str(d.ha2_star, 6, 4));
-    out.push_back(" ca1*= " + Str(d.ca1_star, 6, 4) + "         ca2*= " + Str(d.ca2_star, 6, 4));
-    out.push_back(" Rof1*= " + Str(d.Rof1_star, 6, 4) + "        Rof2*= " + Str(d.Rof2_star, 6, 4));
+    out.push_back(" ha1*= " + str(d.ha1_star, 6, 4) + "         ha2*= " + str(d.ha2_star, 6, 4));
+    out.push_back(" ca1*= " + str(d.ca1_star, 6, 4) + "         ca2*= " + str(d.ca2_star, 6, 4));
+    out.push_back(" Rof1*= " + str(d.Rof1_star, 6, 4) + "        Rof2*= " + str(d.Rof2_star, 6, 4));
     out.emplace_back();
 }
 
 void materials(std::vector<std::string>& out, const GearPairData& d) {
     out.emplace_back(" Materiály pastorku a kola");
     out.push_back(dashes(27));
-    out.push_back(" Sigma0Flimb1= " + Str(d.Sigma0Flimb1, 6, 1) + "[MPa]   Sigma0Flimb2= " + Str(d.Sigma0Flimb2, 6, 1) + "[MPa]");
-    out.push_back(" Sigma0Hlim1 = " + Str(d.Sigma0Hlim1, 6, 1) + "[MPa]   Sigma0Hlim2 = " + Str(d.Sigma0Hlim2, 6, 1) + "[MPa]");
-    out.push_back(" VHV1= " + Str(d.VHV1, 3, 0) + "                   VHV2= " + Str(d.VHV2, 3, 0));
-    out.push_back(" JHV1= " + Str(d.JHV1, 3, 0) + "                   JHV2= " + Str(d.JHV2, 3, 0));
-    out.push_back(" Rm1= " + Str(d.Rm1, 6, 1) + "[MPa]            Rm2= " + Str(d.Rm2, 6, 1) + "[MPa]");
-    out.push_back(" Re1= " + Str(d.Re1, 6, 1) + "[MPa]            Re2= " + Str(d.Re2, 6, 1) + "[MPa]");
+    out.push_back(" Sigma0Flimb1= " + str(d.Sigma0Flimb1, 6, 1) + "[MPa]   Sigma0Flimb2= " + str(d.Sigma0Flimb2, 6, 1) + "[MPa]");
+    out.push_back(" Sigma0Hlim1 = " + str(d.Sigma0Hlim1, 6, 1) + "[MPa]   Sigma0Hlim2 = " + str(d.Sigma0Hlim2, 6, 1) + "[MPa]");
+    out.push_back(" VHV1= " + str(d.VHV1, 3, 0) + "                   VHV2= " + str(d.VHV2, 3, 0));
+    out.push_back(" JHV1= " + str(d.JHV1, 3, 0) + "                   JHV2= " + str(d.JHV2, 3, 0));
+    out.push_back(" Rm1= " + str(d.Rm1, 6, 1) + "[MPa]            Rm2= " + str(d.Rm2, 6, 1) + "[MPa]");
+    out.push_back(" Re1= " + str(d.Re1, 6, 1) + "[MPa]            Re2= " + str(d.Re2, 6, 1) + "[MPa]");
     if (!d.Zjednoduseny) {
-        out.push_back(" qF1= " + Str(d.qF1, 4, 1) + "                   qF2= " + Str(d.qF2, 4, 1));
-        out.push_back(" qH1= " + Str(d.qH1, 4, 1) + "                   qH2= " + Str(d.qH2, 4, 1));
-        out.push_back(" NFlim1= " + FormatFloat(kPictureShort, d.NFlim1) + "                NFlim2= " + FormatFloat(kPictureShort, d.NFlim2));
-        out.push_back(" NHlim1= " + FormatFloat(kPictureTwoDigits, d.NHlim1) + "               NHlim2= " + FormatFloat(kPictureTwoDigits, d.NHlim2));
+        out.push_back(" qF1= " + str(d.qF1, 4, 1) + "                   qF2= " + str(d.qF2, 4, 1));
+        out.push_back(" qH1= " + str(d.qH1, 4, 1) + "                   qH2= " + str(d.qH2, 4, 1));
+        out.push_back(" NFlim1= " + formatFloat(kPictureShort, d.NFlim1) + "                NFlim2= " + formatFloat(kPictureShort, d.NFlim2));
+        out.push_back(" NHlim1= " + formatFloat(kPictureTwoDigits, d.NHlim1) + "               NHlim2= " + formatFloat(kPictureTwoDigits, d.NHlim2));
     }
-    out.push_back(" E1= " + FormatFloat(kPictureShort, d.E1) + "[MPa]             E2= " + FormatFloat(kPictureShort, d.E2) + "[MPa]");
-    out.push_back(" Ny1= " + Str(d.Ny1, 5, 3) + "                  Ny2= " + Str(d.Ny2, 5, 3));
+    out.push_back(" E1= " + formatFloat(kPictureShort, d.E1) + "[MPa]             E2= " + formatFloat(kPictureShort, d.E2) + "[MPa]");
+    out.push_back(" Ny1= " + str(d.Ny1, 5, 3) + "                  Ny2= " + str(d.Ny2, 5, 3));
     out.push_back(" " + d.Material1 + blanks(22) + d.Material2);
     out.push_back(" " + std::string(heatTreatmentText(d.Zpracovani1)) + blanks(10) + std::string(heatTreatmentText(d.Zpracovani2)));
     out.emplace_back();
@@ -139,52 +139,52 @@ void loading(std::vector<std::string>& out, const GearPairData& d) {
         out.emplace_back("   Metoda výpočtu - zjednodušený výpočet");
     else
         out.push_back("   Metoda výpočtu - " + std::string(1, d.MetodaVypoctu) + ", " + methodText(d));
-    const std::string speed = Str(d.n1, 4, 0) + "[ot/min]";
-    const std::string ya = " YA1= " + Str(d.YA1, 5, 3) + "           YA2= " + Str(d.YA2, 5, 3);
+    const std::string speed = str(d.n1, 4, 0) + "[ot/min]";
+    const std::string ya = " YA1= " + str(d.YA1, 5, 3) + "           YA2= " + str(d.YA2, 5, 3);
 
     if (d.MetodaVypoctu == 'A') {
-        std::string first = d.SilyF ? " F1= " + Str(d.F1, 6, 1) + "[N]" : " T1= " + Str(d.T1, 6, 1) + "[N.m]";
+        std::string first = d.SilyF ? " F1= " + str(d.F1, 6, 1) + "[N]" : " T1= " + str(d.T1, 6, 1) + "[N.m]";
         if (!d.Zjednoduseny) first += "        n1= " + speed;
         out.push_back(first);
         if (!d.Zjednoduseny) out.push_back(livesLine(d));
         out.push_back(ya);
-        out.push_back(" KA= " + Str(d.KA, 5, 3) + "            KAS= " + Str(d.KAS, 5, 3));
+        out.push_back(" KA= " + str(d.KA, 5, 3) + "            KAS= " + str(d.KAS, 5, 3));
         return;
     }
 
     if (d.ZadaniSil == kLoadsFromSpectrum) {
-        out.push_back(d.SilyF ? " Ft1= " + Str(d.Ft1, 6, 1) + "[N]       n1= " + speed
-                              : " T1= " + Str(d.T1, 6, 1) + "[N.m]      n1= " + speed);
+        out.push_back(d.SilyF ? " Ft1= " + str(d.Ft1, 6, 1) + "[N]       n1= " + speed
+                              : " T1= " + str(d.T1, 6, 1) + "[N.m]      n1= " + speed);
         out.push_back(ya);
-        out.push_back(" KA= " + Str(d.KA, 5, 3));
+        out.push_back(" KA= " + str(d.KA, 5, 3));
         out.emplace_back();
         out.push_back("    Popis spektra (j=" + std::to_string(d.j) + ")");
         out.push_back("Stupeň      " + cyclesHeading(d) + blanks(8) + loadHeading(d));
         const std::size_t steps = std::min<std::size_t>(d.j, kMaxSpectrumSteps);
         for (std::size_t i = 0; i < steps; ++i)
-            out.push_back(" " + Str(static_cast<double>(i + 1), 2, 0) + blanks(6) + cyclesText(d.Nj[i]) + blanks(6) +
-                          (d.SpektrumAbs ? Str(d.Fj[i], 7, 1) : Str(d.Fj[i], 6, 3)));
+            out.push_back(" " + str(static_cast<double>(i + 1), 2, 0) + blanks(6) + cyclesText(d.Nj[i]) + blanks(6) +
+                          (d.SpektrumAbs ? str(d.Fj[i], 7, 1) : str(d.Fj[i], 6, 3)));
     } else {
-        out.push_back(d.SilyF ? " Ft1= " + Str(d.Ft1, 6, 1) + "[N]      n1= " + speed
-                              : " T1= " + Str(d.T1, 6, 1) + "[N.m]     n1= " + speed);
+        out.push_back(d.SilyF ? " Ft1= " + str(d.Ft1, 6, 1) + "[N]      n1= " + speed
+                              : " T1= " + str(d.T1, 6, 1) + "[N.m]     n1= " + speed);
         out.push_back(livesLine(d));
         out.push_back(ya);
-        out.push_back(" KA= " + Str(d.KA, 5, 3));
+        out.push_back(" KA= " + str(d.KA, 5, 3));
         if (d.ZadaniSil == kLoadsFromClasses)
-            out.push_back(" CHSZ1=" + Str(d.CHSZ1, 2, 0) + "             CHSZ2=" + Str(d.CHSZ2, 2, 0));
+            out.push_back(" CHSZ1=" + str(d.CHSZ1, 2, 0) + "             CHSZ2=" + str(d.CHSZ2, 2, 0));
     }
     out.emplace_back();
     if (d.SilyF) {
-        out.push_back(" FtFe1= " + Str(d.FtFe1, 6, 1) + "[N]     FtFe2= " + Str(d.FtFe2, 6, 1) + "[N]");
-        out.push_back(" FtHe1= " + Str(d.FtHe1, 6, 1) + "[N]     FtHe2= " + Str(d.FtHe2, 6, 1) + "[N]");
+        out.push_back(" FtFe1= " + str(d.FtFe1, 6, 1) + "[N]     FtFe2= " + str(d.FtFe2, 6, 1) + "[N]");
+        out.push_back(" FtHe1= " + str(d.FtHe1, 6, 1) + "[N]     FtHe2= " + str(d.FtHe2, 6, 1) + "[N]");
     } else {
-        out.push_back(" TFe1= " + Str(d.TFe1, 6, 1) + "[N.m]    TFe2= " + Str(d.TFe2, 6, 1) + "[N.m]");
-        out.push_back(" THe1= " + Str(d.THe1, 6, 1) + "[N.m]    THe2= " + Str(d.THe2, 6, 1) + "[N.m]");
+        out.push_back(" TFe1= " + str(d.TFe1, 6, 1) + "[N.m]    TFe2= " + str(d.TFe2, 6, 1) + "[N.m]");
+        out.push_back(" THe1= " + str(d.THe1, 6, 1) + "[N.m]    THe2= " + str(d.THe2, 6, 1) + "[N.m]");
     }
 }
 
 void bodies(std::vector<std::string>& out, const GearPairData& d) {
-    const auto v = [](double x) { return Str(x, 4, 1); };
+    const auto v = [](double x) { return str(x, 4, 1); };
     const bool internal = d.isInternal();
     out.emplace_back();
     out.emplace_back(" Rozměry pastorku a kola -[mm]");
@@ -203,16 +203,16 @@ void bodies(std::vector<std::string>& out, const GearPairData& d) {
     if (d.TetaGiven)
         out.push_back(" Teta1= " + lives(d.Teta1) + "[kg.mm2]     Teta2= " + lives(d.Teta2) + "[kg.mm2]");
     out.push_back(std::string(" Přímé zadání Cgama   - ") + (d.CgamaGiven ? "Ano" : "Ne"));
-    if (d.CgamaGiven) out.push_back(" Cgama= " + Str(d.Cgama, 5, 2) + "[N/mm.um]");
+    if (d.CgamaGiven) out.push_back(" Cgama= " + str(d.Cgama, 5, 2) + "[N/mm.um]");
     out.emplace_back();
 }
 
 void accuracy(std::vector<std::string>& out, const GearPairData& d) {
-    const auto v = [](double x) { return Str(x, 4, 1); };
+    const auto v = [](double x) { return str(x, 4, 1); };
     const bool scheme = d.KHbetaZeSchematu;
     out.emplace_back(" Přesnost kol - ČSN 01 4682");
     out.push_back(dashes(28));
-    out.push_back(" IT1=" + Str(d.IT1, 2, 0) + "                IT2=" + Str(d.IT2, 2, 0));
+    out.push_back(" IT1=" + str(d.IT1, 2, 0) + "                IT2=" + str(d.IT2, 2, 0));
     const bool anyLimit = d.fpb1Given || d.fpb2Given || d.Fbeta1Given || d.Fbeta2Given || d.fxGiven || d.fyGiven;
     const bool anyMeasured = !(d.fpb1Given && d.fpb2Given && d.Fbeta1Given && d.Fbeta2Given && d.fxGiven && d.fyGiven);
     if (anyLimit) {
@@ -234,12 +234,12 @@ void accuracy(std::vector<std::string>& out, const GearPairData& d) {
 }
 
 void faceLoad(std::vector<std::string>& out, const GearPairData& d) {
-    const auto v = [](double x) { return Str(x, 5, 1); };
+    const auto v = [](double x) { return str(x, 5, 1); };
     out.emplace_back();
     out.emplace_back(" Součinitel KHbeta");
     out.push_back(dashes(19));
-    if (d.KHbetaPrimo) out.push_back(" Přímým zadáním KHbeta= " + Str(d.KHbeta, 5, 3));
-    if (d.KHbetaZbcal) out.push_back(" Výpočtem z výpočtové šířky bcal= " + Str(d.bcal, 4, 1) + "[mm]");
+    if (d.KHbetaPrimo) out.push_back(" Přímým zadáním KHbeta= " + str(d.KHbeta, 5, 3));
+    if (d.KHbetaZbcal) out.push_back(" Výpočtem z výpočtové šířky bcal= " + str(d.bcal, 4, 1) + "[mm]");
     if (d.KHbetaZeSchematu) {
         out.push_back(" Výpočtem z půdorysného schématu převodu č." + d.Schema + " -rozměry v [mm]");
         out.push_back(" s1= " + v(d.s1) + "              s2= " + v(d.s2));
@@ -254,13 +254,13 @@ void faceLoad(std::vector<std::string>& out, const GearPairData& d) {
 }
 
 void factors(std::vector<std::string>& out, const GearPairData& d) {
-    const auto f = [](double x) { return Str(x, 5, 3); };
+    const auto f = [](double x) { return str(x, 5, 3); };
     const bool full = !d.Zjednoduseny;
     if (full) {
         out.emplace_back(" Rozměry patních vrubů [mm]");
         out.push_back(dashes(28));
-        out.push_back(" tg1= " + Str(d.tg1, 6, 3) + "           tg2= " + Str(d.tg2, 6, 3));
-        out.push_back(" Rog1= " + Str(d.Rog1, 6, 3) + "          Rog2= " + Str(d.Rog2, 6, 3));
+        out.push_back(" tg1= " + str(d.tg1, 6, 3) + "           tg2= " + str(d.tg2, 6, 3));
+        out.push_back(" Rog1= " + str(d.Rog1, 6, 3) + "          Rog2= " + str(d.Rog2, 6, 3));
         out.emplace_back();
     }
     out.emplace_back(" Ostatní povinné vstupní součinitele");
@@ -286,10 +286,10 @@ void factors(std::vector<std::string>& out, const GearPairData& d) {
         pairLine(out, d.YN1Given, " YN1= " + f(d.YN1), 11, d.YN2Given, "            YN2= " + f(d.YN2));
         pairLine(out, d.ZN1Given, " ZN1= " + f(d.ZN1), 11, d.ZN2Given, "            ZN2= " + f(d.ZN2));
         pairLine(out, d.ZBGiven, " ZB= " + f(d.ZB), 10, d.ZDGiven, "             ZD= " + f(d.ZD));
-        pairLine(out, d.SigmaFlimb1Given, " SigmaFlimb1= " + Str(d.SigmaFlimb1, 6, 1) + "[MPa]", 11, d.SigmaFlimb2Given,
-                 "   SigmaFlimb2= " + Str(d.SigmaFlimb2, 6, 1) + "[MPa]");
-        pairLine(out, d.SigmaHlim1Given, " SigmaHlim1 = " + Str(d.SigmaHlim1, 6, 1) + "[MPa]", 11, d.SigmaHlim2Given,
-                 "   SigmaHlim2 = " + Str(d.SigmaHlim2, 6, 1) + "[MPa]");
+        pairLine(out, d.SigmaFlimb1Given, " SigmaFlimb1= " + str(d.SigmaFlimb1, 6, 1) + "[MPa]", 11, d.SigmaFlimb2Given,
+                 "   SigmaFlimb2= " + str(d.SigmaFlimb2, 6, 1) + "[MPa]");
+        pairLine(out, d.SigmaHlim1Given, " SigmaHlim1 = " + str(d.SigmaHlim1, 6, 1) + "[MPa]", 11, d.SigmaHlim2Given,
+                 "   SigmaHlim2 = " + str(d.SigmaHlim2, 6, 1) + "[MPa]");
     }
     if (d.MetodaVypoctu == 'B') {
         pairLine(out, d.KFalfa1Given, " KFalfa1= " + f(d.KFalfa1), 15, d.KHalfa1Given, "        KHalfa1= " + f(d.KHalfa1));

@@ -304,13 +304,13 @@ ReadResult readString(std::string_view bytes, GearPairData& data) {
     return {};
 }
 
-FileResult WriteProjectFile(const GearPairData& data, const std::filesystem::path& path) {
+FileResult writeProjectFile(const GearPairData& data, const std::filesystem::path& path) {
     auto encoded = writeString(data);
     if (!encoded.ok()) return FileResult::failure(encoded.reason);
     return writeFileReplacing(path, encoded.bytes);
 }
 
-ReadResult ReadProjectFile(const std::filesystem::path& path, GearPairData& data) {
+ReadResult readProjectFile(const std::filesystem::path& path, GearPairData& data) {
     const auto bytes = readWholeFile(path);
     if (!bytes) return {"cannot read " + path.string(), 0};
     return readString(*bytes, data);

@@ -33,9 +33,9 @@ EncodedText writeString(const GearPairData& data);
 ReadResult readString(std::string_view bytes, GearPairData& data);
 
 /// Writes the project file to `path`, replacing an older file only once the new one is complete.
-FileResult WriteProjectFile(const GearPairData& data, const std::filesystem::path& path);
+FileResult writeProjectFile(const GearPairData& data, const std::filesystem::path& path);
 
 /// Reads the project file at `path` into `data` (untouched on failure).
-ReadResult ReadProjectFile(const std::filesystem::path& path, GearPairData& data);
+ReadResult readProjectFile(const std::filesystem::path& path, GearPairData& data);
 
 }  // namespace soukoli::files

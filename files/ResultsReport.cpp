@@ -8,8 +8,8 @@ namespace soukoli::files {
 
 namespace {
 
-std::string stress(double x) { return Str(x, 6, 1); }
-std::string factor(double x) { return Str(x, 5, 3); }
+std::string stress(double x) { return str(x, 6, 1); }
+std::string factor(double x) { return str(x, 5, 3); }
 
 // The informative rows: thin rims, and a transverse contact ratio of 2 or more under ČSN 01 4686.
 void informative(std::vector<std::string>& out, const GearPairData& d) {
@@ -18,7 +18,7 @@ void informative(std::vector<std::string>& out, const GearPairData& d) {
         out.emplace_back(" VÝPOČET JE POUZE INFORMATIVNÍ Z NÁSLEDUJÍCÍCH DŮVODŮ");
     if (d.TenkyVenec1) out.emplace_back(" Malá tloušťka věnce pastorku - sr1<3.5·mn");
     if (d.TenkyVenec2) out.emplace_back(" Malá tloušťka věnce kola - sr2<3.5·mn");
-    if (highContactRatio) out.push_back(" Součinitel trvání záběru Epsilonalfa >2 (" + Str(d.Epsalfa, 5, 3) + ")");
+    if (highContactRatio) out.push_back(" Součinitel trvání záběru Epsilonalfa >2 (" + str(d.Epsalfa, 5, 3) + ")");
 }
 
 void bending(std::vector<std::string>& out, const GearPairData& d) {
@@ -84,7 +84,7 @@ void contact(std::vector<std::string>& out, const GearPairData& d) {
         out.push_back(" KA= " + factor(d.KA));
     out.push_back(" Zepsilon= " + factor(d.Zepsilon) + "              ZH= " + factor(d.ZH));
     if (full) out.push_back(" ZN1= " + factor(d.ZN1) + "                   ZN2= " + factor(d.ZN2));
-    out.push_back(" ZE= " + Str(d.ZE, 7, 3) + "                  Zbeta= " + factor(d.Zbeta));
+    out.push_back(" ZE= " + str(d.ZE, 7, 3) + "                  Zbeta= " + factor(d.Zbeta));
     if (d.MetodaVypoctu == 'B') {
         out.push_back(" KH1= " + factor(d.KH1) + "                   KHv1= " + factor(d.KHv1));
         out.push_back(" KHalfa1= " + factor(d.KHalfa1) + "               KHbeta1= " + factor(d.KHbeta1));

@@ -11,9 +11,9 @@ namespace {
 
 constexpr std::string_view kTabs = "\t\t";
 
-std::string f53(double x) { return Str(x, 5, 3); }
-std::string f61(double x) { return Str(x, 6, 1); }
-std::string deg(double rad) { return Str(rad * 180.0 / kReportPi, 6, 3); }
+std::string f53(double x) { return str(x, 5, 3); }
+std::string f61(double x) { return str(x, 6, 1); }
+std::string deg(double rad) { return str(rad * 180.0 / kReportPi, 6, 3); }
 
 class Printout {
 public:
@@ -37,17 +37,17 @@ void inputs(Printout& p, const GearPairData& d, const LocalTime& now) {
     p.blank();
     p.text(" Geometrie");
     p.text(std::string(16, '-'));
-    p.text(" z1= " + Str(d.z1, 4, 1) + "                   z2= " + Str(d.z2, 4, 1));
-    p.text(" x1= " + Str(d.x1, 6, 4) + "               x2= " + Str(d.x2, 6, 4));
-    p.text(" da1= " + Str(d.da1, 7, 3) + "[mm]     da2= " + Str(d.da2, 7, 3) + "[mm]");
-    p.text(" mn= " + formatFileReal(d.mn) + "[mm]        aw= " + Str(d.aw, 7, 3) + "[mm]");
+    p.text(" z1= " + str(d.z1, 4, 1) + "                   z2= " + str(d.z2, 4, 1));
+    p.text(" x1= " + str(d.x1, 6, 4) + "               x2= " + str(d.x2, 6, 4));
+    p.text(" da1= " + str(d.da1, 7, 3) + "[mm]     da2= " + str(d.da2, 7, 3) + "[mm]");
+    p.text(" mn= " + formatFileReal(d.mn) + "[mm]        aw= " + str(d.aw, 7, 3) + "[mm]");
     p.text(" Alfan= " + deg(d.Alfan) + "[°]        Beta= " + deg(d.Beta) + "[°]");
-    p.text(" Epsalfa= " + Str(d.Epsalfa, 6, 3) + "          Epsbeta= " + Str(d.Epsbeta, 6, 3));
+    p.text(" Epsalfa= " + str(d.Epsalfa, 6, 3) + "          Epsbeta= " + str(d.Epsbeta, 6, 3));
     p.blank();
     p.text("    Parametry základního profilu");
-    p.text(" ha1*= " + Str(d.ha1_star, 6, 4) + "          ha2*= " + Str(d.ha2_star, 6, 4));
-    p.text(" ca1*= " + Str(d.ca1_star, 6, 4) + "          ca2*= " + Str(d.ca2_star, 6, 4));
-    p.text(" Rof1*= " + Str(d.Rof1_star, 6, 4) + "        Rof2*= " + Str(d.Rof2_star, 6, 4));
+    p.text(" ha1*= " + str(d.ha1_star, 6, 4) + "          ha2*= " + str(d.ha2_star, 6, 4));
+    p.text(" ca1*= " + str(d.ca1_star, 6, 4) + "          ca2*= " + str(d.ca2_star, 6, 4));
+    p.text(" Rof1*= " + str(d.Rof1_star, 6, 4) + "        Rof2*= " + str(d.Rof2_star, 6, 4));
     p.blank();
     p.text(" Materiály pastorku a kola");
     p.text(std::string(35, '-'));
@@ -66,7 +66,7 @@ void inputs(Printout& p, const GearPairData& d, const LocalTime& now) {
     p.blank();
     p.text(" Rozměry pastorku a kola [mm]");
     p.text(std::string(42, '-'));
-    p.two(" b1= " + Str(d.b1, 4, 1) + "               b2= " + Str(d.b2, 4, 1), "    db= " + Str(d.db, 4, 1));
+    p.two(" b1= " + str(d.b1, 4, 1) + "               b2= " + str(d.b2, 4, 1), "    db= " + str(d.db, 4, 1));
     p.blank();
     p.text(" Ostatní povinné vstupní součinitele");
     p.text(std::string(48, '-'));
@@ -120,7 +120,7 @@ void results(Printout& p, const GearPairData& d) {
     else
         p.text(" KA= " + f53(d.KA));
     p.text(" Zepsilon= " + f53(d.Zepsilon) + "              ZH= " + f53(d.ZH));
-    p.text(" ZE= " + Str(d.ZE, 7, 3) + "                    Zbeta= " + Str(d.Zbeta, 7, 3));
+    p.text(" ZE= " + str(d.ZE, 7, 3) + "                    Zbeta= " + str(d.Zbeta, 7, 3));
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ using testing::StartedApp;
 class CoefficientsAppTest : public QObject {
     Q_OBJECT
 
-    static QPushButton* button(const TForm1::Page& page) {
+    static QPushButton* button(const MainWindow::Page& page) {
         for (QPushButton* b : page.inputs)
             if (b->text() == QStringLiteral("Součinitele")) return b;
         return nullptr;
@@ -29,7 +29,7 @@ private slots:
             QVERIFY(b->isEnabled());
         }
         QTest::mouseClick(button(a.form.fullPage()), Qt::LeftButton);
-        QCOMPARE(t.modals, QStringList{QStringLiteral("TSouc_F")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("CoefficientsDialog")});
         a.form.tabs()->setCurrentIndex(1);
         QTest::mouseClick(button(a.form.simplifiedPage()), Qt::LeftButton);
         QCOMPARE(t.modals.size(), 2);
@@ -40,7 +40,7 @@ private slots:
         SoukoliApp& a = *t.app;
         a.data.MetodaVypoctu = 'B';
         a.ui.openDialog(DialogId::Coefficients, Modality::Modal);
-        QCOMPARE(t.modals, QStringList{QStringLiteral("TSouc_F")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("CoefficientsDialog")});
         a.ui.setActiveField(DialogId::Coefficients, 32);
         QCOMPARE(a.ui.activeField(DialogId::Coefficients), 32);
         QVERIFY(a.souc.field(32)->isEnabled());
@@ -55,7 +55,7 @@ private slots:
         SoukoliApp& a = *t.app;
         a.souc.show();
         QTest::mouseClick(a.souc.rowHelp(13), Qt::LeftButton);
-        QCOMPARE(t.modals, QStringList{QStringLiteral("TYSa_F")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("ToothRootFactorsDialog")});
         a.ysa.show();
         QTest::mouseClick(a.ysa.option(Standard::DIN_B), Qt::LeftButton);
         QVERIFY(a.form.windowTitle().startsWith(QStringLiteral("DIN - ISO  B")));

@@ -11,7 +11,7 @@ using soukoli::testing::StartedApp;
 
 namespace {
 
-QPushButton* geometryButton(const TForm1::Page& page) {
+QPushButton* geometryButton(const MainWindow::Page& page) {
     for (QPushButton* b : page.inputs)
         if (b->text() == QStringLiteral("Geometrie")) return b;
     return nullptr;
@@ -29,11 +29,11 @@ private slots:
         QCOMPARE(a.geometrie.windowTitle(), QStringLiteral("Geometrie ozubení"));
         QCOMPARE(a.moduly.windowTitle(), QStringLiteral("Tabulka modulů [mm] podle ČSN 01 4608"));
         QTest::mouseClick(geometryButton(a.form.fullPage()), Qt::LeftButton);
-        QCOMPARE(t.modals, QStringList{QStringLiteral("TGeometrie_F")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("GeometryDialog")});
         a.form.tabs()->setCurrentIndex(1);
         QTest::mouseClick(geometryButton(a.form.simplifiedPage()), Qt::LeftButton);
         QCOMPARE(t.modals.size(), 2);
-        QCOMPARE(t.modals.last(), QStringLiteral("TGeometrie_F"));
+        QCOMPARE(t.modals.last(), QStringLiteral("GeometryDialog"));
         QVERIFY(t.messages.isEmpty());
     }
 
@@ -45,7 +45,7 @@ private slots:
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
         QVERIFY(!a.data.runFlag);
         QVERIFY(t.messages.contains(QStringLiteral("Součinitel Epsilongama <=1. Uprav geometrii.")));
-        QCOMPARE(t.modals, QStringList{QStringLiteral("TGeometrie_F")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("GeometryDialog")});
     }
 
     void helpAndModuleTable() {

@@ -15,7 +15,7 @@ using soukoli::testing::StartedApp;
 
 namespace {
 
-QPushButton* button(const TForm1::Page& p, const QString& caption) {
+QPushButton* button(const MainWindow::Page& p, const QString& caption) {
     return *std::find_if(p.inputs.begin(), p.inputs.end(), [&](QPushButton* b) { return b->text() == caption; });
 }
 
@@ -31,8 +31,8 @@ private slots:
         QTest::mouseClick(button(a.form.fullPage(), QStringLiteral("Materiály")), Qt::LeftButton);
         QTest::mouseClick(button(a.form.fullPage(), QStringLiteral("Rozměry")), Qt::LeftButton);
         QTest::mouseClick(button(a.form.fullPage(), QStringLiteral("Přesnost")), Qt::LeftButton);
-        QCOMPARE(t.modals, (QStringList{QStringLiteral("TMaterialy_F"), QStringLiteral("TRozmery_F"),
-                                        QStringLiteral("TPresnost_F")}));
+        QCOMPARE(t.modals, (QStringList{QStringLiteral("MaterialsDialog"), QStringLiteral("DimensionsDialog"),
+                                        QStringLiteral("AccuracyDialog")}));
         QVERIFY(!a.materialy.edit(7)->isHidden());
         QVERIFY(!a.rozmery.field(5)->isHidden());
         QCOMPARE(a.materialovaTabulka.windowTitle(),
@@ -72,7 +72,7 @@ private slots:
         SoukoliApp& a = *t.app;
         a.ui.openDialog(DialogId::Dimensions, Modality::Modal);
         a.ui.openDialog(DialogId::Accuracy, Modality::Modal);
-        QCOMPARE(t.modals, (QStringList{QStringLiteral("TRozmery_F"), QStringLiteral("TPresnost_F")}));
+        QCOMPARE(t.modals, (QStringList{QStringLiteral("DimensionsDialog"), QStringLiteral("AccuracyDialog")}));
     }
 
     void deviationsAreLookedUpAtStartAndFollowTheFaceWidth() {

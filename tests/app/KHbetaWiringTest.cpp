@@ -20,7 +20,7 @@ void clickOption(QCheckBox* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
 }
 
-QPushButton* khbetaButton(const TForm1::Page& p) {
+QPushButton* khbetaButton(const MainWindow::Page& p) {
     return *std::find_if(p.inputs.begin(), p.inputs.end(),
                          [](QPushButton* b) { return b->text() == QStringLiteral("KHß"); });
 }
@@ -43,7 +43,7 @@ private slots:
         StartedApp t;
         SoukoliApp& a = *t.app;
         QTest::mouseClick(khbetaButton(a.form.fullPage()), Qt::LeftButton);
-        QCOMPARE(t.modals, QStringList{QStringLiteral("TKHbeta_F")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("KHbetaDialog")});
         QVERIFY(!a.khbeta.bcalOption()->isHidden());
         QVERIFY(!a.khbeta.helpButton()->isHidden());
         a.form.tabs()->setCurrentIndex(1);
@@ -62,13 +62,13 @@ private slots:
         a.khbeta.show();
         QVERIFY(QTest::qWaitForWindowActive(&a.khbeta));
         clickOption(a.khbeta.schemeOption());
-        QCOMPARE(t.modals, QStringList{QStringLiteral("TPudorys_F")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("LayoutSchemeDialog")});
         a.khbeta.hide();
         a.form.tabs()->setCurrentIndex(1);
         a.khbeta.show();
         QVERIFY(QTest::qWaitForWindowActive(&a.khbeta));
         clickOption(a.khbeta.schemeOption());
-        QCOMPARE(t.modals.last(), QStringLiteral("TPudorysne_schema"));
+        QCOMPARE(t.modals.last(), QStringLiteral("LayoutSchemeChart"));
     }
 
     void internalToothingTakesTheSchemeAway() {
@@ -92,7 +92,7 @@ private slots:
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
         QVERIFY(!a.data.runFlag);
         QVERIFY(t.messages.contains(QStringLiteral("Rozměr lw1 musí být větší než 0 a alespoň 2x větší než rozměr s1")));
-        QVERIFY(t.modals.contains(QStringLiteral("TKHbeta_F")));
+        QVERIFY(t.modals.contains(QStringLiteral("KHbetaDialog")));
     }
 };
 

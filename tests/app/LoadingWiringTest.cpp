@@ -13,7 +13,7 @@ using soukoli::testing::StartedApp;
 
 namespace {
 
-QPushButton* loadingButton(const TForm1::Page& p) {
+QPushButton* loadingButton(const MainWindow::Page& p) {
     for (QPushButton* b : p.inputs)
         if (b->text() == QStringLiteral("Zatížení")) return b;
     return nullptr;
@@ -32,7 +32,7 @@ private slots:
         QVERIFY(full && full->isEnabled());
         a.data.MetodaVypoctu = 'B';
         QTest::mouseClick(full, Qt::LeftButton);
-        QCOMPARE(t.modals, QStringList{QStringLiteral("TZatizeni_F")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("LoadingDialog")});
         QCOMPARE(a.data.MetodaVypoctu, 'B');
         QVERIFY(!a.zatizeni.methodB()->isHidden());
 
@@ -54,7 +54,7 @@ private slots:
     void engineMayAskForTheLoadingDialog() {
         StartedApp t;
         t.app->ui.openDialog(DialogId::Loading, Modality::Modal);
-        QCOMPARE(t.modals, QStringList{QStringLiteral("TZatizeni_F")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("LoadingDialog")});
     }
 
     void spectrumIsOpenedThroughTheProgramsModalHook() {
@@ -64,7 +64,7 @@ private slots:
         a.data.ZadaniSil = kLoadsFromSpectrum;
         a.zatizeni.repaintFields();
         a.zatizeni.spectrumButton()->click();
-        QCOMPARE(t.modals, QStringList{QStringLiteral("TSpektrum_F")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("LoadSpectrumDialog")});
     }
 };
 

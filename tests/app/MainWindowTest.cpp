@@ -37,7 +37,7 @@ private slots:
     void startUpCreatesTheWindowsAndSetsTheDefaults() {
         StartedApp t;
         SoukoliApp& a = *t.app;
-        QCOMPARE(a.form.objectName(), QStringLiteral("TForm1"));
+        QCOMPARE(a.form.objectName(), QStringLiteral("MainWindow"));
         QCOMPARE(a.form.tabs()->tabText(0), QStringLiteral("Úplný výpočet"));
         QCOMPARE(a.form.tabs()->tabText(1), QStringLiteral("Zjednodušený výpočet"));
         QCOMPARE(a.form.tabs()->currentIndex(), 0);
@@ -81,7 +81,7 @@ private slots:
                 QCOMPARE(!c.value->isHidden(), expected.available && c.def->show != CellShow::MethodB);
             }
         }
-        QCOMPARE(page.bending->cell("SigmaF1")->value->text(), QString::fromStdString(Str(a.data.SigmaF1, 6, 1)));
+        QCOMPARE(page.bending->cell("SigmaF1")->value->text(), QString::fromStdString(str(a.data.SigmaF1, 6, 1)));
         QCOMPARE(page.contact->cell("KHbeta")->value->text(), QStringLiteral("1.300"));
         QVERIFY(shown(page.contact, "KAS"));
         QVERIFY(!shown(page.contact, "KH1"));
@@ -115,13 +115,13 @@ private slots:
         QCOMPARE(bending->cell("Yepsilon")->value->text(), QStringLiteral("  -----"));
         QVERIFY(bending->cell("YFa1")->caption->text().contains(QStringLiteral("Fe1")));
         QVERIFY(bending->cell("YSa2")->caption->text().contains(QStringLiteral("Se2")));
-        QCOMPARE(bending->cell("YFa1")->value->text(), QString::fromStdString(Str(a.data.YFe1, 5, 3)));
+        QCOMPARE(bending->cell("YFa1")->value->text(), QString::fromStdString(str(a.data.YFe1, 5, 3)));
 
         a.data.StandardDIN_B = false;
         a.data.StandardDIN_C = true;
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
         QVERIFY(bending->cell("YFa1")->caption->text().contains(QStringLiteral("Fa1")));
-        QCOMPARE(bending->cell("Yepsilon")->value->text(), QString::fromStdString(Str(a.data.Yepsilon, 5, 3)));
+        QCOMPARE(bending->cell("Yepsilon")->value->text(), QString::fromStdString(str(a.data.Yepsilon, 5, 3)));
     }
 
     void stoppedRunHidesThePanelsAndTheCharts() {
@@ -160,7 +160,7 @@ private slots:
         QVERIFY2(a.data.runFlag, qPrintable(t.messages.join(QLatin1Char('|'))));
         QVERIFY(g.Epsalfa >= 2);
         QCOMPARE(t.messages, QStringList{QStringLiteral("Součinitel Epsilonalfa >2. Výpočet je neplatný.\n        Ve výpočtu lze však pokračovat.")});
-        QCOMPARE(t.modals, QStringList{QStringLiteral("THlaseni")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("ThinRimWarning")});
         QVERIFY(!a.hlaseni.pinionLine()->isHidden());
         QVERIFY(a.hlaseni.wheelLine()->isHidden());
         const auto& page = a.form.fullPage();
@@ -299,7 +299,7 @@ private slots:
         });
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
         QVERIFY(panelShown(a.form.fullPage().bending));
-        const auto khbeta = [](const TForm1::Page& p) {
+        const auto khbeta = [](const MainWindow::Page& p) {
             return *std::find_if(p.inputs.begin(), p.inputs.end(),
                                  [](QPushButton* b) { return b->text() == QStringLiteral("KHß"); });
         };
@@ -312,7 +312,7 @@ private slots:
 
     void konecEndsTheProgram() {
         StartedApp t;
-        QSignalSpy quit(&t.app->form, &TForm1::quitRequested);
+        QSignalSpy quit(&t.app->form, &MainWindow::quitRequested);
         QTest::mouseClick(t.app->form.simplifiedPage().quit, Qt::LeftButton);
         QCOMPARE(quit.count(), 1);
     }

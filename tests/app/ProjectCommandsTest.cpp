@@ -181,7 +181,7 @@ private slots:
         QTest::mouseClick(page.calculate, Qt::LeftButton);
         QVERIFY2(a.data.runFlag, qPrintable(t.messages.join(QLatin1Char('|'))));
         QVERIFY(!page.bending->cell("SigmaF1")->value->isHidden());
-        QCOMPARE(page.contact->cell("SigmaH1")->value->text(), QString::fromStdString(Str(a.data.SigmaH1, 6, 1)));
+        QCOMPARE(page.contact->cell("SigmaH1")->value->text(), QString::fromStdString(str(a.data.SigmaH1, 6, 1)));
     }
 
     void fileDialogsAreAnsweredThroughTheUi() {

@@ -5,7 +5,7 @@
 
 #include "app/QtUi.h"
 #include "app/ResultPanels.h"
-#include "dialogs/Hlaseni.h"
+#include "dialogs/ThinRimWarning.h"
 #include "engine/Tabs.h"
 #include "support/RecordingUi.h"
 
@@ -123,7 +123,7 @@ private slots:
 
     void rimWarningAnswersAndDialogRequests() {
         QtUi ui;
-        THlaseni rim;
+        ThinRimWarning rim;
         ui.setRimDialog(&rim);
         int answer = QDialog::Rejected;
         QList<QDialog*> shown;

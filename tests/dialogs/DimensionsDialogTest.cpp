@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "dialogs/PresnostF.h"
+#include "dialogs/AccuracyDialog.h"
 #include "dialogs/PressPreFilter.h"
-#include "dialogs/RozmeryF.h"
+#include "dialogs/DimensionsDialog.h"
 #include "support/GearPairs.h"
 #include "support/RecordingUi.h"
 
@@ -21,8 +21,8 @@ class DimensionsDialogTest : public QObject {
     testing::RecordingUi ui_;
     GearPairData data_;
     PressPreFilter filter_;
-    std::unique_ptr<TRozmery_F> dims_;
-    std::unique_ptr<TPresnost_F> accuracy_;
+    std::unique_ptr<DimensionsDialog> dims_;
+    std::unique_ptr<AccuracyDialog> accuracy_;
 
     template <typename Dialog>
     void enter(Dialog& d, int field, const QString& text) {
@@ -46,8 +46,8 @@ private slots:
     void init() {
         ui_ = {};
         data_ = testing::defaultPair();
-        dims_ = std::make_unique<TRozmery_F>(data_, ui_);
-        accuracy_ = std::make_unique<TPresnost_F>(data_, ui_);
+        dims_ = std::make_unique<DimensionsDialog>(data_, ui_);
+        accuracy_ = std::make_unique<AccuracyDialog>(data_, ui_);
     }
 
     void cleanup() {

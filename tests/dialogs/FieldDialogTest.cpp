@@ -140,7 +140,7 @@ private slots:
     }
 
     // Display formats and the repaint: every field with a display is rewritten from the data as
-    // Str(x:w:d), on showing and on request; a field without one keeps its text.
+    // str(x:w:d), on showing and on request; a field without one keeps its text.
     void displayAndRepaint() {
         dialog_->setDisplay(1, [this] { return dialog_->value; }, 5, 1);
         dialog_->value = 0;

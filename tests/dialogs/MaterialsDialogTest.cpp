@@ -7,8 +7,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "dialogs/Materialy.h"
-#include "dialogs/MaterialyF.h"
+#include "dialogs/MaterialTable.h"
+#include "dialogs/MaterialsDialog.h"
 #include "dialogs/PressPreFilter.h"
 #include "engine/Numbers.h"
 #include "support/RecordingUi.h"
@@ -21,8 +21,8 @@ class MaterialsDialogTest : public QObject {
     testing::RecordingUi ui_;
     GearPairData data_;
     PressPreFilter filter_;
-    std::unique_ptr<TMaterialova_tabulka> table_;
-    std::unique_ptr<TMaterialy_F> dialog_;
+    std::unique_ptr<MaterialTable> table_;
+    std::unique_ptr<MaterialsDialog> dialog_;
     int tableRow_ = 0;  // the row the modal table chooses, 0 = Escape
 
     void enter(int field, const QString& text) {
@@ -39,9 +39,9 @@ private slots:
         ui_ = {};
         data_ = {};
         data_.TypSoukoli = kExternal;
-        SetDefaults(data_);
-        table_ = std::make_unique<TMaterialova_tabulka>(data_);
-        dialog_ = std::make_unique<TMaterialy_F>(data_, ui_, *table_);
+        setDefaults(data_);
+        table_ = std::make_unique<MaterialTable>(data_);
+        dialog_ = std::make_unique<MaterialsDialog>(data_, ui_, *table_);
         dialog_->runModal = [this](QDialog& d) {
             if (tableRow_ > 0) table_->choose(tableRow_);
             return d.result();

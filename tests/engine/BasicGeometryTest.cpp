@@ -19,7 +19,7 @@ constexpr double kDeg = std::numbers::pi / 180;
 GearPairData defaults(std::uint16_t type = kExternal) {
     GearPairData g;
     g.TypSoukoli = type;
-    SetDefaults(g);
+    setDefaults(g);
     return g;
 }
 

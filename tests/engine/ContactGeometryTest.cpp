@@ -22,7 +22,7 @@ constexpr double kDeg = kPi / 180;
 GearPairData pair(std::uint16_t type = kExternal, double z1 = 20, double x1 = 0) {
     GearPairData g;
     g.TypSoukoli = type;
-    SetDefaults(g);
+    setDefaults(g);
     g.z1 = z1;
     g.x1 = x1;
     RecordingUi quiet;
@@ -171,7 +171,7 @@ TEST(Undercut, HairBelowTheLimitStaysFinite) {
 TEST(Undercut, UndercutWheelShortensThePinionTip) {
     GearPairData g;
     g.TypSoukoli = kExternal;
-    SetDefaults(g);
+    setDefaults(g);
     g.z1 = 10;
     g.z2 = 9;
     g.x1 = 0.5;

@@ -14,11 +14,11 @@ namespace {
 GearPairData defaults(std::uint16_t type) {
     GearPairData g;
     g.TypSoukoli = type;
-    SetDefaults(g);
+    setDefaults(g);
     return g;
 }
 
-TEST(SetDefaults, ExternalPairIsTheStandard20By40Pair) {
+TEST(setDefaults, ExternalPairIsTheStandard20By40Pair) {
     const GearPairData g = defaults(kExternal);
     EXPECT_EQ(g.TypSoukoli, kExternal);
     EXPECT_EQ(g.z1, 20);
@@ -58,7 +58,7 @@ TEST(SetDefaults, ExternalPairIsTheStandard20By40Pair) {
     EXPECT_EQ(g.Nj[3], 0);
 }
 
-TEST(SetDefaults, InternalPairOverridesOnlyTheWheel) {
+TEST(setDefaults, InternalPairOverridesOnlyTheWheel) {
     const GearPairData ext = defaults(kExternal);
     const GearPairData in = defaults(kInternal);
     EXPECT_EQ(in.TypSoukoli, kInternal);
@@ -80,7 +80,7 @@ TEST(SetDefaults, InternalPairOverridesOnlyTheWheel) {
     }
 }
 
-TEST(SetDefaults, DiscardsEveryInputButKeepsToothingTypeAndTab) {
+TEST(setDefaults, DiscardsEveryInputButKeepsToothingTypeAndTab) {
     GearPairData g = defaults(kExternal);
     g.z1 = 33;
     g.KFalfaGiven = true;
@@ -92,7 +92,7 @@ TEST(SetDefaults, DiscardsEveryInputButKeepsToothingTypeAndTab) {
     g.Fj[19] = 5;
     g.Zjednoduseny = true;
     g.TypSoukoli = kInternal;
-    SetDefaults(g);
+    setDefaults(g);
     EXPECT_EQ(g.TypSoukoli, kInternal);
     EXPECT_TRUE(g.Zjednoduseny);
     EXPECT_EQ(g.z1, 20);

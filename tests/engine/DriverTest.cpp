@@ -22,7 +22,7 @@ const DialogRequest kDimensionsModal{DialogId::Dimensions, Modality::Modal};
 GearPairData pair(std::uint16_t type = kExternal) {
     GearPairData g;
     g.TypSoukoli = type;
-    SetDefaults(g);
+    setDefaults(g);
     RecordingUi quiet;
     updateCentreDistance(g, quiet);
     updateDiameters(g, quiet);

@@ -27,7 +27,7 @@ constexpr std::string_view kResonanceTail =
 GearPairData pair(std::uint16_t type = kExternal) {
     GearPairData g;
     g.TypSoukoli = type;
-    SetDefaults(g);
+    setDefaults(g);
     g.d1 = 80;
     g.d2 = type == kExternal ? 160 : -240;
     g.df1 = 70;
@@ -351,7 +351,7 @@ TEST(DynamicFactor, RunStoresOnlyFactorsNotEntered) {
 TEST(FullCalculation, RunsLoadsStiffnessAndLoadFactors) {
     GearPairData g;
     g.TypSoukoli = kExternal;
-    SetDefaults(g);
+    setDefaults(g);
     RecordingUi quiet;
     updateCentreDistance(g, quiet);
     updateDiameters(g, quiet);

@@ -20,7 +20,7 @@ using testing::RecordingUi;
 GearPairData schemePair() {
     GearPairData g;
     g.TypSoukoli = kExternal;
-    SetDefaults(g);
+    setDefaults(g);
     g.d1 = 80;
     g.d2 = 160;
     g.b = 60;

@@ -38,7 +38,7 @@ struct Expected {
 GearPairData enteredFactorsPair(std::uint16_t type) {
     GearPairData g;
     g.TypSoukoli = type;
-    SetDefaults(g);
+    setDefaults(g);
     RecordingUi quiet;
     updateCentreDistance(g, quiet);
     updateDiameters(g, quiet);
@@ -220,7 +220,7 @@ TEST(FullCalculation, DefaultInternalPair) {
 TEST(FullCalculation, HelicalDinBMethodBPair) {
     GearPairData g;
     g.TypSoukoli = kExternal;
-    SetDefaults(g);
+    setDefaults(g);
     g.z1 = 23;
     g.z2 = 61;
     g.mn = 3;

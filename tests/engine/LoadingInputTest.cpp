@@ -16,7 +16,7 @@ using testing::RecordingUi;
 GearPairData defaults() {
     GearPairData g;
     g.TypSoukoli = kExternal;
-    SetDefaults(g);
+    setDefaults(g);
     g.d1 = 80;
     g.z1 = 20;
     g.z2 = 40;

@@ -18,7 +18,7 @@ TEST(MaterialTable, SpotChecksOfPrintedRows) {
 
 TEST(MaterialTable, Row40GivesTheDefaultsOfTheDataSet) {
     GearPairData g;
-    SetDefaults(g);
+    setDefaults(g);
     GearPairData chosen = g;
     chosen.Material1 = "x";
     chosen.Rm1 = chosen.E1 = chosen.qF1 = 0;
@@ -85,7 +85,7 @@ TEST(MaterialTable, HeatTreatmentFollowsTheRow) {
 
 TEST(MaterialTable, TheWheelGetsItsOwnQuantities) {
     GearPairData g;
-    SetDefaults(g);
+    setDefaults(g);
     applyMaterialChoice(g, Gear::Wheel, materialChoice(1));
     EXPECT_EQ(g.Material2, "42 2306");
     EXPECT_EQ(g.Material1, "14 220");

@@ -22,7 +22,7 @@ using testing::RecordingUi;
 GearPairData methodBPair() {
     GearPairData g;
     g.TypSoukoli = kExternal;
-    SetDefaults(g);
+    setDefaults(g);
     RecordingUi quiet;
     updateCentreDistance(g, quiet);
     updateDiameters(g, quiet);

@@ -1,5 +1,5 @@
-// The Newton solver: Gauss–Jordan inversion with pivoting, its outcomes (converged, singular
-// with its message, iteration cap, non-finite step), and the undercut system of a strongly
+// The Newton solver: Gauss–Jordan inversion with pivoting, its outcomes (converged, singular,
+// iteration cap, non-finite step), and the undercut system of a strongly
 // undercut pinion solved to its equations.
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <numbers>
 
 #include "engine/BasicGeometry.h"
-#include "engine/Newton.h"
+#include "engine/UndercutSystem.h"
 #include "support/RecordingUi.h"
 
 namespace soukoli {
@@ -50,7 +50,6 @@ TEST(NewtonSolver, OutcomesOfTheIteration) {
     {
         // x² = 2 in each component: converges on the size of the correction.
         Vector3 v{1, 1, 1};
-        RecordingUi ui;
         const auto s = solveNewton(
             [](Vector3& x, Matrix3& J, Vector3& F) {
                 for (std::size_t i = 0; i < 3; ++i) {
@@ -58,31 +57,26 @@ TEST(NewtonSolver, OutcomesOfTheIteration) {
                     F[i] = x[i] * x[i] - 2;
                 }
             },
-            v, ui);
+            v);
         EXPECT_EQ(s.status, NewtonStatus::Converged);
         EXPECT_LT(s.lastCorrection, 1e-11);
         EXPECT_LT(s.iterations, 10);
         EXPECT_NEAR(v[2], std::numbers::sqrt2, 1e-15);
-        EXPECT_TRUE(ui.messages.empty());
     }
     {
-        // A singular Jacobian: the message, and the variables keep their last values.
+        // A singular Jacobian: the status, and the variables keep their last values.
         Vector3 v{1.5, 0.25, 3};
-        RecordingUi ui;
         const auto s = solveNewton([](Vector3&, Matrix3& J, Vector3& F) {
                 J[0][0] = 1;
                 F = {1, 1, 1};
-            }, v, ui);
+            }, v);
         EXPECT_EQ(s.status, NewtonStatus::SingularMatrix);
         EXPECT_EQ(s.iterations, 0);
         EXPECT_EQ(v, (Vector3{1.5, 0.25, 3}));
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].text, "Singulárni matice, výpočet ukončen");
     }
     {
         // A residual that never shrinks: the cap ends the iteration.
         Vector3 v{0, 0, 0};
-        RecordingUi ui;
         NewtonOptions options;
         options.maxIterations = 7;
         const auto s = solveNewton(
@@ -90,22 +84,20 @@ TEST(NewtonSolver, OutcomesOfTheIteration) {
                 J = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
                 F = {1, 0, 0};
             },
-            v, ui, options);
+            v, options);
         EXPECT_EQ(s.status, NewtonStatus::IterationLimit);
         EXPECT_EQ(s.iterations, 7);
         EXPECT_EQ(v[0], -7);
-        EXPECT_TRUE(ui.messages.empty());
     }
     {
         // A step into infinity is not taken.
         Vector3 v{1, 1, 1};
-        RecordingUi ui;
         const auto s = solveNewton(
             [](Vector3&, Matrix3& J, Vector3& F) {
                 J = {{{1e-300, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
                 F = {1e10, 0, 0};
             },
-            v, ui);
+            v);
         EXPECT_EQ(s.status, NewtonStatus::NotFinite);
         EXPECT_EQ(v, (Vector3{1, 1, 1}));
     }
@@ -115,7 +107,7 @@ TEST(NewtonSolver, OutcomesOfTheIteration) {
 UndercutGear pinionOfEightTeeth() {
     GearPairData g;
     g.TypSoukoli = kExternal;
-    SetDefaults(g);
+    setDefaults(g);
     g.z1 = 8;
     RecordingUi ui;
     updateCentreDistance(g, ui);
@@ -141,7 +133,7 @@ TEST(UndercutSystem, StronglyUndercutPinionSatisfiesItsEquations) {
     EXPECT_NEAR(p.db, 32 * std::cos(20 * std::numbers::pi / 180), 1e-12);
     Vector3 v{1.02, 0.2, 0.0001};  // start values for a shortfall up to 0.71
     RecordingUi ui;
-    const auto s = solveUndercutEnd(p, v, ui);
+    const auto s = solveUndercutEnd(p, v);
     EXPECT_EQ(s.status, NewtonStatus::Converged);
     EXPECT_LT(s.iterations, 10);
     EXPECT_TRUE(ui.messages.empty());

@@ -12,67 +12,67 @@ namespace soukoli {
 namespace {
 
 TEST(Str, RightAlignsWithExactlyTheDecimalsAndGrowsWhenNeeded) {
-    EXPECT_EQ(Str(0, 5, 1), "  0.0");
-    EXPECT_EQ(Str(120, 7, 3), "120.000");
-    EXPECT_EQ(Str(-232, 7, 3), "-232.000");  // wider than its field
-    EXPECT_EQ(Str(3.14159, 1, 2), "3.14");
-    EXPECT_EQ(Str(0.35888, 7, 5), "0.35888");
-    EXPECT_EQ(Str(42, 3, 0), " 42");
-    EXPECT_EQ(Str(123456789.0, 3, 0), "123456789");
-    EXPECT_EQ(Str(-0.5, 6, 3), "-0.500");
-    EXPECT_EQ(Str(1e20, 0, 1), "100000000000000000000.0");
+    EXPECT_EQ(str(0, 5, 1), "  0.0");
+    EXPECT_EQ(str(120, 7, 3), "120.000");
+    EXPECT_EQ(str(-232, 7, 3), "-232.000");  // wider than its field
+    EXPECT_EQ(str(3.14159, 1, 2), "3.14");
+    EXPECT_EQ(str(0.35888, 7, 5), "0.35888");
+    EXPECT_EQ(str(42, 3, 0), " 42");
+    EXPECT_EQ(str(123456789.0, 3, 0), "123456789");
+    EXPECT_EQ(str(-0.5, 6, 3), "-0.500");
+    EXPECT_EQ(str(1e20, 0, 1), "100000000000000000000.0");
 }
 
 TEST(Str, HalfWayValuesGoAwayFromZeroOthersToNearest) {
-    EXPECT_EQ(Str(0.125, 0, 2), "0.13");   // exactly half-way in binary
-    EXPECT_EQ(Str(0.375, 0, 2), "0.38");
-    EXPECT_EQ(Str(-0.125, 0, 2), "-0.13");
-    EXPECT_EQ(Str(2.5, 0, 0), "3");
-    EXPECT_EQ(Str(-2.5, 0, 0), "-3");
-    EXPECT_EQ(Str(0.5, 0, 0), "1");
-    EXPECT_EQ(Str(9.5, 0, 0), "10");
-    EXPECT_EQ(Str(99.95, 0, 1), "100.0");  // 99.95 is stored a little above half-way
-    EXPECT_EQ(Str(2.675, 0, 2), "2.67");   // stored a little below: no tie
-    EXPECT_EQ(Str(1.005, 0, 2), "1.00");
-    EXPECT_EQ(Str(0.0625, 0, 3), "0.063");
-    EXPECT_EQ(Str(1e-7, 8, 3), "   0.000");
+    EXPECT_EQ(str(0.125, 0, 2), "0.13");   // exactly half-way in binary
+    EXPECT_EQ(str(0.375, 0, 2), "0.38");
+    EXPECT_EQ(str(-0.125, 0, 2), "-0.13");
+    EXPECT_EQ(str(2.5, 0, 0), "3");
+    EXPECT_EQ(str(-2.5, 0, 0), "-3");
+    EXPECT_EQ(str(0.5, 0, 0), "1");
+    EXPECT_EQ(str(9.5, 0, 0), "10");
+    EXPECT_EQ(str(99.95, 0, 1), "100.0");  // 99.95 is stored a little above half-way
+    EXPECT_EQ(str(2.675, 0, 2), "2.67");   // stored a little below: no tie
+    EXPECT_EQ(str(1.005, 0, 2), "1.00");
+    EXPECT_EQ(str(0.0625, 0, 3), "0.063");
+    EXPECT_EQ(str(1e-7, 8, 3), "   0.000");
 }
 
 TEST(Str, NegativeValuesThatRoundToZeroHaveNoSign) {
-    EXPECT_EQ(Str(-0.04, 5, 1), "  0.0");
-    EXPECT_EQ(Str(-0.0, 5, 1), "  0.0");
-    EXPECT_EQ(Str(-0.05, 5, 1), " -0.1");  // 0.05 is stored a little above half-way
+    EXPECT_EQ(str(-0.04, 5, 1), "  0.0");
+    EXPECT_EQ(str(-0.0, 5, 1), "  0.0");
+    EXPECT_EQ(str(-0.05, 5, 1), " -0.1");  // 0.05 is stored a little above half-way
 }
 
 TEST(Str, NonFiniteValuesAreWrittenReadably) {
-    EXPECT_EQ(Str(std::numeric_limits<double>::quiet_NaN(), 5, 1), "  NaN");
-    EXPECT_EQ(Str(std::numeric_limits<double>::infinity(), 5, 1), "  Inf");
-    EXPECT_EQ(Str(-std::numeric_limits<double>::infinity(), 2, 1), "-Inf");
+    EXPECT_EQ(str(std::numeric_limits<double>::quiet_NaN(), 5, 1), "  NaN");
+    EXPECT_EQ(str(std::numeric_limits<double>::infinity(), 5, 1), "  Inf");
+    EXPECT_EQ(str(-std::numeric_limits<double>::infinity(), 2, 1), "-Inf");
 }
 
-TEST(FormatFloat, ExponentPicturesOfLivesAndSNCurves) {
-    EXPECT_EQ(FormatFloat(kPictureShort, 3e6), "3E+6");
-    EXPECT_EQ(FormatFloat(kPictureLives, 1.25e7), "1.25E+7");
-    EXPECT_EQ(FormatFloat(kPictureTwoDigits, 5e7), "50E+6");
-    EXPECT_EQ(FormatFloat(kPictureTwoDigits, 1e8), "10E+7");
-    EXPECT_EQ(FormatFloat(kPictureLives, 2.5e5), "2.5E+5");
-    EXPECT_EQ(FormatFloat(kPictureLives, 6e7), "6E+7");
-    EXPECT_EQ(FormatFloat(kPictureShort, 210000), "2.1E+5");
-    EXPECT_EQ(FormatFloat(kPictureLives, 1764), "1.764E+3");
-    EXPECT_EQ(FormatFloat(kPictureLives, 29440), "2.944E+4");
+TEST(formatFloat, ExponentPicturesOfLivesAndSNCurves) {
+    EXPECT_EQ(formatFloat(kPictureShort, 3e6), "3E+6");
+    EXPECT_EQ(formatFloat(kPictureLives, 1.25e7), "1.25E+7");
+    EXPECT_EQ(formatFloat(kPictureTwoDigits, 5e7), "50E+6");
+    EXPECT_EQ(formatFloat(kPictureTwoDigits, 1e8), "10E+7");
+    EXPECT_EQ(formatFloat(kPictureLives, 2.5e5), "2.5E+5");
+    EXPECT_EQ(formatFloat(kPictureLives, 6e7), "6E+7");
+    EXPECT_EQ(formatFloat(kPictureShort, 210000), "2.1E+5");
+    EXPECT_EQ(formatFloat(kPictureLives, 1764), "1.764E+3");
+    EXPECT_EQ(formatFloat(kPictureLives, 29440), "2.944E+4");
 }
 
-TEST(FormatFloat, RoundsToThePictureAndCarriesIntoTheExponent) {
-    EXPECT_EQ(FormatFloat(kPictureLives, 12345000), "1.235E+7");  // exact tie goes up
-    EXPECT_EQ(FormatFloat(kPictureLives, 12344999), "1.234E+7");
-    EXPECT_EQ(FormatFloat(kPictureLives, 99999), "1E+5");
-    EXPECT_EQ(FormatFloat(kPictureShort, 9.96e6), "1E+7");
-    EXPECT_EQ(FormatFloat(kPictureTwoDigits, 99.6e6), "10E+7");
-    EXPECT_EQ(FormatFloat(kPictureLives, 0.00125), "1.25E-3");
-    EXPECT_EQ(FormatFloat(kPictureTwoDigits, 3), "30E-1");
-    EXPECT_EQ(FormatFloat(kPictureLives, -2.5e5), "-2.5E+5");
-    EXPECT_EQ(FormatFloat(kPictureLives, 0), "0E+0");
-    EXPECT_EQ(FormatFloat(kPictureLives, 1e300), "1E+300");
+TEST(formatFloat, RoundsToThePictureAndCarriesIntoTheExponent) {
+    EXPECT_EQ(formatFloat(kPictureLives, 12345000), "1.235E+7");  // exact tie goes up
+    EXPECT_EQ(formatFloat(kPictureLives, 12344999), "1.234E+7");
+    EXPECT_EQ(formatFloat(kPictureLives, 99999), "1E+5");
+    EXPECT_EQ(formatFloat(kPictureShort, 9.96e6), "1E+7");
+    EXPECT_EQ(formatFloat(kPictureTwoDigits, 99.6e6), "10E+7");
+    EXPECT_EQ(formatFloat(kPictureLives, 0.00125), "1.25E-3");
+    EXPECT_EQ(formatFloat(kPictureTwoDigits, 3), "30E-1");
+    EXPECT_EQ(formatFloat(kPictureLives, -2.5e5), "-2.5E+5");
+    EXPECT_EQ(formatFloat(kPictureLives, 0), "0E+0");
+    EXPECT_EQ(formatFloat(kPictureLives, 1e300), "1E+300");
 }
 
 TEST(FileReal, TwentyThreeCharactersWithFifteenDigits) {
@@ -133,7 +133,7 @@ TEST(ParseNumber, IgnoresTheLocale) {
     if (std::setlocale(LC_NUMERIC, "cs_CZ.UTF-8") || std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
         EXPECT_EQ(parseNumber("12.5").value, 12.5);
         EXPECT_EQ(parseNumber("12,5").status, 3);
-        EXPECT_EQ(Str(12.5, 0, 1), "12.5");
+        EXPECT_EQ(str(12.5, 0, 1), "12.5");
         EXPECT_EQ(formatFileReal(0.25), " 2.50000000000000E-0001");
     }
     std::setlocale(LC_NUMERIC, saved.c_str());

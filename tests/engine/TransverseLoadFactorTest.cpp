@@ -20,7 +20,7 @@ using testing::RecordingUi;
 GearPairData transversePair() {
     GearPairData g;
     g.TypSoukoli = kExternal;
-    SetDefaults(g);
+    setDefaults(g);
     g.d1 = 80;
     g.b = 50;
     g.Beta = 0.2;

@@ -113,7 +113,7 @@ TEST_F(FileCommands, MissingFolderFailsEveryFile) {
 TEST_F(FileCommands, LoadReplacesTheDataSetOnlyWithAUsableFile) {
     RecordingUi ui;
     auto source = testing::classesProject();
-    ASSERT_TRUE(WriteProjectFile(source, dir / "c.PEV").ok());
+    ASSERT_TRUE(writeProjectFile(source, dir / "c.PEV").ok());
 
     GearPairData d = defaultProject(kInternal);
     const auto loaded = loadProject(d, dir / "c.PEV", ui);

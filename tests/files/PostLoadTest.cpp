@@ -144,7 +144,7 @@ TEST(PostLoad, ProjectWithoutTeethOrSpeedIsRefused) {
              [](GearPairData& g) { g.SilyF = false; g.mn = 0; }}) {
         auto bad = defaultProject();
         edit(bad);
-        ASSERT_TRUE(WriteProjectFile(bad, dir / "bad.PEV").ok());
+        ASSERT_TRUE(writeProjectFile(bad, dir / "bad.PEV").ok());
         RecordingUi ui;
         GearPairData d = testing::spectrumProject();
         const auto before = writeString(d).bytes;

@@ -12,7 +12,7 @@ namespace soukoli::testing {
 inline GearPairData defaultProject(std::uint16_t toothing = kExternal) {
     GearPairData d;
     d.TypSoukoli = toothing;
-    SetDefaults(d);
+    setDefaults(d);
     return d;
 }
 

@@ -13,7 +13,7 @@ namespace soukoli::testing {
 inline GearPairData defaultPair(std::uint16_t type = kExternal) {
     GearPairData g;
     g.TypSoukoli = type;
-    SetDefaults(g);
+    setDefaults(g);
     const double an = g.Alfan, cosAn = std::cos(an);
     const bool internal = type == kInternal;
     g.d1 = 80;

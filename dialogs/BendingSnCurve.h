@@ -1,0 +1,16 @@
+// BendingSnCurve: "Wöhler - ohyb", the bending S-N lines of pinion and wheel with their operating
+// points.
+#pragma once
+
+#include "dialogs/SnCurveWindow.h"
+
+namespace soukoli {
+
+class BendingSnCurve : public SnCurveWindow {
+    Q_OBJECT
+public:
+    BendingSnCurve(const GearPairData& data, QWidget* parent = nullptr);
+    [[nodiscard]] WohlerInput input() const override;
+};
+
+}  // namespace soukoli

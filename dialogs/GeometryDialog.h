@@ -1,0 +1,44 @@
+// GeometryDialog "Geometrie ozubení": tooth numbers, module, angles, basic-rack proportions, profile
+// shifts, centre distance and tip diameters. Every accepted entry recomputes the pair at once
+// (engine/GeometryInput.h) and the derived fields are rewritten.
+#pragma once
+
+#include "dialogs/FieldDialog.h"
+#include "engine/GearPairData.h"
+#include "engine/GeometryInput.h"
+
+class QPushButton;
+
+namespace soukoli {
+
+class GeometryDialog : public FieldDialog {
+    Q_OBJECT
+public:
+    static constexpr int kHelpTopic = 21;
+
+    GeometryDialog(GearPairData& data, Ui& ui, QWidget* parent = nullptr);
+
+    [[nodiscard]] NumberEdit* edit(GeometryField f) const { return field(static_cast<int>(f)); }
+    [[nodiscard]] QPushButton* okButton() const { return ok_; }
+    [[nodiscard]] QPushButton* helpButton() const { return help_; }
+    [[nodiscard]] QPushButton* modulesButton() const { return modules_; }
+
+signals:
+    /// An accepted entry changed what the accuracy values of ČSN 01 4682 depend on: the
+    /// receiver runs the lookups named and repaints the accuracy dialog unless the simplified
+    /// calculation is selected.
+    void geometryChanged(soukoli::AccuracyLookups lookups);
+    /// "Moduly": the module table is wanted (shown without blocking this dialog).
+    void modulesRequested();
+
+private:
+    FieldDialog::Verdict enter(GeometryField f, const std::string& text);
+    void showDerivedFields(GeometryField entered, EntryOutcome outcome);
+
+    GearPairData& data_;
+    QPushButton* ok_;
+    QPushButton* help_;
+    QPushButton* modules_;
+};
+
+}  // namespace soukoli

@@ -1,0 +1,257 @@
+// The face-load-factor window commits bcal and KHbeta field by field; its options switch the
+// source, and the scheme option opens the layout-scheme dialog or, in the simplified
+// calculation, the scheme picture.
+#include "dialogs/KHbetaDialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "engine/FaceLoadInput.h"
+#include "engine/Numbers.h"
+
+namespace soukoli {
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+KHbetaDialog::KHbetaDialog(GearPairData& data, Ui& ui, QWidget* parent) : FieldDialog(ui, parent), data_(data) {
+    setObjectName(QStringLiteral("KHbetaDialog"));
+    setWindowTitle(QStringLiteral("Stanovení součinitele KHß"));
+
+    scheme_ = new QCheckBox(QStringLiteral("Výpočtem z kinematického schématu č."), this);
+    bcal_ = new QCheckBox(QStringLiteral("Výpočtem z pásma dotyku"), this);
+    direct_ = new QCheckBox(QStringLiteral("Přímým zadáním"), this);
+    schemeLabel_ = new QLabel(this);
+    schemeLabel_->setObjectName(QStringLiteral("SchemeLabel"));
+
+    // Field  label              unit     rule                        message
+    //   1    b_cal              [mm]     bcal > 0                    kMsgBcal
+    //   2    K_Hβ                        KHbeta ≥ 1                  kMsgKHbeta
+    edit1_ = addField(1, [this](double v) { const bool ok = commitBcal(data_, v); emit dataChanged(); return ok; },
+                      std::string(kMsgBcal));
+    edit2_ = addField(2, [this](double v) { const bool ok = commitKHbeta(data_, v); emit dataChanged(); return ok; },
+                      std::string(kMsgKHbeta));
+    auto* bcalName = new QLabel(QStringLiteral("b<sub>cal</sub>"), this);
+    auto* bcalUnit = new QLabel(QStringLiteral("[mm]"), this);
+    auto* khbetaName = new QLabel(QStringLiteral("K<sub>Hβ</sub>"), this);
+    bcalRow_ = {bcalName, edit1_, bcalUnit, bcal_};
+
+    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
+    help_ = new QPushButton(QStringLiteral("&Help"), this);
+    for (QAbstractButton* b : {static_cast<QAbstractButton*>(scheme_), static_cast<QAbstractButton*>(bcal_),
+                               static_cast<QAbstractButton*>(direct_), static_cast<QAbstractButton*>(help_)})
+        suppressValidationOnPress(b);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(scheme_, 0, 0, 1, 2);
+    grid->addWidget(schemeLabel_, 0, 2);
+    grid->addWidget(bcal_, 1, 0, 1, 3);
+    grid->addWidget(bcalName, 2, 0, Qt::AlignRight);
+    grid->addWidget(edit1_, 2, 1);
+    grid->addWidget(bcalUnit, 2, 2);
+    grid->addWidget(direct_, 3, 0, 1, 3);
+    grid->addWidget(khbetaName, 4, 0, Qt::AlignRight);
+    grid->addWidget(edit2_, 4, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(help_);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(grid);
+    column->addLayout(buttons);
+
+    connect(scheme_, &QCheckBox::clicked, this, &KHbetaDialog::schemeClicked);
+    connect(bcal_, &QCheckBox::clicked, this, &KHbetaDialog::bcalClicked);
+    connect(direct_, &QCheckBox::clicked, this, &KHbetaDialog::directClicked);
+    connect(ok_, &QPushButton::clicked, this, &KHbetaDialog::okClicked);
+    connect(help_, &QPushButton::clicked, this, [this] { emit helpRequested(helpTopic()); });
+    setHelpTopic(kHelpTopic);  // F1
+
+    // Created with KHbeta entered directly, its field ready.
+    direct_->setChecked(true);
+    edit1_->setEnabled(false);
+    edit2_->setText(qs(str(data_.KHbeta, 5, 3)));
+    edit2_->setFocus(Qt::OtherFocusReason);
+}
+
+void KHbetaDialog::setSchemeWindows(std::function<void()> openLayout, std::function<void()> openPicture) {
+    openLayout_ = std::move(openLayout);
+    openPicture_ = std::move(openPicture);
+}
+
+void KHbetaDialog::trimForTab(bool simplified) {
+    for (QWidget* w : bcalRow_) w->setVisible(!simplified);
+    scheme_->setVisible(true);
+    direct_->setVisible(true);
+    schemeLabel_->setVisible(true);
+    help_->setVisible(!simplified);
+}
+
+void KHbetaDialog::toothingSwitched() {
+    scheme_->setEnabled(!data_.isInternal());
+    edit1_->setEnabled(false);
+    edit2_->setEnabled(true);
+    schemeLabel_->clear();
+    scheme_->setChecked(false);
+    bcal_->setChecked(false);
+    direct_->setChecked(true);
+    edit1_->clear();
+    edit2_->setText(qs(str(data_.KHbeta, 5, 1)));
+}
+
+void KHbetaDialog::syncOptions() {
+    const FaceLoadSource source = faceLoadSource(data_);
+    scheme_->setEnabled(!data_.isInternal());
+    scheme_->setChecked(source == FaceLoadSource::Scheme);
+    bcal_->setChecked(source == FaceLoadSource::Bcal);
+    direct_->setChecked(source == FaceLoadSource::Direct);
+    if (source == FaceLoadSource::None) return;
+    edit1_->setEnabled(source == FaceLoadSource::Bcal);
+    edit2_->setEnabled(source == FaceLoadSource::Direct);
+}
+
+void KHbetaDialog::showEvent(QShowEvent* event) {
+    FieldDialog::showEvent(event);
+    if (data_.Zjednoduseny && firstActivation_) {
+        // A simplified project keeps its scheme number as the label.
+        if (const auto n = schemeNumberOfText(data_.Schema)) data_.SchemaIndex = *n;
+    }
+    syncOptions();
+    firstActivation_ = false;
+    refresh();
+    if (edit1_->isEnabled() && edit1_->isVisible())
+        edit1_->setFocus(Qt::OtherFocusReason);
+    else if (edit2_->isEnabled())
+        edit2_->setFocus(Qt::OtherFocusReason);
+}
+
+void KHbetaDialog::hideEvent(QHideEvent* event) {
+    FieldDialog::hideEvent(event);
+    emit dataChanged();
+}
+
+void KHbetaDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return;
+    FieldDialog::keyPressEvent(event);
+}
+
+void KHbetaDialog::refresh() {
+    data_.Schema = schemeLabelFor(data_);
+    switch (faceLoadSource(data_)) {
+        case FaceLoadSource::Scheme:
+            schemeLabel_->setText(qs(data_.Schema));
+            edit1_->clear();
+            edit2_->clear();
+            break;
+        case FaceLoadSource::Bcal:
+            edit1_->setText(qs(str(data_.bcal, 5, 1)));
+            schemeLabel_->clear();
+            edit2_->clear();
+            break;
+        case FaceLoadSource::Direct:
+            edit2_->setText(qs(str(data_.KHbeta, 5, 3)));
+            schemeLabel_->clear();
+            edit1_->clear();
+            break;
+        case FaceLoadSource::None:
+            schemeLabel_->clear();
+            edit1_->clear();
+            edit2_->clear();
+            break;
+    }
+}
+
+void KHbetaDialog::schemeClicked(bool checked) {
+    faceLoadOptionClicked(data_, FaceLoadSource::Scheme, checked);
+    if (checked) {
+        bcal_->setChecked(false);
+        direct_->setChecked(false);
+        edit1_->setEnabled(false);
+        edit2_->setEnabled(false);
+        const auto& open = data_.Zjednoduseny ? openPicture_ : openLayout_;
+        if (open) {
+            open();
+            // "Esc" in the layout window goes back to direct entry: the options follow.
+            syncOptions();
+        }
+    } else {
+        schemeLabel_->clear();
+    }
+    refresh();
+    emit dataChanged();
+}
+
+void KHbetaDialog::bcalClicked(bool checked) {
+    faceLoadOptionClicked(data_, FaceLoadSource::Bcal, checked);
+    if (checked) {
+        edit1_->setEnabled(true);
+        edit2_->setEnabled(false);
+        scheme_->setChecked(false);
+        direct_->setChecked(false);
+        schemeLabel_->clear();
+        edit1_->setFocus(Qt::OtherFocusReason);
+    }
+    refresh();
+    emit dataChanged();
+}
+
+void KHbetaDialog::directClicked(bool checked) {
+    faceLoadOptionClicked(data_, FaceLoadSource::Direct, checked);
+    if (checked) {
+        edit1_->setEnabled(false);
+        edit2_->setEnabled(true);
+        scheme_->setChecked(false);
+        bcal_->setChecked(false);
+        schemeLabel_->clear();
+        edit2_->setFocus(Qt::OtherFocusReason);
+    }
+    refresh();
+    emit dataChanged();
+}
+
+void KHbetaDialog::okClicked() {
+    const FaceLoadProblem problem = checkFaceLoadInput(data_);
+    if (problem == FaceLoadProblem::None) {
+        accept();
+        return;
+    }
+    // The option and field put right here are not the user leaving a field: no validation.
+    const bool marked = pressMarked();
+    setPressMark(true);
+    switch (problem) {
+        case FaceLoadProblem::NoSource:
+            ui().message(kMsgNoSource);
+            // The simplified calculation has no contact band to offer: direct entry instead.
+            if (data_.Zjednoduseny) {
+                direct_->setChecked(true);
+                directClicked(true);
+            } else {
+                bcal_->setChecked(true);
+                bcalClicked(true);
+            }
+            break;
+        case FaceLoadProblem::Bcal:
+            ui().message(kMsgBcal);
+            syncOptions();
+            edit1_->setFocus(Qt::OtherFocusReason);
+            break;
+        case FaceLoadProblem::KHbeta:
+            ui().message(kMsgKHbeta);
+            syncOptions();
+            edit2_->setFocus(Qt::OtherFocusReason);
+            break;
+        case FaceLoadProblem::None: break;
+    }
+    setPressMark(marked);
+}
+
+}  // namespace soukoli

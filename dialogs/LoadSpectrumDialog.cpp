@@ -1,0 +1,320 @@
+// The load spectrum dialog: the number of steps, a row of count and level per step, the modes of
+// both axes, the sample picture, and the buttons; a press on "&Nulování", "&Help" or "&Esc"
+// leaves the field being edited unchecked.
+#include "dialogs/LoadSpectrumDialog.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "engine/LoadingInput.h"
+#include "engine/Numbers.h"
+
+namespace soukoli {
+
+namespace {
+
+// Column captions: counts by unit and kind, levels by unit and form.
+QString countCaptionText(const GearPairData& g) {
+    if (g.NKvCyklech) return g.SpektrumNAbs ? QStringLiteral("N<sub>j</sub> [cyklů]") : QStringLiteral("N<sub>rj</sub> [cyklů]");
+    return g.SpektrumNAbs ? QStringLiteral("L<sub>hj</sub> [hod]") : QStringLiteral("L<sub>hrj</sub> [hod]");
+}
+
+QString levelCaptionText(const GearPairData& g) {
+    const bool f = g.SilyF;
+    switch (spectrumLevels(g)) {
+        case SpectrumLevels::Absolute: return f ? QStringLiteral("F<sub>tj</sub> [N]") : QStringLiteral("T<sub>j</sub> [N·m]");
+        case SpectrumLevels::Pomerj1:
+            return f ? QStringLiteral("F<sub>tj</sub> / F<sub>t1</sub>") : QStringLiteral("T<sub>j</sub> / T<sub>1</sub>");
+        case SpectrumLevels::Pomer1j:
+            return f ? QStringLiteral("F<sub>t1</sub> / F<sub>tj</sub>") : QStringLiteral("T<sub>1</sub> / T<sub>j</sub>");
+        case SpectrumLevels::Pomerjmin:
+            return f ? QStringLiteral("F<sub>tj</sub> / F<sub>tmin</sub>") : QStringLiteral("T<sub>j</sub> / T<sub>min</sub>");
+    }
+    return {};
+}
+
+}  // namespace
+
+SpectrumSample::SpectrumSample(const GearPairData& data, QWidget* parent) : QWidget(parent), data_(data) {
+    setFixedSize(260, 200);
+}
+
+void SpectrumSample::paintEvent(QPaintEvent*) {
+    QPixmap bitmap(size());
+    bitmap.fill(Qt::white);
+    {
+        QPainter p(&bitmap);
+        p.setFont(QFont(QStringLiteral("Arial"), 7));
+        p.drawRect(0, 0, width() - 1, height() - 1);
+        p.drawText(70, 14, QStringLiteral("Vzorové spektrum"));
+        const int x0 = 40, y0 = height() - 30, xEnd = width() - 20, yTop = 30;
+        // Axes with arrow heads.
+        p.drawLine(x0, y0, xEnd, y0);
+        p.drawLine(xEnd, y0, xEnd - 6, y0 - 3);
+        p.drawLine(xEnd, y0, xEnd - 6, y0 + 3);
+        p.drawLine(x0, y0, x0, yTop - 10);
+        p.drawLine(x0, yTop - 10, x0 - 3, yTop - 4);
+        p.drawLine(x0, yTop - 10, x0 + 3, yTop - 4);
+
+        // y: the axis label and the three levels of the mode.
+        const bool f = data_.SilyF;
+        QString yLabel;
+        QStringList levels;
+        switch (spectrumLevels(data_)) {
+            case SpectrumLevels::Absolute:
+                yLabel = f ? QStringLiteral("Ftj [N]") : QStringLiteral("Tj [N·m]");
+                levels = f ? QStringList{"4000", "2000", "1000"} : QStringList{"160", "80", "40"};
+                break;
+            case SpectrumLevels::Pomerj1:
+                yLabel = f ? QStringLiteral("Ftj/Ft1") : QStringLiteral("Tj/T1");
+                levels = {"1", "0,5", "0,25"};
+                break;
+            case SpectrumLevels::Pomer1j:
+                yLabel = f ? QStringLiteral("Ft1/Ftj") : QStringLiteral("T1/Tj");
+                levels = {"1", "", "4"};
+                break;
+            case SpectrumLevels::Pomerjmin:
+                yLabel = f ? QStringLiteral("Ftj/Ftmin") : QStringLiteral("Tj/Tmin");
+                levels = {"4", "2", "1"};
+                break;
+        }
+        p.drawText(2, yTop - 14, yLabel);
+        const int heights[] = {y0 - 120, y0 - 70, y0 - 40};
+        const int ends[] = {x0 + 50, x0 + 110, x0 + 180};
+        const QStringList steps{QStringLiteral("1.stupeň"), QStringLiteral("2.stupeň"), QStringLiteral("3.stupeň")};
+        int start = x0;
+        for (int i = 0; i < 3; ++i) {
+            p.drawText(2, heights[i] + 4, levels[i]);
+            p.drawLine(start, heights[i], ends[i], heights[i]);
+            p.drawLine(ends[i], heights[i], ends[i], i < 2 ? heights[i + 1] : y0);
+            p.drawText(start + 4, heights[i] - 3, steps[i]);
+            // x: cumulative step ends, or the length of each step.
+            const QString index = data_.NKvCyklech ? QString() : QStringLiteral("h");
+            const QString mark = data_.SpektrumNAbs ? index + QString::number(i + 1)
+                                                    : (data_.NKvCyklech ? QStringLiteral("r") : QStringLiteral("hr")) + QString::number(i + 1);
+            p.drawText(data_.SpektrumNAbs ? ends[i] - 6 : (start + ends[i]) / 2 - 6, y0 + 12,
+                       (data_.NKvCyklech ? QStringLiteral("N") : QStringLiteral("L")) + mark);
+            start = ends[i];
+        }
+        p.drawText(xEnd - 40, y0 + 24, data_.NKvCyklech ? QStringLiteral("N [cyklů]") : QStringLiteral("L h [hod]"));
+    }
+    QPainter(this).drawPixmap(0, 0, bitmap);
+}
+
+LoadSpectrumDialog::LoadSpectrumDialog(GearPairData& data, Ui& ui, QWidget* parent) : RuledFieldDialog(ui, parent), data_(data) {
+    setWindowTitle(QStringLiteral("Popis spektra - hladinová metoda podle ČSN 01 4686"));
+    setObjectName(QStringLiteral("LoadSpectrumDialog"));
+
+    auto* layout = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    auto* stepsRow = new QHBoxLayout;
+    stepsRow->addWidget(new QLabel(QStringLiteral("Počet stupňů"), this));
+    steps_ = addRuledField(1, [this](double value) {
+        std::optional<std::string> rejection = commitSpectrumSteps(data_, value);
+        if (!rejection) repaintFields();
+        return rejection;
+    });
+    steps_->setMaximumWidth(50);
+    stepsRow->addWidget(steps_);
+    stepsRow->addWidget(new QLabel(QStringLiteral("(max. 20]"), this));
+    stepsRow->addStretch(1);
+    left->addLayout(stepsRow);
+
+    auto* inputs = new QGroupBox(QStringLiteral("Vstupy pro &PASTOREK  "), this);
+    auto* grid = new QGridLayout(inputs);
+    grid->setAlignment(Qt::AlignTop);
+    countCaption_ = new QLabel(inputs);
+    levelCaption_ = new QLabel(inputs);
+    grid->addWidget(countCaption_, 0, 1);
+    grid->addWidget(levelCaption_, 0, 2);
+    for (int k = 1; k <= static_cast<int>(kMaxSpectrumSteps); ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        stepLabels_[i] = new QLabel(QString::number(k), inputs);
+        counts_[i] = addRuledField(k + 1, [this, k](double value) {
+            std::optional<std::string> rejection = commitSpectrumCount(data_, k, value);
+            if (!rejection) countField(k)->setText(QString::fromStdString(spectrumCountText(value)));
+            return rejection;
+        });
+        levels_[i] = addRuledField(k + 21, [this, k](double value) {
+            std::optional<std::string> rejection = commitSpectrumLevel(data_, k, value);
+            if (!rejection) levelField(k)->setText(QString::fromStdString(spectrumLevelText(data_, value)));
+            return rejection;
+        });
+        counts_[i]->setMaximumWidth(110);
+        levels_[i]->setMaximumWidth(110);
+        grid->addWidget(stepLabels_[i], k, 0);
+        grid->addWidget(counts_[i], k, 1);
+        grid->addWidget(levels_[i], k, 2);
+    }
+    left->addWidget(inputs);
+    left->addStretch(1);
+    layout->addLayout(left);
+
+    auto* right = new QVBoxLayout;
+    auto* y = new QGroupBox(QStringLiteral("Osa  &y  "), this);
+    auto* x = new QGroupBox(QStringLiteral("Osa  &x  "), this);
+    buildOptions(y, x);
+    right->addWidget(y);
+    right->addWidget(x);
+    sample_ = new SpectrumSample(data_, this);
+    right->addWidget(sample_);
+    auto* buttons = new QGridLayout;
+    ok_ = new QPushButton(QStringLiteral("O&k"), this);
+    help_ = new QPushButton(QStringLiteral("&Help"), this);
+    esc_ = new QPushButton(QStringLiteral("&Esc"), this);
+    clear_ = new QPushButton(QStringLiteral("&Nulování"), this);
+    buttons->addWidget(ok_, 0, 0);
+    buttons->addWidget(help_, 0, 1);
+    buttons->addWidget(esc_, 1, 0);
+    buttons->addWidget(clear_, 1, 1);
+    right->addLayout(buttons);
+    right->addStretch(1);
+    layout->addLayout(right);
+
+    // A press on these must not check the count or level being edited.
+    for (QPushButton* b : {help_, esc_, clear_}) suppressValidationOnPress(b);
+    connect(ok_, &QPushButton::clicked, this, &LoadSpectrumDialog::confirm);
+    connect(help_, &QPushButton::clicked, this, &LoadSpectrumDialog::requestHelp);
+    connect(esc_, &QPushButton::clicked, this, &LoadSpectrumDialog::reject);
+    connect(clear_, &QPushButton::clicked, this, [this] {
+        clearSpectrum(data_);
+        repaintFields();
+    });
+}
+
+void LoadSpectrumDialog::buildOptions(QWidget* y, QWidget* x) {
+    auto* yLayout = new QVBoxLayout(y);
+    auto* units = new QButtonGroup(y);
+    forces_ = new QRadioButton(QStringLiteral("Obvodové síly"), y);
+    torques_ = new QRadioButton(QStringLiteral("Momenty"), y);
+    units->addButton(forces_);
+    units->addButton(torques_);
+    yLayout->addWidget(forces_);
+    yLayout->addWidget(torques_);
+    // Forces or torques: the loading dialog's conversion, then a new table.
+    connect(forces_, &QRadioButton::clicked, this, [this] {
+        if (data_.SilyF) return;
+        chooseForces(data_);
+        modeChanged();
+    });
+    connect(torques_, &QRadioButton::clicked, this, [this] {
+        if (!data_.SilyF) return;
+        chooseTorques(data_);
+        modeChanged();
+    });
+    auto* forms = new QButtonGroup(y);
+    const QString captions[] = {QStringLiteral("Absolutně"), QStringLiteral("Poměr  1/ j"), QStringLiteral("Poměr  j / 1"),
+                                QStringLiteral("Poměr j / min")};
+    const SpectrumLevels modes[] = {SpectrumLevels::Absolute, SpectrumLevels::Pomer1j, SpectrumLevels::Pomerj1,
+                                    SpectrumLevels::Pomerjmin};
+    for (std::size_t i = 0; i < 4; ++i) {
+        levelRadios_[i] = new QRadioButton(captions[i], y);
+        forms->addButton(levelRadios_[i]);
+        yLayout->addWidget(levelRadios_[i]);
+        connect(levelRadios_[i], &QRadioButton::clicked, this, [this, mode = modes[i]] {
+            if (spectrumLevels(data_) == mode) return;
+            chooseSpectrumLevels(data_, mode);
+            repaintFields();
+        });
+    }
+
+    auto* xLayout = new QVBoxLayout(x);
+    auto* lives = new QButtonGroup(x);
+    cycles_ = new QRadioButton(QStringLiteral("Cykly"), x);
+    hours_ = new QRadioButton(QStringLiteral("Hodiny"), x);
+    lives->addButton(cycles_);
+    lives->addButton(hours_);
+    auto* kinds = new QButtonGroup(x);
+    cumulative_ = new QRadioButton(QStringLiteral("Absolutně"), x);
+    perStep_ = new QRadioButton(QStringLiteral("Relativně"), x);
+    kinds->addButton(cumulative_);
+    kinds->addButton(perStep_);
+    for (QRadioButton* r : {cycles_, hours_, cumulative_, perStep_}) xLayout->addWidget(r);
+    connect(cycles_, &QRadioButton::clicked, this, [this] {
+        if (data_.NKvCyklech) return;
+        chooseCycles(data_);
+        modeChanged();
+    });
+    connect(hours_, &QRadioButton::clicked, this, [this] {
+        if (!data_.NKvCyklech) return;
+        chooseHours(data_);
+        modeChanged();
+    });
+    connect(cumulative_, &QRadioButton::clicked, this, [this] {
+        if (data_.SpektrumNAbs) return;
+        data_.SpektrumNAbs = true;
+        modeChanged();
+    });
+    connect(perStep_, &QRadioButton::clicked, this, [this] {
+        if (!data_.SpektrumNAbs) return;
+        data_.SpektrumNAbs = false;
+        modeChanged();
+    });
+}
+
+void LoadSpectrumDialog::modeChanged() {
+    clearSpectrum(data_);
+    repaintFields();
+}
+
+void LoadSpectrumDialog::repaintFields() {
+    const int j = std::min<int>(data_.j, static_cast<int>(kMaxSpectrumSteps));
+    steps_->setText(QString::fromStdString(str(data_.j, 3, 0)));
+    const int fixed = fixedLevelStep(data_);
+    for (int k = 1; k <= static_cast<int>(kMaxSpectrumSteps); ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        const bool shown = k <= j;
+        stepLabels_[i]->setVisible(shown);
+        counts_[i]->setVisible(shown);
+        levels_[i]->setVisible(shown);
+        counts_[i]->setText(QString::fromStdString(spectrumCountText(data_.Nj[i])));
+        levels_[i]->setText(QString::fromStdString(spectrumLevelText(data_, data_.Fj[i])));
+        levels_[i]->setEnabled(k != fixed);
+    }
+    countCaption_->setText(countCaptionText(data_));
+    levelCaption_->setText(levelCaptionText(data_));
+    forces_->setChecked(data_.SilyF);
+    torques_->setChecked(!data_.SilyF);
+    levelRadios_[static_cast<std::size_t>(spectrumLevels(data_))]->setChecked(true);
+    cycles_->setChecked(data_.NKvCyklech);
+    hours_->setChecked(!data_.NKvCyklech);
+    cumulative_->setChecked(data_.SpektrumNAbs);
+    perStep_->setChecked(!data_.SpektrumNAbs);
+    sample_->update();
+}
+
+void LoadSpectrumDialog::confirm() {
+    if (!spectrumComplete(data_)) {
+        ui().message(kSpectrumIncomplete);
+        countField(1)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    confirmSpectrum(data_);
+    handover_.reset();
+    accept();
+}
+
+void LoadSpectrumDialog::reject() {
+    if (handover_) cancelSpectrum(data_, *handover_);
+    handover_.reset();
+    RuledFieldDialog::reject();
+}
+
+void LoadSpectrumDialog::showEvent(QShowEvent* event) {
+    // The loading dialog's data as handed over on opening; "&Esc" puts them back.
+    handover_ = takeSpectrumHandover(data_);
+    openSpectrum(data_);
+    repaintFields();
+    RuledFieldDialog::showEvent(event);
+}
+
+}  // namespace soukoli

@@ -1,0 +1,111 @@
+// The CHSZ chart: each class curve Ft/Ft1 = P(a)/10 with a = −log Φ, drawn column by column
+// from the right edge leftwards and finished with a vertical line once it reaches the top.
+#include "dialogs/SpectrumClassChart.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <algorithm>
+
+#include "engine/ChszCurvesTables.h"
+
+namespace soukoli {
+
+namespace {
+
+constexpr int kRightMargin = 25;   // y-axis labels
+constexpr int kBottomMargin = 10;  // x-axis labels
+
+}  // namespace
+
+CHSZChart::CHSZChart(int first, int last, int span, int step, QWidget* parent)
+    : QWidget(parent), first_(first), last_(last), span_(span), step_(step) {
+    setFixedSize(kWidth, kHeight);
+}
+
+void CHSZChart::paintEvent(QPaintEvent*) {
+    QPixmap bitmap(size());
+    bitmap.fill(Qt::white);
+    {
+        QPainter p(&bitmap);
+        const int w = kWidth - kRightMargin;
+        const int h = kHeight - kBottomMargin - 30;  // room under the axis for "log Φ"
+        const auto xOf = [&](double logPhi) { return static_cast<int>(w * (1 + logPhi / span_)); };
+        const auto yOf = [&](double ratio) { return static_cast<int>(h * (1 - ratio)); };
+        QFont small(QStringLiteral("Arial"), 7);
+        p.setFont(small);
+        p.setPen(QColor(200, 200, 200));
+        for (int u = -span_; u <= 0; u += step_) p.drawLine(xOf(u), 0, xOf(u), h);
+        const double gridStep = span_ > 6 ? 0.2 : 0.1;
+        for (int i = 0; i * gridStep <= 1.0001; ++i) p.drawLine(0, yOf(i * gridStep), w, yOf(i * gridStep));
+        p.setPen(Qt::black);
+        p.drawRect(0, 0, w, h);
+        for (int u = -span_; u <= 0; u += step_)
+            p.drawText(std::clamp(xOf(u) - 8, 0, w - 10), h + 12, QString::number(u));
+        const char* yLabels[] = {"1", "0,8", "0,6", "0,4", "0,2"};
+        for (int i = 0; i < 5; ++i) p.drawText(w + 3, yOf(1 - 0.2 * i) + 8, QString::fromLatin1(yLabels[i]));
+        // Arrow with "log Φ" under the x axis, the fraction Ft / Ft1 at the lower right.
+        p.drawLine(w / 2 - 30, h + 20, w / 2 + 30, h + 20);
+        p.drawLine(w / 2 + 30, h + 20, w / 2 + 25, h + 17);
+        p.drawLine(w / 2 + 30, h + 20, w / 2 + 25, h + 23);
+        p.drawText(w / 2 - 14, h + 32, QStringLiteral("log"));
+        p.setFont(QFont(QStringLiteral("Symbol"), 8));
+        p.drawText(w / 2 + 8, h + 32, QStringLiteral("Φ"));
+        p.setFont(small);
+        p.drawText(w - 20, h + 26, QStringLiteral("Ft"));
+        p.drawLine(w - 22, h + 28, w - 4, h + 28);
+        p.drawText(w - 20, h + 38, QStringLiteral("Ft1"));
+
+        QFont bold(QStringLiteral("Arial"), 7);
+        bold.setBold(true);
+        // Past their range some polynomials fall below 0: the plot area clips them.
+        p.setClipRect(0, 0, w + 1, h + 1);
+        for (int k = first_; k <= last_; ++k) {
+            p.setPen(Qt::black);
+            int x = w;
+            int yPrevious = yOf(spectrumClassRatio(k, 0));
+            for (; x >= 0; --x) {
+                const double a = span_ * static_cast<double>(w - x) / w;
+                const int y = yOf(spectrumClassRatio(k, a));
+                if (y <= 0) {  // the top of the plot reached: a vertical line to the top edge
+                    p.drawLine(x, yPrevious, x, 0);
+                    break;
+                }
+                p.drawLine(x + 1, yPrevious, x, y);
+                yPrevious = y;
+            }
+            // The class number near the curve, a third of the way in from its right end.
+            const int xLabel = std::max(x, 0) + (w - std::max(x, 0)) / 3;
+            const double aLabel = span_ * static_cast<double>(w - xLabel) / w;
+            p.setFont(bold);
+            p.drawText(xLabel, std::clamp(yOf(spectrumClassRatio(k, aLabel)) - 2, 8, h - 2), QString::number(k));
+            p.setFont(small);
+        }
+        p.setClipping(false);
+    }
+    QPainter(this).drawPixmap(0, 0, bitmap);
+}
+
+SpectrumClassChart::SpectrumClassChart(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("CHSZ"));
+    setObjectName(QStringLiteral("CHSZ"));
+    left_ = new CHSZChart(1, 7, 6, 1, this);
+    right_ = new CHSZChart(8, 17, 10, 2, this);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(left_);
+    layout->addWidget(right_);
+}
+
+void SpectrumClassChart::openFor(std::function<void()> returnFocus) {
+    show();
+    raise();
+    if (returnFocus) returnFocus();
+}
+
+void SpectrumClassChart::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) close();
+    event->accept();
+}
+
+}  // namespace soukoli

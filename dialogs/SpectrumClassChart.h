@@ -1,0 +1,46 @@
+// SpectrumClassChart: "CHSZ", the chart of the 17 load-spectrum classes beside the CHSZ fields of the
+// loading dialog: classes 1-7 over log Φ from -6 to 0, classes 8-17 over -10 to 0.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+namespace soukoli {
+
+/// One of the two charts, painted through an off-screen bitmap of its fixed size.
+class CHSZChart : public QWidget {
+    Q_OBJECT
+public:
+    /// Classes `first` … `last` over log Φ from -`span` to 0, grid every `step` units.
+    CHSZChart(int first, int last, int span, int step, QWidget* parent);
+
+    static constexpr int kWidth = 285;
+    static constexpr int kHeight = 275;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int first_, last_, span_, step_;
+};
+
+class SpectrumClassChart : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpectrumClassChart(QWidget* parent = nullptr);
+
+    /// Shows the chart; `returnFocus` puts the focus into the CHSZ field that asked for it.
+    void openFor(std::function<void()> returnFocus);
+
+    CHSZChart* leftChart() const { return left_; }
+    CHSZChart* rightChart() const { return right_; }
+
+protected:
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    CHSZChart* left_;
+    CHSZChart* right_;
+};
+
+}  // namespace soukoli

@@ -1,0 +1,166 @@
+// The load spectrum dialog's rules: steps, counts (cycles or hours, cumulative or per step) and
+// levels (absolute, or one of three ratios) with their ordering, the table's fixed values, and
+// the hand-over of the pinion's load to and from the loading dialog.
+#include "engine/LoadSpectrumInput.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/LoadingInput.h"
+#include "engine/Loads.h"
+#include "engine/Numbers.h"
+
+namespace soukoli {
+
+namespace {
+
+std::optional<std::string> reject(std::string_view m) { return std::string(m); }
+
+std::size_t index(int step) { return static_cast<std::size_t>(step - 1); }
+
+bool validStep(int step) { return step >= 1 && step <= static_cast<int>(kMaxSpectrumSteps); }
+
+int steps(const GearPairData& g) { return std::min<int>(g.j, static_cast<int>(kMaxSpectrumSteps)); }
+
+}  // namespace
+
+SpectrumLevels spectrumLevels(const GearPairData& g) {
+    if (g.SpektrumPomer1j) return SpectrumLevels::Pomer1j;
+    if (g.SpektrumPomerj1) return SpectrumLevels::Pomerj1;
+    if (g.SpektrumPomerjmin) return SpectrumLevels::Pomerjmin;
+    return SpectrumLevels::Absolute;
+}
+
+void chooseSpectrumLevels(GearPairData& g, SpectrumLevels levels) {
+    g.SpektrumAbs = levels == SpectrumLevels::Absolute;
+    g.SpektrumPomer1j = levels == SpectrumLevels::Pomer1j;
+    g.SpektrumPomerj1 = levels == SpectrumLevels::Pomerj1;
+    g.SpektrumPomerjmin = levels == SpectrumLevels::Pomerjmin;
+    clearSpectrum(g);
+}
+
+void clearSpectrum(GearPairData& g) {
+    g.Nj.fill(0);
+    g.Fj.fill(0);
+    switch (spectrumLevels(g)) {
+        case SpectrumLevels::Pomer1j:
+        case SpectrumLevels::Pomerj1: g.Fj[0] = 1; break;
+        case SpectrumLevels::Pomerjmin:
+            if (steps(g) >= 1) g.Fj[index(steps(g))] = 1;
+            break;
+        case SpectrumLevels::Absolute: g.Fj[0] = g.SilyF ? g.Ft1 : g.T1; break;
+    }
+}
+
+int fixedLevelStep(const GearPairData& g) {
+    if (steps(g) <= 1) return 0;
+    switch (spectrumLevels(g)) {
+        case SpectrumLevels::Pomer1j:
+        case SpectrumLevels::Pomerj1: return 1;
+        case SpectrumLevels::Pomerjmin: return steps(g);
+        case SpectrumLevels::Absolute: return 0;
+    }
+    return 0;
+}
+
+std::optional<std::string> commitSpectrumSteps(GearPairData& g, double value) {
+    // Only a valid count is stored: the tables hold 20 steps.
+    if (!(value >= 1 && value <= static_cast<double>(kMaxSpectrumSteps)) || std::floor(value) != value)
+        return reject(kInvalidEntry);
+    const auto j = static_cast<std::uint16_t>(value);
+    if (j != g.j) {
+        g.j = j;
+        clearSpectrum(g);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> commitSpectrumCount(GearPairData& g, int step, double value) {
+    if (!validStep(step)) return reject(kInvalidEntry);
+    auto& N = g.Nj;
+    const std::size_t i = index(step);
+    N[i] = value;
+    if (!(value > 0)) return reject(kInvalidEntry);
+    if (g.SpektrumNAbs) {
+        // Cumulative counts mark the end of each step: they grow from step to step.
+        if (i > 0 && !(value > N[i - 1])) return reject(kMustExceedPrevious);
+        if (i + 1 < N.size() && N[i + 1] > 0 && !(value < N[i + 1])) return reject(kMustBeBelowNext);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> commitSpectrumLevel(GearPairData& g, int step, double value) {
+    if (!validStep(step)) return reject(kInvalidEntry);
+    auto& F = g.Fj;
+    const std::size_t i = index(step);
+    F[i] = value;
+    const SpectrumLevels levels = spectrumLevels(g);
+    const bool fixedStep = step == fixedLevelStep(g) || (step == steps(g) && levels == SpectrumLevels::Pomerjmin);
+    if (!(value > 0)) return reject(kInvalidEntry);
+    // Ft_j/Ft_1 lies below 1, Ft_1/Ft_j and Ft_j/Ft_min above 1 (the step fixed at 1 excepted).
+    if (levels == SpectrumLevels::Pomerj1 && step != 1 && value >= 1) return reject(kInvalidEntry);
+    if (levels == SpectrumLevels::Pomer1j && step != 1 && value <= 1) return reject(kInvalidEntry);
+    if (levels == SpectrumLevels::Pomerjmin && !fixedStep && value <= 1) return reject(kInvalidEntry);
+    if (levels == SpectrumLevels::Pomer1j) {
+        // Ft_1/Ft_j grows as the levels fall.
+        if (i > 0 && !(value > F[i - 1])) return reject(kMustExceedPrevious);
+        if (i + 1 < F.size() && F[i + 1] > 0 && !(value < F[i + 1])) return reject(kMustBeBelowNext);
+    } else if (i > 0 && !(value < F[i - 1])) {
+        return reject(kMustBeBelowPrevious);
+    }
+    if (levels == SpectrumLevels::Absolute && step == 1) (g.SilyF ? g.Ft1 : g.T1) = value;
+    return std::nullopt;
+}
+
+std::string spectrumCountText(double x) {
+    if (x == 0) return "  0";
+    if (x > 99999) return formatFloat(kPictureLives, x);
+    if (x < 10) return str(x, 8, 2);
+    return str(x, 5, 0);
+}
+
+std::string spectrumLevelText(const GearPairData& g, double y) {
+    return g.SpektrumPomer1j || g.SpektrumPomerj1 || g.SpektrumPomerjmin ? str(y, 6, 3) : str(y, 7, 1);
+}
+
+SpectrumHandover takeSpectrumHandover(const GearPairData& g) {
+    return {g.F1, g.Ft1, g.T1, g.NKvCyklech, g.SilyF};
+}
+
+void openSpectrum(GearPairData& g) {
+    if (spectrumLevels(g) == SpectrumLevels::Absolute) g.Fj[0] = g.SilyF ? g.Ft1 : g.T1;
+}
+
+bool spectrumComplete(const GearPairData& g) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(steps(g)); ++i)
+        if (g.Nj[i] == 0 || g.Fj[i] == 0) return false;
+    return steps(g) > 0;
+}
+
+void confirmSpectrum(GearPairData& g) {
+    if (spectrumLevels(g) == SpectrumLevels::Absolute) {
+        if (g.SilyF)
+            g.Ft1 = g.F1 = g.Fj[0];
+        else
+            g.T1 = g.Fj[0];
+    }
+    if (!g.NKvCyklech) {
+        // The spectrum's total hours are the life of both gears; the cycles follow below.
+        double total = 0;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(steps(g)); ++i)
+            total = g.SpektrumNAbs ? g.Nj[i] : total + g.Nj[i];
+        g.NK1hod = g.NK2hod = total;
+    }
+    computeEquivalentLoadsFromSpectrum(g);
+}
+
+void cancelSpectrum(GearPairData& g, const SpectrumHandover& handover) {
+    g.F1 = handover.F1;
+    g.Ft1 = handover.Ft1;
+    g.T1 = handover.T1;
+    g.NKvCyklech = handover.NKvCyklech;
+    g.SilyF = handover.SilyF;
+    clearEquivalentLoads(g);
+}
+
+}  // namespace soukoli

@@ -1,0 +1,204 @@
+// The load spectrum dialog: the number of steps and the rows shown, the ordering rules of counts
+// and levels with their messages, the fixed level of the ratio forms, "O&k" with an incomplete
+// and a complete table, "&Esc" restoring the hand-over, and a press on "&Nulování" that does
+// not check the field being edited.
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "dialogs/PressPreFilter.h"
+#include "dialogs/LoadSpectrumDialog.h"
+#include "support/RecordingUi.h"
+
+using namespace soukoli;
+
+namespace {
+
+// A click on the indicator of an option, where its hit area is whatever the layout's width.
+void clickOption(QAbstractButton* b) {
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+}
+
+}  // namespace
+
+class SpektrumTest : public QObject {
+    Q_OBJECT
+
+    testing::RecordingUi ui_;
+    PressPreFilter filter_;
+    GearPairData data_;
+    std::unique_ptr<LoadSpectrumDialog> dialog_;
+
+    void enter(NumberEdit* e, const QString& text) {
+        e->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(e->hasFocus());
+        e->setText(text);
+        QTest::keyClick(e, Qt::Key_Return);
+    }
+
+private slots:
+    void initTestCase() { filter_.install(); }
+
+    void init() {
+        ui_ = {};
+        data_ = {};
+        data_.TypSoukoli = kExternal;
+        setDefaults(data_);
+        data_.d1 = 80;
+        data_.z1 = 20;
+        data_.z2 = 40;
+        data_.MetodaVypoctu = 'B';
+        data_.ZadaniSil = kLoadsFromSpectrum;
+        dialog_ = std::make_unique<LoadSpectrumDialog>(data_, ui_);
+        dialog_->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+    }
+
+    void cleanup() { dialog_.reset(); }
+
+    void openingShowsTheStoredSpectrum() {
+        QCOMPARE(dialog_->windowTitle(), QStringLiteral("Popis spektra - hladinová metoda podle ČSN 01 4686"));
+        QCOMPARE(dialog_->stepsField()->text(), QStringLiteral("  3"));
+        QCOMPARE(dialog_->countField(1)->text(), QStringLiteral("60000"));
+        QCOMPARE(dialog_->countField(2)->text(), QStringLiteral("2E+6"));
+        QCOMPARE(dialog_->levelField(1)->text(), QStringLiteral(" 4000.0"));  // the pinion's load
+        QVERIFY(dialog_->countField(3)->isVisible());
+        QVERIFY(!dialog_->countField(4)->isVisible());
+        QVERIFY(dialog_->levelRadio(SpectrumLevels::Absolute)->isChecked());
+        QVERIFY(dialog_->cumulativeRadio()->isChecked());
+    }
+
+    void numberOfSteps_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("21") << "21" << false;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("2.5") << "2.5" << false;
+        QTest::newRow("20") << "20" << true;
+        QTest::newRow("2") << "2" << true;
+    }
+    void numberOfSteps() {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        enter(dialog_->stepsField(), text);
+        if (!accepted) {
+            QCOMPARE(ui_.texts(), std::vector<std::string>{"Neplatné zadání"});
+            QCOMPARE(data_.j, 3);
+            return;
+        }
+        QVERIFY(ui_.messages.empty());
+        const int j = text.toInt();
+        QCOMPARE(int(data_.j), j);
+        QVERIFY(dialog_->countField(j)->isVisible());
+        if (j < 20) QVERIFY(!dialog_->countField(j + 1)->isVisible());
+        QCOMPARE(dialog_->countField(1)->text(), QStringLiteral("  0"));  // cleared
+        QCOMPARE(dialog_->levelField(1)->text(), QStringLiteral(" 4000.0"));
+    }
+
+    void cumulativeCountsMustGrow() {
+        enter(dialog_->countField(1), QStringLiteral("1E6"));
+        QCOMPARE(dialog_->countField(1)->text(), QStringLiteral("1E+6"));
+        enter(dialog_->countField(2), QStringLiteral("5E5"));
+        QCOMPARE(ui_.texts(), std::vector<std::string>{"Údaj musí být větší než předchozí"});
+        QVERIFY(dialog_->countField(2)->hasFocus());
+        ui_ = {};
+        enter(dialog_->countField(2), QStringLiteral("2E6"));
+        enter(dialog_->countField(1), QStringLiteral("6E7"));  // step 3 holds 6E7
+        QCOMPARE(ui_.texts(), std::vector<std::string>{"Údaj musí být menší než následující"});
+    }
+
+    void smallAndLargeCountsAreShownByTheirSize() {
+        data_.SpektrumNAbs = false;
+        dialog_->repaintFields();
+        enter(dialog_->countField(1), QStringLiteral("5"));
+        QCOMPARE(dialog_->countField(1)->text(), QStringLiteral("    5.00"));
+        enter(dialog_->countField(2), QStringLiteral("250000"));
+        QCOMPARE(dialog_->countField(2)->text(), QStringLiteral("2.5E+5"));
+        QVERIFY(ui_.messages.empty());  // per-step counts need no order
+    }
+
+    void absoluteLevelsMustFall() {
+        enter(dialog_->levelField(1), QStringLiteral("4000"));
+        enter(dialog_->levelField(2), QStringLiteral("5000"));
+        QCOMPARE(ui_.texts(), std::vector<std::string>{"Údaj musí být menší než předchozí"});
+    }
+
+    void ratioFormFixesTheFirstLevel() {
+        clickOption(dialog_->levelRadio(SpectrumLevels::Pomerj1));
+        QVERIFY(data_.SpektrumPomerj1);
+        QCOMPARE(dialog_->levelField(1)->text(), QStringLiteral(" 1.000"));
+        QVERIFY(!dialog_->levelField(1)->isEnabled());
+        QCOMPARE(dialog_->countField(1)->text(), QStringLiteral("  0"));
+        enter(dialog_->levelField(2), QStringLiteral("1.2"));
+        QCOMPARE(ui_.texts(), std::vector<std::string>{"Neplatné zadání"});
+
+        clickOption(dialog_->levelRadio(SpectrumLevels::Pomerjmin));
+        QVERIFY(!dialog_->levelField(3)->isEnabled());
+        QVERIFY(dialog_->levelField(1)->isEnabled());
+        clickOption(dialog_->levelRadio(SpectrumLevels::Absolute));
+        QVERIFY(dialog_->levelField(1)->isEnabled());
+        QCOMPARE(dialog_->levelField(1)->text(), QStringLiteral(" 4000.0"));
+    }
+
+    void torquesConvertTheLoadAndRelabel() {
+        clickOption(dialog_->torquesRadio());
+        QVERIFY(!data_.SilyF);
+        QCOMPARE(data_.T1, 160.0);
+        QCOMPARE(dialog_->levelField(1)->text(), QStringLiteral("  160.0"));
+        QVERIFY(dialog_->levelCaption()->text().contains(QStringLiteral("[N·m]")));
+        clickOption(dialog_->hoursRadio());
+        QVERIFY(dialog_->countCaption()->text().contains(QStringLiteral("[hod]")));
+    }
+
+    void incompleteTableKeepsTheDialogOpen() {
+        data_.Fj[1] = 0;
+        dialog_->repaintFields();
+        QTest::mouseClick(dialog_->okButton(), Qt::LeftButton);
+        QCOMPARE(ui_.texts(), std::vector<std::string>{"Neúplně zadání - některé vstupy jsou nulové"});
+        QVERIFY(dialog_->isVisible());
+        QTRY_VERIFY(dialog_->countField(1)->hasFocus());
+    }
+
+    void okGivesTheEquivalentLoads() {
+        data_.SpektrumNAbs = false;
+        data_.Nj = {1e5, 2e5, 3e5};
+        data_.Fj = {5000, 2000, 1000};
+        dialog_->confirm();
+        QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+        QCOMPARE(data_.NK1, 6e5);
+        QCOMPARE(data_.Ft1, 5000.0);
+        QCOMPARE(data_.F1, 5000.0);
+        QVERIFY(data_.FtFe1 > 0 && data_.FtHe2 > 0);
+    }
+
+    void escRestoresTheHandOver() {
+        clickOption(dialog_->torquesRadio());
+        enter(dialog_->levelField(1), QStringLiteral("200"));
+        QCOMPARE(data_.T1, 200.0);
+        QTest::mouseClick(dialog_->escButton(), Qt::LeftButton);
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(dialog_->result(), int(QDialog::Rejected));
+        QVERIFY(data_.SilyF);
+        QCOMPARE(data_.T1, 160.0);
+        QCOMPARE(data_.Ft1, 4000.0);
+        QCOMPARE(data_.FtFe1, 0.0);
+    }
+
+    void clearingDoesNotCheckTheFieldBeingEdited() {
+        NumberEdit* e = dialog_->countField(2);
+        e->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(e->hasFocus());
+        e->setText(QStringLiteral("abc"));
+        QTest::mouseClick(dialog_->clearButton(), Qt::LeftButton);
+        QVERIFY(ui_.messages.empty());
+        QCOMPARE(e->text(), QStringLiteral("  0"));
+        QCOMPARE(data_.Nj[0], 0.0);
+        QCOMPARE(data_.Fj[0], 4000.0);
+        QTest::mouseClick(dialog_->helpButton(), Qt::LeftButton);
+        QVERIFY(ui_.messages.empty());
+    }
+};
+
+QTEST_MAIN(SpektrumTest)
+#include "SpektrumTest.moc"
