@@ -14,6 +14,8 @@
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -36,9 +38,24 @@ int topicOf(const QUrl& url) {
     return ok && n >= 0 ? n : -1;
 }
 
+// Markdown tables come with double borders; a page reads better with thin single lines.
+void thinTableBorders(QTextDocument& document) {
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table) continue;
+        QTextTableFormat format = table->format();
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorder(1);
+        format.setBorderBrush(QColor(0xb0, 0xb0, 0xb0));
+        format.setCellPadding(3);
+        format.setCellSpacing(0);
+        table->setFormat(format);
+    }
+}
+
 // A layout scheme as a picture for the page: the enlarged drawing on white.
 QImage layoutPicture(int number) {
-    QImage image(350, 150, QImage::Format_RGB32);
+    QImage image(300, 129, QImage::Format_RGB32);  // the drawing space's 350 × 150 proportions
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -105,9 +122,9 @@ HelpViewer::HelpViewer(QString helpFile, Ui& ui, QWidget* parent)
       find_(new QLineEdit(this)), findStatus_(new QLabel(this)) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QStringLiteral("Nápověda"));
-    list_->setMaximumWidth(260);
+    list_->setMinimumWidth(290);
+    list_->setMaximumWidth(320);
     page_->setOpenLinks(false);
-    page_->document()->setDefaultStyleSheet(QStringLiteral("td, th { padding: 2px 6px; }"));
 
     back_->setText(QStringLiteral("◀ Zpět"));
     back_->setToolTip(QStringLiteral("Předchozí stránka (Alt+←)"));
@@ -138,7 +155,7 @@ HelpViewer::HelpViewer(QString helpFile, Ui& ui, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addLayout(body, 1);
-    resize(900, 600);
+    resize(1000, 640);
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) followTopic(list_->item(row)->data(Qt::UserRole).toInt());
@@ -230,6 +247,7 @@ void HelpViewer::display(int topic) {
 
 void HelpViewer::sourceChanged(const QUrl& url) {
     current_ = topicOf(url);
+    thinTableBorders(*page_->document());
     findStatus_->clear();
     const QSignalBlocker block(list_);
     for (int row = 0; row < list_->count(); ++row)
