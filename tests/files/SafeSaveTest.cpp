@@ -111,8 +111,6 @@ TEST_F(SafeSave, TargetKindsAndFailureReasons) {
          [](const fs::path& pev, auto&) { EXPECT_EQ(permissions(pev), 0666 & ~currentUmask()); }},
         {"private file", [&](const fs::path& pev, auto&) { write(pev, old); fs::permissions(pev, fs::perms(0600)); },
          SaveError::None, [](const fs::path& pev, auto&) { EXPECT_EQ(permissions(pev), 0600u); }},
-        {"group-writable file", [&](const fs::path& pev, auto&) { write(pev, old); fs::permissions(pev, fs::perms(0664)); },
-         SaveError::None, [](const fs::path& pev, auto&) { EXPECT_EQ(permissions(pev), 0664u); }},
         {"read-only file", [&](const fs::path& pev, auto&) { write(pev, old); fs::permissions(pev, fs::perms(0444)); },
          SaveError::ReadOnlyTarget},
         {"link to a file elsewhere",
@@ -152,12 +150,6 @@ TEST_F(SafeSave, TargetKindsAndFailureReasons) {
          SaveError::LinkLoop},
         {"folder", [](const fs::path& pev, auto&) { fs::create_directory(pev); }, SaveError::TargetIsFolder},
         {"FIFO", [](const fs::path& pev, auto&) { ASSERT_EQ(::mkfifo(pev.c_str(), 0644), 0); }, SaveError::TargetNotAFile},
-        {"link to a FIFO",
-         [](const fs::path& pev, const fs::path& o) {
-             ASSERT_EQ(::mkfifo((o / "fifo").c_str(), 0644), 0);
-             fs::create_symlink(o / "fifo", pev);
-         },
-         SaveError::TargetNotAFile},
         {"socket",
          [](const fs::path& pev, auto&) {
              const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
