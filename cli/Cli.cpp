@@ -156,8 +156,12 @@ public:
             for (const auto& line : files::resultsReportLines(g, clock_.now(), files::saveNamesFor(file).results.string()))
                 out_ << line << '\n';
         if (!o_.save.empty()) {
+            // A failure is on stderr already, with its Czech reason; the detail says which call failed.
             const auto saved = files::saveProject(g, std::filesystem::path(o_.save), ui, clock_);
-            if (!saved.ok()) status = kUsageError;
+            if (!saved.ok()) {
+                if (!saved.detail.empty()) err_ << "soukoli-cli: " << saved.detail << '\n';
+                status = kUsageError;
+            }
         }
         return status;
     }
@@ -192,7 +196,7 @@ int writeDefaults(const Options& o, std::ostream& err) {
     const GearPairData g = startUpData(ui, o.internal);
     const auto written = files::writeProjectFile(g, std::filesystem::path(o.files.front()));
     if (!written.ok()) {
-        err << "soukoli-cli: " << o.files.front() << ": " << written.reason << '\n';
+        err << "soukoli-cli: " << o.files.front() << ": " << written.reason << " (" << written.detail << ")\n";
         return kUsageError;
     }
     return kAllPassed;
@@ -250,6 +254,10 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     }
     if (!o.save.empty() && o.files.size() != 1) {
         err << "soukoli-cli: --save takes exactly one project file\n";
+        return kUsageError;
+    }
+    if (!o.save.empty() && files::saveNameIsFolder(o.save)) {
+        err << "soukoli-cli: --save " << o.save << ": names a folder, not a file\n";
         return kUsageError;
     }
 

@@ -57,6 +57,25 @@ std::optional<std::string> toCp1250(std::string_view utf8) {
     return c.run(utf8);
 }
 
+std::string withCp1250Substitutes(std::string_view text) {
+    std::string out;
+    while (!text.empty()) {
+        const auto lead = static_cast<unsigned char>(text.front());
+        const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+        bool whole = length != 0 && length <= text.size();
+        for (std::size_t i = 1; whole && i < length; ++i) whole = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        if (!whole) {
+            out += '?';
+            text.remove_prefix(1);
+            continue;
+        }
+        const std::string_view character = text.substr(0, length);
+        out += toCp1250(character) ? std::string(character) : std::string("?");
+        text.remove_prefix(length);
+    }
+    return out;
+}
+
 std::optional<std::string> fromCp1250(std::string_view bytes) {
     if (isAscii(bytes)) return std::string(bytes);
     Converter c("UTF-8", "WINDOWS-1250");

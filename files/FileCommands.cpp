@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "files/Cp1250.h"
 #include "files/PostLoad.h"
 #include "files/ProjectFile.h"
 #include "files/Reports.h"
@@ -20,7 +21,7 @@ std::string upper(std::string s) {
 
 FileResult writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
     auto encoded = encodeLines(lines);
-    if (!encoded.ok()) return FileResult::failure(encoded.reason);
+    if (!encoded.ok()) return FileResult::failure(SaveError::TextNotRepresentable, path.string() + ": " + encoded.reason);
     return writeFileReplacing(path, encoded.bytes);
 }
 
@@ -37,37 +38,60 @@ SaveNames saveNamesFor(const std::filesystem::path& chosen) {
     return names;
 }
 
+bool saveNameIsFolder(const std::filesystem::path& chosen) {
+    const auto leaf = chosen.filename();
+    std::error_code ec;
+    return leaf.empty() || leaf == "." || leaf == ".." || std::filesystem::is_directory(chosen, ec);
+}
+
+std::string saveFailedMessage(const FileResult& failure, const std::filesystem::path& file) {
+    return std::string(kSaveFailedText) + "\r" + failure.reason + "\r" + file.string();
+}
+
 SaveOutcome saveProject(const GearPairData& data, const std::filesystem::path& chosen, Ui& ui, const Clock& clock) {
     SaveOutcome outcome;
     outcome.names = saveNamesFor(chosen);
     const LocalTime now = clock.now();
-    const auto noteFailure = [&](const FileResult& r) {
-        if (outcome.reason.empty()) outcome.reason = r.reason;
+    const auto noteFailure = [&](const FileResult& r, const std::filesystem::path& file) {
+        if (outcome.error != SaveError::None) return;
+        outcome.reason = r.reason;
+        outcome.error = r.error;
+        outcome.failedFile = file;
+        outcome.detail = r.detail;
     };
 
-    const auto input = writeLines(outcome.names.inputReport, inputReportLines(data, now, outcome.names.inputReport.string()));
+    if (saveNameIsFolder(chosen)) {
+        const auto refused = FileResult::failure(SaveError::NameIsFolder, chosen.string() + " names a folder");
+        noteFailure(refused, chosen);
+        ui.message(saveFailedMessage(refused, chosen), kSaveCaption);
+        return outcome;
+    }
+
+    const auto& inputName = outcome.names.inputReport;
+    const auto input = writeLines(inputName, inputReportLines(data, now, withCp1250Substitutes(inputName.string())));
     outcome.inputReportSaved = input.ok();
     if (!input.ok()) {
-        noteFailure(input);
-        ui.message(kSaveFailedText, kSaveInputReportCaption, MessageIcon::Error);
+        noteFailure(input, inputName);
+        ui.message(saveFailedMessage(input, inputName), kSaveInputReportCaption, MessageIcon::Error);
     }
 
     const auto project = writeProjectFile(data, outcome.names.project);
     outcome.projectSaved = project.ok();
     if (!project.ok()) {
-        noteFailure(project);
-        ui.message(kSaveFailedText, kSaveCaption);
+        noteFailure(project, outcome.names.project);
+        ui.message(saveFailedMessage(project, outcome.names.project), kSaveCaption);
         return outcome;
     }
 
     std::error_code ec;
     auto fullName = std::filesystem::absolute(outcome.names.results, ec);
     if (ec) fullName = outcome.names.results;
-    const auto results = writeLines(outcome.names.results, resultsReportLines(data, now, fullName.string()));
+    const auto results =
+        writeLines(outcome.names.results, resultsReportLines(data, now, withCp1250Substitutes(fullName.string())));
     outcome.resultsSaved = results.ok();
     if (!results.ok()) {
-        noteFailure(results);
-        ui.message(kSaveFailedText, kSaveCaption);
+        noteFailure(results, outcome.names.results);
+        ui.message(saveFailedMessage(results, outcome.names.results), kSaveCaption);
     }
     return outcome;
 }

@@ -10,6 +10,7 @@
 #include "engine/GearPairData.h"
 #include "engine/Ui.h"
 #include "files/Clock.h"
+#include "files/TextFile.h"
 
 namespace soukoli::files {
 
@@ -33,14 +34,27 @@ struct [[nodiscard]] SaveOutcome {
     bool projectSaved = false;
     bool resultsSaved = false;
     SaveNames names;     // names.project is the name the save dialog keeps
-    std::string reason;  // the first failure, empty when all three files were written
+    std::string reason;  // the first failure in Czech, empty when all three files were written
+    SaveError error = SaveError::None;
+    std::filesystem::path failedFile;  // the file of the first failure
+    std::string detail;                // what exactly failed there, for the developer
 
     [[nodiscard]] bool ok() const { return inputReportSaved && projectSaved && resultsSaved; }
 };
 
+/// True for "DIR/", "DIR/.", "DIR/.." and an existing folder: a save there would only write
+/// hidden files such as "DIR/.PEV", so it is refused before anything is written.
+bool saveNameIsFolder(const std::filesystem::path& chosen);
+
+/// The message of a failed file: the program's own text, then on new lines the reason and the
+/// file ("Soubor nelze uložit.\rNa disku není dost místa.\r/data/prevod.PEV").
+std::string saveFailedMessage(const FileResult& failure, const std::filesystem::path& file);
+
 /// "Ulož": the input report, then the project file, then the results report. A failed input
 /// report is reported and the command goes on; a failed project file or results report is
-/// reported and ends it. Each file replaces its predecessor only once it is complete.
+/// reported and ends it; each message names the reason. Each file replaces its predecessor only
+/// once it is complete, and only a regular file may be replaced. A name that names a folder
+/// writes nothing. The report headers show the names with "?" for what Windows-1250 cannot hold.
 SaveOutcome saveProject(const GearPairData& data, const std::filesystem::path& chosen, Ui& ui, const Clock& clock);
 
 enum class LoadStatus {

@@ -148,7 +148,8 @@ public:
         const auto raw = take();
         if (!raw) return;
         if (raw->empty()) return fail("empty option line");
-        const std::string_view options = raw->substr(1);
+        // Blanks around the positions are tolerated as on every other line; no position holds one.
+        const std::string_view options = trimBlanks(raw->substr(1));
         if (options.size() != kOptionLineLength && options.size() != kOlderOptionLineLength)
             return fail("option line of " + std::to_string(options.size()) + " characters");
         newer_ = options.size() == kOptionLineLength;
@@ -196,8 +197,9 @@ public:
     void scheme(std::string& s) {
         const auto raw = take();
         if (!raw) return;
-        if (schemeIndexOf(*raw) == 0) return fail("unknown layout scheme");
-        s = std::string(*raw);
+        const auto scheme = trimBlanks(*raw);
+        if (schemeIndexOf(scheme) == 0) return fail("unknown layout scheme");
+        s = std::string(scheme);
     }
 
     void heatTreatments(std::uint16_t& a, std::uint16_t& b) {
@@ -306,7 +308,7 @@ ReadResult readString(std::string_view bytes, GearPairData& data) {
 
 FileResult writeProjectFile(const GearPairData& data, const std::filesystem::path& path) {
     auto encoded = writeString(data);
-    if (!encoded.ok()) return FileResult::failure(encoded.reason);
+    if (!encoded.ok()) return FileResult::failure(SaveError::ValuesNotWritable, path.string() + ": " + encoded.reason);
     return writeFileReplacing(path, encoded.bytes);
 }
 

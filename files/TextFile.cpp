@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "files/Cp1250.h"
+#include "files/PosixFiles.h"
 
 namespace soukoli::files {
 
@@ -24,29 +25,29 @@ EncodedText encodeLines(const std::vector<std::string>& lines) {
     return out;
 }
 
+std::string_view saveErrorText(SaveError error) {
+    switch (error) {
+        case SaveError::None: return {};
+        case SaveError::DiskFull: return "Na disku není dost místa.";
+        case SaveError::NoPermission: return "Do složky nelze zapisovat, chybí oprávnění.";
+        case SaveError::ReadOnlyFileSystem: return "Disk je určen jen pro čtení.";
+        case SaveError::ReadOnlyTarget: return "Soubor je určen jen pro čtení, nebyl přepsán.";
+        case SaveError::FolderMissing: return "Složka neexistuje.";
+        case SaveError::TargetIsFolder: return "Na místě souboru je složka.";
+        case SaveError::TargetNotAFile: return "Na místě souboru je zařízení, roura nebo soket, ne obyčejný soubor.";
+        case SaveError::NameIsFolder: return "Zadaný název je název složky, ne souboru.";
+        case SaveError::NameTooLong: return "Název souboru je příliš dlouhý.";
+        case SaveError::LinkLoop: return "Odkazy na soubor tvoří smyčku.";
+        case SaveError::DeviceError: return "Chyba zápisu na disk.";
+        case SaveError::TextNotRepresentable: return "Text obsahuje znak, který nelze zapsat v kódování Windows-1250.";
+        case SaveError::ValuesNotWritable: return "Některý údaj projektu nelze zapsat tak, aby šel znovu načíst (znak mimo Windows-1250 nebo neplatná hodnota).";
+        case SaveError::Other: return "Systém zápis odmítl.";
+    }
+    return "Systém zápis odmítl.";
+}
+
 FileResult writeFileReplacing(const std::filesystem::path& path, std::string_view bytes) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp~";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return FileResult::failure("cannot create " + temporary.string());
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return FileResult::failure("cannot write " + temporary.string());
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return FileResult::failure("cannot replace " + path.string() + ": " + ec.message());
-    }
-    return FileResult::success();
+    return posix::replaceFile(path, bytes);
 }
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {

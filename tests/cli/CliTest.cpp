@@ -11,6 +11,7 @@
 #include <numbers>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -225,6 +226,26 @@ TEST_F(Cli, SaveWritesTheThreeFilesAndDefaultsOfInternalToothing) {
     const auto j = json(run("--json result.PEV"));
     EXPECT_EQ(j["fields"]["z2"], -60);
     EXPECT_EQ(j["fields"]["TypSoukoli"], 2);
+}
+
+TEST_F(Cli, FailedSaveSaysWhyAndNamesOfFoldersAreUsageErrors) {
+    const std::string p = defaults();
+    fs::create_directory(dir_ / "out");
+    for (const std::string name : {"out/", "out", ".", "missing/"}) {
+        const Result r = run("--save " + name + " " + p);
+        EXPECT_EQ(r.status, 3) << name;
+        EXPECT_NE(r.err.find("names a folder"), std::string::npos) << name << ": " << r.err;
+    }
+    EXPECT_TRUE(fs::is_empty(dir_ / "out"));
+    EXPECT_FALSE(fs::exists(dir_ / ".PEV"));
+
+    ASSERT_EQ(mkfifo((dir_ / "f.PEV").c_str(), 0644), 0);
+    const Result r = run("--save f " + p);
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.err.find("Soubor nelze uložit.\nNa místě souboru je zařízení, roura nebo soket, ne obyčejný soubor.\nf.PEV\n"),
+              std::string::npos)
+        << r.err;
+    EXPECT_TRUE(fs::is_fifo(dir_ / "f.PEV"));
 }
 
 TEST_F(Cli, EverySampleProjectCalculatesAsItsNameSays) {

@@ -86,8 +86,14 @@ TEST_F(FileCommands, UnwritableProjectKeepsThePreviousFileAndEndsTheSave) {
     EXPECT_FALSE(outcome.inputReportSaved);
     EXPECT_FALSE(outcome.projectSaved);
     EXPECT_FALSE(outcome.resultsSaved);
-    EXPECT_EQ(ui.messages, (std::vector<Message>{{"Soubor nelze uložit.", "Ukládáni dat", MessageIcon::Error},
-                                                 {"Soubor nelze uložit.", "Ukládáni", MessageIcon::None}}));
+    EXPECT_EQ(outcome.error, SaveError::TextNotRepresentable);
+    EXPECT_EQ(outcome.failedFile, dir / "p.TXT");
+    const auto reasoned = [&](SaveError e, const char* file) {
+        return "Soubor nelze uložit.\r" + std::string(saveErrorText(e)) + "\r" + (dir / file).string();
+    };
+    EXPECT_EQ(ui.messages,
+              (std::vector<Message>{{reasoned(SaveError::TextNotRepresentable, "p.TXT"), "Ukládáni dat", MessageIcon::Error},
+                                    {reasoned(SaveError::ValuesNotWritable, "p.PEV"), "Ukládáni", MessageIcon::None}}));
     EXPECT_EQ(content(dir / "p.PEV"), good);
     EXPECT_EQ(content(dir / "p.VYS"), goodResults);
 }
@@ -99,14 +105,18 @@ TEST_F(FileCommands, FailedResultsReportIsReportedAfterTheProjectFile) {
     EXPECT_TRUE(outcome.inputReportSaved);
     EXPECT_TRUE(outcome.projectSaved);
     EXPECT_FALSE(outcome.resultsSaved);
-    EXPECT_FALSE(outcome.reason.empty());
-    EXPECT_EQ(ui.messages, (std::vector<Message>{{"Soubor nelze uložit.", "Ukládáni", MessageIcon::None}}));
+    EXPECT_EQ(outcome.error, SaveError::TargetIsFolder);
+    EXPECT_EQ(outcome.reason, saveErrorText(SaveError::TargetIsFolder));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "Ukládáni");
+    EXPECT_EQ(ui.messages[0].text.rfind("Soubor nelze uložit.\r", 0), 0u);
 }
 
 TEST_F(FileCommands, MissingFolderFailsEveryFile) {
     RecordingUi ui;
     const auto outcome = saveProject(defaultProject(), dir / "none" / "p", ui, kClock);
     EXPECT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.error, SaveError::FolderMissing);
     EXPECT_EQ(ui.messages.size(), 2u);
 }
 

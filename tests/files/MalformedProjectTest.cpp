@@ -101,12 +101,14 @@ TEST(MalformedProject, EveryBrokenFileIsRefusedAndChangesNothing) {
     }
 }
 
-TEST(MalformedProject, BlanksAroundNumbersAndIntegersAreAccepted) {
+TEST(MalformedProject, BlanksAroundNumbersIntegersOptionsAndSchemeAreAccepted) {
     auto lines = linesOf(writeString(spectrumProject()).bytes);
     lines[4] = "   4.5  ";
     lines[50] = " 20 ";
     lines[86] = "  7   9 ";
     lines[2] = "2e1";
+    lines[1] = "  " + lines[1].substr(1) + "   ";  // the option line
+    lines[93] = " 8  ";                              // the scheme
     GearPairData target = defaultProject();
     const auto read = readString(joined(lines), target);
     ASSERT_TRUE(read.ok()) << read.reason << " at line " << read.line;
@@ -114,6 +116,23 @@ TEST(MalformedProject, BlanksAroundNumbersAndIntegersAreAccepted) {
     EXPECT_EQ(target.z1, 20);
     EXPECT_EQ(target.IT1, 7);
     EXPECT_EQ(target.IT2, 9);
+    EXPECT_EQ(target.Schema, "8");
+    EXPECT_EQ(target.dI, spectrumProject().dI);  // read only under scheme "8"
+    auto unchanged = spectrumProject();
+    unchanged.mn = 4.5;
+    unchanged.z1 = 20;
+    unchanged.IT1 = 7;
+    unchanged.IT2 = 9;
+    EXPECT_EQ(writeString(target).bytes, writeString(unchanged).bytes);
+
+    // An older option line (58 positions) with a blank after it.
+    lines = linesOf(writeString(defaultProject()).bytes);
+    lines[1] = lines[1].substr(0, 59) + " ";
+    target = defaultProject();
+    target.StandardCSN = false;
+    target.StandardDIN_C = true;
+    ASSERT_TRUE(readString(joined(lines), target).ok());
+    EXPECT_TRUE(target.StandardDIN_C);  // kept: the older layout does not hold the standard
 }
 
 // ---- Fuzzing -----------------------------------------------------------------------------------
