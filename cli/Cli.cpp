@@ -68,7 +68,7 @@ files::LocalTime parseTime(const std::string& text, bool& ok) {
     return t;
 }
 
-// The data set as the program has it at start-up: defaults and basic geometry.
+// The data set as the program has it at start-up (defaults, basic geometry, limiting deviations).
 GearPairData startUpData(Ui& ui, bool internal) {
     GearPairData g;
     g.TypSoukoli = internal ? kInternal : kExternal;
@@ -219,7 +219,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                    "NAME=VALUE: give a named field a value before the calculation (repeatable; ha1* or "
                    "ha1_star; angles in radians or with the suffix deg; flags 0/1; texts MetodaVypoctu, Material1, "
                    "Material2, Schema; spectrum steps Fj[i], Nj[i]). Geometry follows the geometry dialog: "
-                   "aw follows from the shifts, or with aw set the shift sum from aw")
+                   "aw follows from the shifts, or with aw set the shift sum from aw; IT1, IT2 and the measured "
+                   "deviations fpbr1 ... fyr follow the accuracy window, and z1, z2, mn, Beta, b1, b2 look up the "
+                   "limiting deviations again")
         ->allow_extra_args(false);
     app.add_option("--rim", o.rim, "Answer to the thin-rim warning: continue (default) or fix")
         ->check(CLI::IsMember({"continue", "fix"}));

@@ -9,6 +9,7 @@
 #include <numbers>
 #include <set>
 
+#include "engine/Accuracy.h"
 #include "engine/BasicGeometry.h"
 #include "engine/FieldTable.h"
 #include "engine/GeometryInput.h"
@@ -96,6 +97,28 @@ bool setSpectrum(GearPairData& g, const std::string& name, std::size_t step, std
     return true;
 }
 
+// The fields of the accuracy window take their entries by the window's rule.
+constexpr std::array<std::pair<std::string_view, AccuracyField>, 8> kAccuracyFields = {{
+    {"IT1", AccuracyField::IT1},         {"IT2", AccuracyField::IT2},         {"fpbr1", AccuracyField::fpbr1},
+    {"fpbr2", AccuracyField::fpbr2},     {"Fbetar1", AccuracyField::Fbetar1}, {"Fbetar2", AccuracyField::Fbetar2},
+    {"fxr", AccuracyField::fxr},         {"fyr", AccuracyField::fyr},
+}};
+
+const AccuracyField* accuracyField(std::string_view name) {
+    for (const auto& [n, f] : kAccuracyFields)
+        if (n == name) return &f;
+    return nullptr;
+}
+
+bool setAccuracy(GearPairData& g, AccuracyField field, const std::string& name, std::string_view value,
+                 std::string& error) {
+    const NumberParse number = parseNumber(value);
+    const bool readable = number.ok() && std::isfinite(number.value);
+    if (!commitAccuracy(g, field, readable ? number.value : 0, readable))
+        return error = name + ": " + std::string(accuracyMessage(field)), false;
+    return true;
+}
+
 // The centre distance entered as in the geometry dialog: 0 returns to the zero-shift pair,
 // otherwise the shift sum follows from aw and is split equally, or the coefficient that was set
 // keeps its value and the other takes up the rest.
@@ -141,6 +164,8 @@ bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui
             if (!setSpectrum(g, name, step, s.value, error)) return false;
         } else if (name == "MetodaVypoctu" || name == "Schema" || name == "Material1" || name == "Material2") {
             if (!setText(g, name, s.value, error)) return false;
+        } else if (const AccuracyField* accuracy = accuracyField(name)) {
+            if (!setAccuracy(g, *accuracy, name, s.value, error)) return false;
         } else if (const NumericField* field = findNumericField(name)) {
             if (!setNumber(g, *field, name, s.value, error)) return false;
         } else {
@@ -179,6 +204,12 @@ bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui
         updateCentreDistance(g, ui);
     }
     files::recomputeAfterLoad(g, ui);
+    // The lookups of the limiting deviations that these entries run in the geometry and body
+    // dimensions windows.
+    if (was("z1") || was("mn") || was("Beta")) lookupBasePitch(g, Gear::Pinion);
+    if (was("z2") || was("mn") || was("Beta")) lookupBasePitch(g, Gear::Wheel);
+    if (was("b1") || was("mn")) lookupAlignment(g, Gear::Pinion);
+    if (was("b2") || was("mn")) lookupAlignment(g, Gear::Wheel);
     // Equivalent loads that come from a spectrum or from spectrum classes follow their inputs,
     // as the loading and spectrum dialogs recompute them.
     if (!settings.empty() && g.MetodaVypoctu == 'B') {

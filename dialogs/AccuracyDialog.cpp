@@ -52,12 +52,6 @@ AccuracyDialog::AccuracyDialog(GearPairData& data, Ui& ui, QWidget* parent)
         return addCheckedField(
             static_cast<int>(f),
             [this, f](double v, bool readable) {
-                if (blankField_ == static_cast<int>(f)) {
-                    // An empty measured field means "not measured": nothing changes.
-                    blankField_ = 0;
-                    refresh();
-                    return Verdict{true, {}};
-                }
                 const bool accepted = commitAccuracy(data_, f, v, readable);
                 if (accepted) refresh();
                 return Verdict{accepted, {}};
@@ -107,6 +101,9 @@ AccuracyDialog::AccuracyDialog(GearPairData& data, Ui& ui, QWidget* parent)
     reset_->setAutoDefault(false);
     makeHelpButton(help_);
     connect(ok_, &QPushButton::clicked, this, [this] {
+        // Alt+O leaves no field: an empty measured field is settled as if it were left.
+        for (const Row& row : rows_)
+            if (row.measured->hasFocus()) emptyMeansNotMeasured(row.measured);
         if (fieldsSettled()) done(QDialog::Accepted);
     });
     connect(reset_, &QPushButton::clicked, this, [this] {
@@ -125,9 +122,6 @@ AccuracyDialog::AccuracyDialog(GearPairData& data, Ui& ui, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addLayout(buttons);
-
-    // The limiting deviations of the current pair are known from the start.
-    lookupAllDeviations(data_);
 }
 
 void AccuracyDialog::refresh() {
@@ -149,10 +143,14 @@ void AccuracyDialog::refresh() {
     }
 }
 
+void AccuracyDialog::emptyMeansNotMeasured(NumberEdit* edit) {
+    // The repaint empties a measured field without a value; an empty field is the entry 0,
+    // "not measured", which gives the limiting deviation back.
+    if (edit->text().trimmed().isEmpty()) edit->setText(QStringLiteral("0"));
+}
+
 bool AccuracyDialog::eventFilter(QObject* watched, QEvent* event) {
-    // The repaint empties a measured field without a value; leaving it so is no entry.
-    for (std::size_t i = 0; i < kDeviations; ++i) {
-        const Row& row = rows_[i];
+    for (const Row& row : rows_) {
         if (watched != row.measured) continue;
         const bool leaving = event->type() == QEvent::FocusOut &&
                              static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
@@ -160,10 +158,7 @@ bool AccuracyDialog::eventFilter(QObject* watched, QEvent* event) {
         const bool enter = event->type() == QEvent::KeyPress &&
                            (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
                             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
-        if ((leaving || enter) && row.measured->text().trimmed().isEmpty()) {
-            blankField_ = static_cast<int>(kDeviationTable[i].field);
-            row.measured->setText(QStringLiteral("0"));
-        }
+        if (leaving || enter) emptyMeansNotMeasured(row.measured);
     }
     return CheckedFieldDialog::eventFilter(watched, event);
 }

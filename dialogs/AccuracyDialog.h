@@ -38,6 +38,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static void emptyMeansNotMeasured(NumberEdit* edit);
+
     struct Row {
         QLabel* limitCaption = nullptr;
         QLabel* limit = nullptr;
@@ -51,7 +53,6 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* help_ = nullptr;
     QPushButton* reset_ = nullptr;
-    int blankField_ = 0;  // the empty measured field being checked, if any
 };
 
 }  // namespace soukoli

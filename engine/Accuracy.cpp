@@ -1,4 +1,5 @@
-// Limiting deviations of ČSN 01 4682 for the grades, diameters and widths of the pair.
+// Limiting deviations of ČSN 01 4682 for the grades, diameters and widths of the pair, and the
+// rules of the accuracy fields.
 #include "engine/Accuracy.h"
 
 #include <cmath>
@@ -18,70 +19,52 @@ int classOf(const std::array<double, N>& bounds, double x) {
 
 bool gradeKnown(int grade) { return grade >= kLowestAccuracyGrade && grade <= kHighestAccuracyGrade; }
 
-// The tabulated base pitch deviation; grade 2 from its pitch deviations as fpt·cos αt to 0.1 µm.
-double basePitch(int grade, int module, int diameter, double alfat) {
-    const auto m = static_cast<std::size_t>(module - 1);
-    const auto d = static_cast<std::size_t>(diameter - 1);
-    if (grade >= kLowestTabulatedPitchGrade)
-        return kBasePitch[static_cast<std::size_t>(grade - kLowestTabulatedPitchGrade)][m][d];
-    if (m >= kGrade2Pitch.size() || d >= kGrade2Pitch[0].size()) return 0;
-    if (kGrade2Pitch[m][d] == kNotEntered) return kNotEntered;
-    return std::round(10 * std::cos(alfat) * kGrade2Pitch[m][d]) / 10;
-}
+std::size_t row(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
+
+// A measured deviation replaces the limiting one; 0 means "not measured". A measured Fbeta
+// counts only when positive, as its field accepts no other.
+bool measured(double value) { return value != 0; }
+bool measuredAlignment(double value) { return value > 0; }
 
 }  // namespace
 
-int moduleClass(double mn) {
-    const int c = classOf(kModuleClassBounds, mn);
-    return c == 0 ? static_cast<int>(kModuleClasses) : c;
-}
+int moduleClass(double mn) { return classOf(kModuleClassBounds, mn); }
 
 int diameterClass(double d) { return classOf(kDiameterClassBounds, d); }
 
 int widthClass(double b) { return classOf(kWidthClassBounds, b); }
 
+double tabulatedBasePitch(int grade, double mn, double d) {
+    const int module = moduleClass(mn);
+    const int diameter = diameterClass(d);
+    if (!gradeKnown(grade) || module == 0 || diameter == 0) return 0;
+    return kBasePitch[static_cast<std::size_t>(grade - kLowestAccuracyGrade)][row(module)][row(diameter)];
+}
+
+double tabulatedAlignment(int grade, double b) {
+    const int width = widthClass(b);
+    if (!gradeKnown(grade) || width == 0) return 0;
+    return kAlignment[static_cast<std::size_t>(grade - kLowestAccuracyGrade)][row(width)];
+}
+
 void lookupBasePitch(GearPairData& g, Gear gear) {
     const bool pinion = gear == Gear::Pinion;
-    bool& given = pinion ? g.fpb1Given : g.fpb2Given;
     double& fpb = pinion ? g.fpb1 : g.fpb2;
-    const int grade = pinion ? g.IT1 : g.IT2;
-    const int diameter = diameterClass(std::abs(pinion ? g.d1 : g.d2));
-    if (diameter == 0 || !gradeKnown(grade)) {
-        given = false;
-        return;
-    }
-    if (given) {
-        const double value = basePitch(grade, moduleClass(g.mn), diameter, g.alfat);
-        if (value == kNotEntered) return;
-        fpb = value;
-    }
-    if (fpb < 0.01) given = false;
+    fpb = tabulatedBasePitch(pinion ? g.IT1 : g.IT2, g.mn, std::abs(pinion ? g.d1 : g.d2));
+    (pinion ? g.fpb1Given : g.fpb2Given) = fpb >= kLeastDeviation && !measured(pinion ? g.fpbr1 : g.fpbr2);
 }
 
 void lookupAlignment(GearPairData& g, Gear gear) {
     const bool pinion = gear == Gear::Pinion;
-    bool& given = pinion ? g.Fbeta1Given : g.Fbeta2Given;
     double& Fbeta = pinion ? g.Fbeta1 : g.Fbeta2;
-    const int grade = pinion ? g.IT1 : g.IT2;
-    const int width = widthClass(pinion ? g.b1 : g.b2);
-    if (width == 0 || !gradeKnown(grade)) {
-        given = false;
-        return;
-    }
-    const auto row = static_cast<std::size_t>(grade - kLowestAccuracyGrade);
-    const auto column = static_cast<std::size_t>(width - 1);
-    const bool alignmentEntered = kAlignment[row][column] != kNotEntered;
-    const bool parallelismEntered = kParallelismY[row][column] != kNotEntered;
-    if (given) {
-        if (alignmentEntered) Fbeta = kAlignment[row][column];
-        if (pinion && alignmentEntered) g.fx = g.Fbeta1;
-        if (pinion && parallelismEntered) g.fy = kParallelismY[row][column];
-    }
-    if (alignmentEntered && Fbeta < 0.01) given = false;
-    if (pinion) {
-        if (alignmentEntered && g.fx < 0.1) g.fxGiven = false;
-        if (parallelismEntered && g.fy < 0.1) g.fyGiven = false;
-    }
+    Fbeta = tabulatedAlignment(pinion ? g.IT1 : g.IT2, pinion ? g.b1 : g.b2);
+    (pinion ? g.Fbeta1Given : g.Fbeta2Given) =
+        Fbeta >= kLeastDeviation && !measuredAlignment(pinion ? g.Fbetar1 : g.Fbetar2);
+    if (!pinion) return;
+    g.fx = g.Fbeta1;
+    g.fy = kSkewToAlignment * g.Fbeta1;
+    g.fxGiven = g.fx >= kLeastParallelismDeviation && !measured(g.fxr);
+    g.fyGiven = g.fy >= kLeastParallelismDeviation && !measured(g.fyr);
 }
 
 void lookupAllDeviations(GearPairData& g) {
@@ -92,8 +75,8 @@ void lookupAllDeviations(GearPairData& g) {
 }
 
 void resetMeasuredDeviations(GearPairData& g) {
-    g.fpb1Given = g.fpb2Given = g.Fbeta1Given = g.Fbeta2Given = g.fxGiven = g.fyGiven = true;
     g.fpbr1 = g.fpbr2 = g.Fbetar1 = g.Fbetar2 = g.fxr = g.fyr = 0;
+    lookupAllDeviations(g);
 }
 
 std::string_view accuracyMessage(AccuracyField field) {
@@ -115,21 +98,22 @@ bool commitAccuracy(GearPairData& g, AccuracyField field, double value, bool rea
         lookupAlignment(g, gear);
         return true;
     };
-    const auto measured = [&](double& x, bool& given, bool positive) {
+    // The flag of a measured deviation follows from the lookup of its gear.
+    const auto measuredEntry = [&](double& x, bool positive, void (*lookup)(GearPairData&, Gear), Gear gear) {
         x = value;
         if (!readable || (positive && !(value >= 0))) return false;
-        given = false;
+        lookup(g, gear);
         return true;
     };
     switch (field) {
         case AccuracyField::IT1: return grade(g.IT1, Gear::Pinion);
         case AccuracyField::IT2: return grade(g.IT2, Gear::Wheel);
-        case AccuracyField::fpbr1: return measured(g.fpbr1, g.fpb1Given, false);
-        case AccuracyField::fpbr2: return measured(g.fpbr2, g.fpb2Given, false);
-        case AccuracyField::Fbetar1: return measured(g.Fbetar1, g.Fbeta1Given, true);
-        case AccuracyField::Fbetar2: return measured(g.Fbetar2, g.Fbeta2Given, true);
-        case AccuracyField::fxr: return measured(g.fxr, g.fxGiven, false);
-        case AccuracyField::fyr: return measured(g.fyr, g.fyGiven, false);
+        case AccuracyField::fpbr1: return measuredEntry(g.fpbr1, false, lookupBasePitch, Gear::Pinion);
+        case AccuracyField::fpbr2: return measuredEntry(g.fpbr2, false, lookupBasePitch, Gear::Wheel);
+        case AccuracyField::Fbetar1: return measuredEntry(g.Fbetar1, true, lookupAlignment, Gear::Pinion);
+        case AccuracyField::Fbetar2: return measuredEntry(g.Fbetar2, true, lookupAlignment, Gear::Wheel);
+        case AccuracyField::fxr: return measuredEntry(g.fxr, false, lookupAlignment, Gear::Pinion);
+        case AccuracyField::fyr: return measuredEntry(g.fyr, false, lookupAlignment, Gear::Pinion);
     }
     return false;
 }

@@ -9,23 +9,31 @@
 
 namespace soukoli {
 
-/// Class 1 ... 7 of a module, of a reference diameter (0 above 6300 mm) and class 1 ... 8 of a
-/// face width (0 above 1250 mm).
+/// Class 1 ... 7 of a module, class 1 ... 7 of a reference diameter and class 1 ... 8 of a face
+/// width; 0 beyond the last class (the deviation is undefined there).
 [[nodiscard]] int moduleClass(double mn);
 [[nodiscard]] int diameterClass(double d);
 [[nodiscard]] int widthClass(double b);
 
-/// Pitch lookup: fpb1 from d1 and IT1 (pinion) or fpb2 from |d2| and IT2 (wheel), while the
-/// deviation's flag is set; an undefined value clears the flag.
+/// The tabulated base pitch deviation fpb of a grade, normal module and reference diameter, and
+/// the tooth alignment deviation Fbeta of a grade and face width [µm]; 0 where the standard
+/// defines none or the value is not known.
+[[nodiscard]] double tabulatedBasePitch(int grade, double mn, double d);
+[[nodiscard]] double tabulatedAlignment(int grade, double b);
+
+/// Pitch lookup: fpb1 from IT1, mn and d1 (pinion) or fpb2 from IT2, mn and |d2| (wheel). The
+/// limiting deviation is always the one of the current entries (0 when undefined). Its flag is
+/// set when it is defined and no measured deviation replaces it.
 void lookupBasePitch(GearPairData& g, Gear gear);
 
-/// Alignment lookup: Fbeta1 with fx and fy from b1 and IT1 (pinion), Fbeta2 from b2 and IT2.
+/// Alignment lookup: Fbeta1 with fx and fy from IT1 and b1 (pinion), Fbeta2 from IT2 and b2;
+/// the flags as in the pitch lookup.
 void lookupAlignment(GearPairData& g, Gear gear);
 
 /// Both lookups for both gears.
 void lookupAllDeviations(GearPairData& g);
 
-/// "&Nuluj": the limiting deviations are used again, the measured ones are 0.
+/// "&Nuluj": no deviation is measured any more, the limiting deviations apply where defined.
 void resetMeasuredDeviations(GearPairData& g);
 
 /// Field numbers of the accuracy window.
@@ -35,7 +43,9 @@ enum class AccuracyField { IT1 = 1, IT2, fpbr1, fpbr2, Fbetar1, Fbetar2, fxr, fy
 [[nodiscard]] std::string_view accuracyMessage(AccuracyField field);
 
 /// Stores the entry (a grade only when it is a whole number that fits), judges it and runs what
-/// follows: the lookups of the gear for a grade, the flag of a measured deviation cleared.
+/// follows: the lookups of the gear for a grade; for a measured deviation its flag, cleared by
+/// a measured value and set again by 0 ("not measured": the limiting deviation applies when
+/// the standard defines one). The window passes an empty measured field as a readable 0.
 [[nodiscard]] bool commitAccuracy(GearPairData& g, AccuracyField field, double value, bool readable);
 
 }  // namespace soukoli

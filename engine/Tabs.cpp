@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Accuracy.h"
 #include "engine/BasicGeometry.h"
 #include "engine/FaceLoadFactor.h"
 #include "engine/TabsTables.h"
@@ -25,6 +26,7 @@ void resetToDefaults(GearPairData& g, Ui& ui) {
     setDefaults(g);
     updateCentreDistance(g, ui);
     updateDiameters(g, ui);
+    lookupAllDeviations(g);
 }
 
 void switchToothing(GearPairData& g, std::uint16_t type, ToothingInputs inputs, Ui& ui) {

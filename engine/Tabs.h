@@ -12,8 +12,10 @@
 
 namespace soukoli {
 
-/// A new project: the defaults of the data set for the toothing type in `TypSoukoli`, then the
-/// centre distance and diameter updates of the basic geometry.
+/// The project of a new start: the defaults of the data set for the toothing type in
+/// `TypSoukoli`, the centre distance and diameter updates of the basic geometry, and the four
+/// lookups of the limiting deviations. The desktop program at start, the toothing switch and
+/// soukoli-cli (--defaults, and before it loads a project) all begin from it.
 void resetToDefaults(GearPairData& data, Ui& ui);
 
 /// What a change of the toothing type does to the other inputs: a choice of the user starts a new

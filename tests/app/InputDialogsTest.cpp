@@ -1,7 +1,8 @@
 // The materials, dimensions and accuracy windows in the started program: their buttons, the
-// trimming of the second tab, the engine opening them, and the limiting deviations looked up
-// at start-up.
+// trimming of the second tab, the engine opening them, the limiting deviations looked up at
+// start-up, and a measured deviation taken back.
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -88,6 +89,28 @@ private slots:
         QVERIFY(a.rozmery.validateField(1));
         QVERIFY(!a.data.Fbeta1Given);  // beyond the widths of the standard
         a.rozmery.hide();
+    }
+
+    void anEmptiedMeasuredFieldGivesTheLimitBackEvenOnAltO() {
+        StartedApp t;
+        SoukoliApp& a = *t.app;
+        AccuracyDialog& w = a.presnost;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        NumberEdit* fpbr1 = w.measuredField(0);
+        fpbr1->setFocus(Qt::OtherFocusReason);
+        fpbr1->setText(QStringLiteral("3"));
+        QTest::keyClick(fpbr1, Qt::Key_Return);
+        QVERIFY(!a.data.fpb1Given);
+        QVERIFY(w.limitLabel(0)->text().isEmpty());
+        fpbr1->setFocus(Qt::OtherFocusReason);
+        fpbr1->clear();
+        QTest::keyClick(fpbr1, Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(!w.isVisible());  // a mnemonic clicks after a short animation
+        QVERIFY2(t.messages.isEmpty(), qPrintable(t.messages.join(QLatin1Char('|'))));
+        QVERIFY(a.data.fpb1Given);
+        QCOMPARE(a.data.fpbr1, 0.0);
+        QCOMPARE(w.limitLabel(0)->text().trimmed(), QStringLiteral("24.0"));
     }
 };
 

@@ -161,6 +161,41 @@ TEST_F(Cli, SetChangesInputsAndRecomputesWhatFollows) {
     EXPECT_EQ(run("--set z2=-40 " + p).status, 3);  // external wheel with a negative z2
 }
 
+TEST_F(Cli, SetAccuracyFieldsAsTheAccuracyWindowDoes) {
+    const std::string p = defaults();
+    struct Row {
+        const char* sets;
+        const char* field;
+        double value;  // the limit of ČSN 01 4682, or -1 for a cleared flag only
+        const char* flag;
+        bool given;
+    };
+    const Row rows[] = {
+        {"", "fpb1", 24, "fpb1Given", true},                  // looked up at the new start
+        {"", "fy", 12.5, "fyGiven", true},
+        {"--set IT1=7", "fpb1", 17, "fpb1Given", true},
+        {"--set IT1=7", "Fbeta1", 16, "Fbeta1Given", true},
+        {"--set IT2=5", "fpb2", 0, "fpb2Given", false},       // "nedefin."
+        {"--set fpbr2=3", "fpbr2", 3, "fpb2Given", false},    // measured replaces the limit
+        {"--set fpbr2=3 --set fpbr2=0", "fpb2", 26, "fpb2Given", true},
+        {"--set z1=40", "fpb1", 26, "fpb1Given", true},       // d1 = 160: diameter class 2
+        {"--set mn=8", "fpb2", 30, "fpb2Given", true},        // module class 3, d2 = 320: class 2
+        {"--set b2=30", "Fbeta2", 18, "Fbeta2Given", true},
+        {"--set b1=700", "fx", 0, "fxGiven", false},
+    };
+    for (const Row& r : rows) {
+        const Result result = run(std::string("--json ") + r.sets + " " + p);
+        ASSERT_NE(result.status, 3) << r.sets << ": " << result.err;
+        const auto j = json(result);
+        EXPECT_DOUBLE_EQ(j["fields"][r.field].get<double>(), r.value) << r.sets << " " << r.field;
+        EXPECT_EQ(j["fields"][r.flag], r.given) << r.sets << " " << r.flag;
+    }
+    const Result refused = run("--set IT1=13 " + p);
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_NE(refused.err.find("Stupeň přesnosti vol od 2 do 12"), std::string::npos) << refused.err;
+    EXPECT_EQ(run("--set Fbetar1=-2 " + p).status, 3);
+}
+
 TEST_F(Cli, StandardOption) {
     const std::string p = defaults();
     const auto j = json(run("--json --standard din-b " + p));

@@ -46,6 +46,7 @@ private slots:
     void init() {
         ui_ = {};
         data_ = testing::defaultPair();
+        lookupAllDeviations(data_);  // as a new start has them
         dims_ = std::make_unique<DimensionsDialog>(data_, ui_);
         accuracy_ = std::make_unique<AccuracyDialog>(data_, ui_);
     }

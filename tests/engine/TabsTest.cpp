@@ -2,6 +2,9 @@
 // of the simplified calculation and the face load factors they fix.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "engine/FieldTable.h"
 #include "engine/Tabs.h"
 #include "support/RecordingUi.h"
 
@@ -41,6 +44,36 @@ TEST(ToothingSwitch, ResetsEveryInputOutsideLoading) {
     EXPECT_NEAR(g.df1, 70, 1e-9);
     EXPECT_NEAR(g.df2, 150, 1e-9);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Every named field and text of two data sets, NaN equal to NaN; the working values of the
+// internal wheel's cutter stay behind an internal pair, unread by an external one.
+void expectSameProject(const GearPairData& a, const GearPairData& b, const char* what) {
+    for (const auto& f : numericFields()) {
+        if (f.name == "a0w" || f.name == "alfa0w" || f.name == "da0") continue;
+        const double x = readField(a, f);
+        const double y = readField(b, f);
+        if (!(std::isnan(x) && std::isnan(y))) {
+            EXPECT_EQ(x, y) << what << ": " << f.name;
+        }
+    }
+    EXPECT_EQ(a.MetodaVypoctu, b.MetodaVypoctu) << what;
+    EXPECT_EQ(a.Schema, b.Schema) << what;
+    EXPECT_EQ(a.Material1, b.Material1) << what;
+}
+
+TEST(ToothingSwitch, EitherWayGivesTheProjectOfANewStart) {
+    GearPairData g = defaults();
+    testing::RecordingUi ui;
+    g.IT1 = 5;
+    g.fpbr2 = 7;
+    g.fpb2Given = false;
+    g.fx = 3;
+    g.b1 = 90;
+    switchToothing(g, kInternal, ui);
+    expectSameProject(g, defaults(kInternal), "Vnitřní");
+    switchToothing(g, kExternal, ui);
+    expectSameProject(g, defaults(), "Vnější");
 }
 
 TEST(ToothingSwitch, KeepsTheInputsWhileLoading) {
