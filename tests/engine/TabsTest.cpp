@@ -70,9 +70,9 @@ TEST(ToothingSwitch, EitherWayGivesTheProjectOfANewStart) {
     g.fpb2Given = false;
     g.fx = 3;
     g.b1 = 90;
-    switchToothing(g, kInternal, ui);
+    switchToothing(g, kInternal, ToothingInputs::Reset, ui);
     expectSameProject(g, defaults(kInternal), "Vnitřní");
-    switchToothing(g, kExternal, ui);
+    switchToothing(g, kExternal, ToothingInputs::Reset, ui);
     expectSameProject(g, defaults(), "Vnější");
 }
 
