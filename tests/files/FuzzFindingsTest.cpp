@@ -1,6 +1,7 @@
-// The inputs the fuzzer once got through, kept in tests/fuzz/regressions, and the sample projects
-// that seed it: each goes the whole road of the fuzz target here too, and the two findings end
-// as they must (the run stopped with the message, the save refused).
+// The inputs the fuzzer once got through (and one whose material name "1NaN20" once passed for a
+// printed non-number), kept in tests/fuzz/regressions, and the sample projects that seed it: each
+// goes the whole road of the fuzz target here too, and the two findings end as they must (the run
+// stopped with the message, the save refused).
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "engine/Driver.h"
@@ -25,11 +26,16 @@ public:
     void setActiveField(DialogId, int) override {}
 };
 
-inline bool showsNonNumber(const std::vector<std::string>& lines) {
-    for (const auto& line : lines)
-        if (line.find("nan") != std::string::npos || line.find("NaN") != std::string::npos ||
-            line.find("inf") != std::string::npos || line.find("Inf") != std::string::npos)
-            return true;
+// A non-finite number printed as such; the material names are the user's text and may say anything.
+inline bool showsNonNumber(const std::vector<std::string>& lines, const GearPairData& g) {
+    for (std::string line : lines) {
+        for (const std::string* text : {&g.Material1, &g.Material2})
+            for (auto at = text->empty() ? std::string::npos : line.find(*text); at != std::string::npos;
+                 at = line.find(*text))
+                line.erase(at, text->size());
+        for (const char* word : {"nan", "NaN", "inf", "Inf"})
+            if (line.find(word) != std::string::npos) return true;
+    }
     return false;
 }
 
@@ -58,9 +64,9 @@ inline std::string checkRun(GearPairData g, bool simplified, const GearPairData&
     if (g.runFlag) {
         if (!resultsShowable(g)) return std::string(what) + ": completed with a result that cannot be shown";
         const files::LocalTime now;
-        if (showsNonNumber(files::resultsReportLines(g, now, "x.VYS")))
+        if (showsNonNumber(files::resultsReportLines(g, now, "x.VYS"), g))
             return std::string(what) + ": the results report shows a non-number";
-        if (simplified && showsNonNumber(files::simplifiedPrintoutLines(g, now)))
+        if (simplified && showsNonNumber(files::simplifiedPrintoutLines(g, now), g))
             return std::string(what) + ": the printout shows a non-number";
     }
     return checkRoundTrip(g, start, what);
