@@ -8,6 +8,7 @@
 #include "engine/DynamicFactor.h"
 #include "engine/FaceLoadFactor.h"
 #include "engine/Loads.h"
+#include "engine/ResultGuard.h"
 #include "engine/TransverseLoadFactor.h"
 
 namespace soukoli {
@@ -111,6 +112,7 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
     if (!g.runFlag) return;
 
     runStressChecks(g, ui);
+    guardResults(g, ui);
 }
 
 void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
@@ -136,6 +138,7 @@ void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
     if (!g.KHvGiven) g.KHv = 1.0;
 
     runStressChecks(g, ui);
+    guardResults(g, ui);
 }
 
 }  // namespace soukoli

@@ -104,14 +104,17 @@ LoadOutcome loadProject(GearPairData& data, const std::optional<std::filesystem:
     GearPairData loaded = data;
     const auto read = readProjectFile(*file, loaded);
     std::string reason = read.reason;
+    // The refused line and value go below the message, and ahead of the reason for the CLI.
+    const std::string where = read.location();
     if (read.ok()) {
         recomputeAfterLoad(loaded, ui);
         if (!recomputedValuesFinite(loaded)) reason = "the geometry, loads or lives of the project cannot be formed";
-    } else if (read.line != 0) {
-        reason = "line " + std::to_string(read.line) + ": " + reason;
+    } else if (!where.empty()) {
+        reason = where + " (" + reason + ")";
     }
     if (!reason.empty()) {
-        ui.message(kLoadFailedText, kLoadCaption, MessageIcon::Error);
+        const std::string text = where.empty() ? std::string(kLoadFailedText) : std::string(kLoadFailedText) + "\r" + where;
+        ui.message(text, kLoadCaption, MessageIcon::Error);
         return {LoadStatus::Refused, reason};
     }
     data = std::move(loaded);

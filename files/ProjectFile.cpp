@@ -4,10 +4,15 @@
 #include "files/ProjectFile.h"
 
 #include <cmath>
+#include <optional>
+#include <utility>
+#include <variant>
 #include <vector>
 
+#include "engine/FieldTable.h"
 #include "engine/Numbers.h"
 #include "files/Cp1250.h"
+#include "files/InputRules.h"
 #include "files/ProjectFileLayout.h"
 
 namespace soukoli::files {
@@ -52,8 +57,9 @@ public:
     }
 
     void real(double x) {
-        if (!std::isfinite(x)) return fail("a value is not a finite number");
-        line(formatFileReal(x));
+        const auto written = readableReal(x);
+        if (!written) return;
+        line(*written);
     }
 
     void text(const std::string& s) {
@@ -86,13 +92,31 @@ public:
     }
 
     void spectrumStep(double f, double n) {
-        if (!std::isfinite(f) || !std::isfinite(n)) return fail("a spectrum value is not a finite number");
-        line(formatFileReal(f) + " " + formatFileReal(n));
+        const auto load = readableReal(f);
+        const auto count = readableReal(n);
+        if (!load || !count) return;
+        line(*load + " " + *count);
     }
 
     [[nodiscard]] bool newerLayout() const { return true; }
 
 private:
+    // The line of a real, when it reads back to the same line: the 15 digits of the largest
+    // doubles round up beyond the range of a double, and the reader would refuse the file.
+    std::optional<std::string> readableReal(double x) {
+        if (!std::isfinite(x)) {
+            fail("a value is not a finite number");
+            return std::nullopt;
+        }
+        std::string written = formatFileReal(x);
+        const auto back = parseNumber(written);
+        if (!back.ok() || !std::isfinite(back.value) || formatFileReal(back.value) != written) {
+            fail("value " + written + " would not read back");
+            return std::nullopt;
+        }
+        return written;
+    }
+
     void line(const std::string& s) {
         if (!reason.empty()) return;
         out += s;
@@ -134,9 +158,21 @@ std::vector<std::string_view> splitBlanks(std::string_view s) {
     }
 }
 
+// The name of the value stored at `p` inside `d`, for the load message.
+std::string nameAt(const GearPairData& d, const void* p) {
+    for (const auto& f : numericFields()) {
+        const void* at = std::visit([&](auto member) -> const void* { return &(d.*member); }, f.member);
+        if (at == p) return std::string(f.name);
+    }
+    if (p == &d.Material1) return "Material1";
+    if (p == &d.Material2) return "Material2";
+    if (p == &d.Schema) return "Schema";
+    return {};
+}
+
 class Reader {
 public:
-    explicit Reader(std::vector<std::string_view> lines) : lines_(std::move(lines)) {}
+    Reader(std::vector<std::string_view> lines, const GearPairData& data) : lines_(std::move(lines)), data_(data) {}
 
     ReadResult result;
 
@@ -180,17 +216,26 @@ public:
         const auto raw = take();
         if (!raw) return;
         const auto parsed = parseNumber(trimBlanks(*raw));
-        if (trimBlanks(*raw).empty() || !parsed.ok() || !std::isfinite(parsed.value)) return fail("line holds no number");
+        if (trimBlanks(*raw).empty() || !parsed.ok() || !std::isfinite(parsed.value))
+            return fail("line holds no number", nameAt(data_, &x));
         x = parsed.value;
+        realLines_.push_back({&x, next_});
+    }
+
+    /// The line a real was read from, 0 when the file did not hold it.
+    [[nodiscard]] std::size_t lineOf(const double& x) const {
+        for (const auto& [at, line] : realLines_)
+            if (at == &x) return line;
+        return 0;
     }
 
     void text(std::string& s) {
         const auto raw = take();
         if (!raw) return;
         for (const char c : *raw)
-            if (static_cast<unsigned char>(c) < 0x20) return fail("text holds a control character");
+            if (static_cast<unsigned char>(c) < 0x20) return fail("text holds a control character", nameAt(data_, &s));
         auto utf8 = fromCp1250(*raw);
-        if (!utf8) return fail("text is not Windows-1250");
+        if (!utf8) return fail("text is not Windows-1250", nameAt(data_, &s));
         s = std::move(*utf8);
     }
 
@@ -198,7 +243,7 @@ public:
         const auto raw = take();
         if (!raw) return;
         const auto scheme = trimBlanks(*raw);
-        if (schemeIndexOf(scheme) == 0) return fail("unknown layout scheme");
+        if (schemeIndexOf(scheme) == 0) return fail("unknown layout scheme", "Schema");
         s = std::string(scheme);
     }
 
@@ -207,7 +252,7 @@ public:
         if (!raw) return;
         const auto t = trimBlanks(*raw);
         if (t.size() != 2 || t[0] < '0' || t[0] > '0' + kMaxHeatTreatment || t[1] < '0' || t[1] > '0' + kMaxHeatTreatment)
-            return fail("heat treatments are not two digits 0 ... 8");
+            return fail("heat treatments are not two digits 0 ... 8", "Zpracovani1");
         a = static_cast<std::uint16_t>(t[0] - '0');
         b = static_cast<std::uint16_t>(t[1] - '0');
     }
@@ -216,7 +261,8 @@ public:
         const auto raw = take();
         if (!raw) return;
         const int value = parseSmallInteger(trimBlanks(*raw));
-        if (value < min || value > max) return fail("integer outside " + std::to_string(min) + " ... " + std::to_string(max));
+        if (value < min || value > max)
+            return fail("integer outside " + std::to_string(min) + " ... " + std::to_string(max), nameAt(data_, &n));
         n = static_cast<std::uint16_t>(value);
     }
 
@@ -224,11 +270,11 @@ public:
         const auto raw = take();
         if (!raw) return;
         const auto parts = splitBlanks(*raw);
-        if (parts.size() != 2) return fail("accuracy grades are not two integers");
+        if (parts.size() != 2) return fail("accuracy grades are not two integers", "IT1");
         const int first = parseSmallInteger(parts[0]);
         const int second = parseSmallInteger(parts[1]);
         if (first < kMinGrade || first > kMaxGrade || second < kMinGrade || second > kMaxGrade)
-            return fail("accuracy grade outside 2 ... 12");
+            return fail("accuracy grade outside 2 ... 12", first < kMinGrade || first > kMaxGrade ? "IT1" : "IT2");
         a = static_cast<std::uint16_t>(first);
         b = static_cast<std::uint16_t>(second);
     }
@@ -236,12 +282,13 @@ public:
     void spectrumStep(double& f, double& n) {
         const auto raw = take();
         if (!raw) return;
+        const auto step = std::to_string(&f - data_.Fj.data() + 1);
         const auto parts = splitBlanks(*raw);
-        if (parts.size() != 2) return fail("spectrum step is not two numbers");
+        if (parts.size() != 2) return fail("spectrum step is not two numbers", "Fj[" + step + "]");
         const auto load = parseNumber(parts[0]);
         const auto count = parseNumber(parts[1]);
         if (!load.ok() || !count.ok() || !std::isfinite(load.value) || !std::isfinite(count.value))
-            return fail("spectrum step is not two numbers");
+            return fail("spectrum step is not two numbers", "Fj[" + step + "]");
         f = load.value;
         n = count.value;
     }
@@ -250,19 +297,21 @@ public:
 
 private:
     std::vector<std::string_view> lines_;
+    const GearPairData& data_;
+    std::vector<std::pair<const double*, std::size_t>> realLines_;
     std::size_t next_ = 0;
     bool newer_ = true;
 
     std::optional<std::string_view> take() {
         if (!result.ok()) return std::nullopt;
         if (next_ >= lines_.size()) {
-            result = {"file ends before its last record", next_ + 1};
+            result = {"file ends before its last record", next_ + 1, {}};
             return std::nullopt;
         }
         return lines_[next_++];
     }
-    void fail(std::string why) {
-        if (result.ok()) result = {std::move(why), next_};
+    void fail(std::string why, std::string field = {}) {
+        if (result.ok()) result = {std::move(why), next_, std::move(field)};
     }
 };
 
@@ -283,7 +332,14 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
 
 }  // namespace
 
+std::string ReadResult::location() const {
+    if (line == 0) return {};
+    return "řádek " + std::to_string(line) + (field.empty() ? std::string() : ": " + field);
+}
+
 EncodedText writeString(const GearPairData& data) {
+    // A value its window would refuse makes a file the reader refuses: better not to save it.
+    if (const auto refused = refusedInput(data)) return {{}, std::string(refused->name) + " outside what its window accepts"};
     Writer w;
     walkProjectFile(data, w);
     if (!w.reason.empty()) return {{}, w.reason};
@@ -293,14 +349,16 @@ EncodedText writeString(const GearPairData& data) {
 ReadResult readString(std::string_view bytes, GearPairData& data) {
     const auto lines = splitLines(bytes);
     for (std::size_t i = 0; i < lines.size(); ++i)
-        if (lines[i].size() > kMaxLineLength) return {"line longer than 255 characters", i + 1};
+        if (lines[i].size() > kMaxLineLength) return {"line longer than 255 characters", i + 1, {}};
 
     GearPairData copy = data;
-    Reader reader(lines);
+    Reader reader(lines, copy);
     walkProjectFile(copy, reader);
     if (!reader.result.ok()) return reader.result;
     for (std::size_t i = reader.consumed(); i < lines.size(); ++i)
-        if (!trimBlanks(lines[i]).empty()) return {"text after the last record", i + 1};
+        if (!trimBlanks(lines[i]).empty()) return {"text after the last record", i + 1, {}};
+    if (const auto refused = refusedInput(copy))
+        return {"value outside what its window accepts", reader.lineOf(copy.*refused->member), std::string(refused->name)};
 
     data = std::move(copy);
     return {};
@@ -314,7 +372,7 @@ FileResult writeProjectFile(const GearPairData& data, const std::filesystem::pat
 
 ReadResult readProjectFile(const std::filesystem::path& path, GearPairData& data) {
     const auto bytes = readWholeFile(path);
-    if (!bytes) return {"cannot read " + path.string(), 0};
+    if (!bytes) return {"cannot read " + path.string(), 0, {}};
     return readString(*bytes, data);
 }
 

@@ -19,17 +19,23 @@ inline constexpr std::size_t kMaxLineLength = 255;
 struct [[nodiscard]] ReadResult {
     std::string reason;  // empty on success
     std::size_t line = 0;
+    std::string field;   // the name of the refused value, when the line holds one
 
     [[nodiscard]] bool ok() const { return reason.empty(); }
+
+    /// Where the file was refused, as the load message adds it: "řádek 12: mn" (or "řádek 2").
+    [[nodiscard]] std::string location() const;
 };
 
 /// The project file of `data` as bytes. Fails (and produces nothing) when a value cannot be stored
 /// faithfully: a text not representable in Windows-1250 or longer than a line, a value that is
-/// not a finite number, an integer outside what the dialogs accept.
+/// not a finite number or would not read back to the same line (the largest doubles round up
+/// beyond the range of a double), an integer or value outside what the windows accept.
 EncodedText writeString(const GearPairData& data);
 
 /// Reads a whole project file. On success `data` holds every value of the file and the values
-/// the file does not store stay as they were; on failure `data` is untouched. No derived value is recomputed here (see recomputeAfterLoad).
+/// the file does not store stay as they were; on failure `data` is untouched. A file holding a
+/// value its window would refuse (see InputRules.h) is refused. No derived value is recomputed here (see recomputeAfterLoad).
 ReadResult readString(std::string_view bytes, GearPairData& data);
 
 /// Writes the project file to `path`, replacing an older file only once the new one is complete.
