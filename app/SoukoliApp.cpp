@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTabWidget>
 
 #include "app/ProjectCommands.h"
@@ -174,8 +175,20 @@ void SoukoliApp::dialogHelp(int topic) {
     help.openTopic(topic);
 }
 
+void SoukoliApp::openProject(const QString& file) {
+    form.loadFrom(file);
+}
+
+QString helpFileFor(const QString& programDir) {
+    const QString name = QStringLiteral("help_csn.hlp");
+    const QDir dir(programDir);
+    const QString inBuildTree = dir.filePath(QStringLiteral("help/") + name);
+    if (QFileInfo::exists(inBuildTree)) return inBuildTree;
+    return QDir::cleanPath(dir.filePath(QStringLiteral(SOUKOLI_HELP_DIR_FROM_PROGRAM "/") + name));
+}
+
 QString defaultHelpFile() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help_csn.hlp"));
+    return helpFileFor(QCoreApplication::applicationDirPath());
 }
 
 }  // namespace soukoli

@@ -49,6 +49,10 @@ public:
     /// Shows the main window.
     void show();
 
+    /// Opens the project `file` as "Načti" does after its file dialog (the project given on the
+    /// command line at start).
+    void openProject(const QString& file);
+
     /// Help topic `topic` asked for by an input dialog: over a modal dialog the viewer is modal
     /// too (a modeless window would be blocked by the dialog) until it is closed.
     void dialogHelp(int topic);
@@ -93,7 +97,12 @@ private:
     void connectCoefficients();
 };
 
-/// Where the help file ships: beside the program.
+/// The help file "help_csn.hlp" of the program in `programDir`: in help/ beside it in the build
+/// tree, or in share/soukoli/ of the tree it is installed in. When neither exists, the installed
+/// path (the viewer then says that the help is missing).
+QString helpFileFor(const QString& programDir);
+
+/// The help file of the running program.
 QString defaultHelpFile();
 
 }  // namespace soukoli

@@ -3,6 +3,7 @@
 // windows. Messages of the run go to stderr instead of message boxes.
 //   soukoli-screenshot OUT.png [simplified]
 //   soukoli-screenshot OUT.png schemes   (the face-load window, the layout schemes and the picture)
+//   soukoli-screenshot OUT.png save      (the file dialog of "Ulož", with Qt's Czech texts)
 #include <QApplication>
 #include <QFileInfo>
 #include <QPixmap>
@@ -11,6 +12,7 @@
 #include <cstdio>
 
 #include "app/SoukoliApp.h"
+#include "app/Startup.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -20,6 +22,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: soukoli-screenshot OUT.png [simplified]\n");
         return 3;
     }
+    soukoli::loadQtTranslations(qapp);
     soukoli::SoukoliApp app(soukoli::defaultHelpFile());
     app.ui.messageHook = [](const soukoli::QtUi::Box& box) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(box.caption), qPrintable(box.text));
@@ -46,6 +49,19 @@ int main(int argc, char* argv[]) {
         app.khbeta.show();
         QApplication::processEvents();
         ok = app.khbeta.grab().save(stem + QStringLiteral("-khbeta.png")) && ok;
+        std::fprintf(stderr, "%s %s\n", ok ? "written:" : "could not write:", qPrintable(args[1]));
+        return ok ? 0 : 1;
+    }
+    if (args.size() > 2 && args[2] == QLatin1String("save")) {
+        app.form.show();
+        bool ok = false;
+        app.ui.modalHook = [&](QDialog& dialog) {
+            dialog.show();
+            QApplication::processEvents();
+            ok = dialog.grab().save(args[1]);
+            return int(QDialog::Rejected);
+        };
+        app.form.saveButton()->click();
         std::fprintf(stderr, "%s %s\n", ok ? "written:" : "could not write:", qPrintable(args[1]));
         return ok ? 0 : 1;
     }

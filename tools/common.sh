@@ -3,14 +3,21 @@
 
 SOUKOLI_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Debian packages the build needs.
+# Debian packages the build needs; qt6-translations-l10n gives Qt's own dialogs and buttons their
+# Czech texts, desktop-file-utils checks the menu entry, dpkg-dev lets cpack find the package's
+# dependencies.
 SOUKOLI_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-                  qt6-base-dev libgl-dev fonts-dejavu-core poppler-utils xvfb xauth)
+                  qt6-base-dev libgl-dev qt6-translations-l10n fonts-dejavu-core poppler-utils xvfb xauth
+                  desktop-file-utils dpkg-dev)
 
+# soukoli_install_packages [package...]: installs those missing of the given packages
+# (default: SOUKOLI_PACKAGES).
 soukoli_install_packages() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${SOUKOLI_PACKAGES[@]}")
     local missing=()
     local p
-    for p in "${SOUKOLI_PACKAGES[@]}"; do
+    for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -22,9 +29,10 @@ soukoli_install_packages() {
 }
 
 # soukoli_build <build dir> [extra cmake arguments...]
+# Developers and CI build with warnings as errors.
 soukoli_build() {
     local dir=$1
     shift
-    cmake -S "$SOUKOLI_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake -S "$SOUKOLI_ROOT" -B "$dir" -G Ninja -DSOUKOLI_WERROR=ON "$@" >/dev/null
     cmake --build "$dir" --parallel
 }
