@@ -133,7 +133,7 @@ TEST(UndercutSystem, StronglyUndercutPinionSatisfiesItsEquations) {
     EXPECT_NEAR(p.db, 32 * std::cos(20 * std::numbers::pi / 180), 1e-12);
     Vector3 v{1.02, 0.2, 0.0001};  // start values for a shortfall up to 0.71
     RecordingUi ui;
-    const auto s = solveUndercutEnd(p, v);
+    const auto s = solveUndercutEnd(p, v, ui);
     EXPECT_EQ(s.status, NewtonStatus::Converged);
     EXPECT_LT(s.iterations, 10);
     EXPECT_TRUE(ui.messages.empty());
