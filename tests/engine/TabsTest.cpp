@@ -24,7 +24,7 @@ TEST(ToothingSwitch, ResetsEveryInputOutsideLoading) {
     g.KHbetaZbcal = true;
     g.KHbetaPrimo = false;
     g.KHbeta = 1.7;
-    switchToothing(g, kInternal, ToothingInputs::Keep, ui);
+    switchToothing(g, kInternal, ToothingInputs::Reset, ui);
     EXPECT_EQ(g.TypSoukoli, kInternal);
     EXPECT_EQ(g.z1, 20);
     EXPECT_EQ(g.z2, -60);
@@ -47,7 +47,7 @@ TEST(ToothingSwitch, KeepsTheInputsWhileLoading) {
     GearPairData g = defaults();
     g.z1 = 31;
     testing::RecordingUi ui;
-    switchToothing(g, kInternal, ToothingInputs::Reset, ui);
+    switchToothing(g, kInternal, ToothingInputs::Keep, ui);
     EXPECT_EQ(g.TypSoukoli, kInternal);
     EXPECT_EQ(g.z1, 31);
     EXPECT_EQ(g.z2, 40);  // the loaded project brings its own wheel
