@@ -57,7 +57,7 @@ TEST(Accuracy, UndefinedValuesClearTheFlag) {
     lookupAlignment(g, Gear::Pinion);
     EXPECT_FALSE(g.Fbeta1Given);
     // An internal wheel is looked up by the size of its diameter.
-    g = defaultPair(kInternal);
+    g = defaultPair(Toothing::Internal);
     lookupBasePitch(g, Gear::Wheel);
     EXPECT_TRUE(g.fpb2Given);
     EXPECT_DOUBLE_EQ(g.fpb2, 26);

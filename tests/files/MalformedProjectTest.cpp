@@ -165,7 +165,7 @@ std::string mutate(std::string s, std::mt19937& rng) {
 
 TEST(ProjectFuzz, SeededMutationsNeverCrashAndAcceptedFilesAreStable) {
     const std::vector<std::string> corpus = {
-        writeString(defaultProject()).bytes, writeString(defaultProject(kInternal)).bytes,
+        writeString(defaultProject()).bytes, writeString(defaultProject(Toothing::Internal)).bytes,
         writeString(spectrumProject()).bytes, writeString(classesProject()).bytes, writeString(enteredProject()).bytes,
     };
     constexpr int kInputs = 30000;
