@@ -41,9 +41,12 @@ QLabel* noteLabel(const QString& text, QWidget* parent) {
 }  // namespace
 
 QString standardLabel(const GearPairData& g) {
-    if (g.StandardDIN_B) return QStringLiteral("DIN - ISO  B");
-    if (g.StandardDIN_C) return QStringLiteral("DIN - ISO  C");
-    return QStringLiteral("ČSN 01 4686");
+    switch (g.standard) {
+        case Standard::CSN: return QStringLiteral("ČSN 01 4686");
+        case Standard::DIN_B: return QStringLiteral("DIN - ISO  B");
+        case Standard::DIN_C: return QStringLiteral("DIN - ISO  C");
+    }
+    return {};
 }
 
 MainWindow::MainWindow(GearPairData& data, QtUi& ui, QWidget* parent)
@@ -67,7 +70,7 @@ MainWindow::MainWindow(GearPairData& data, QtUi& ui, QWidget* parent)
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { emit helpRequested(0); });
 
-    data_.TypSoukoli = kExternal;
+    data_.TypSoukoli = Toothing::External;
     resetToDefaults(data_, ui_);
     selectToothingButtons();
     setSaveCaption();
@@ -87,10 +90,10 @@ MainWindow::Page MainWindow::buildPage(bool first) {
     typeLayout->addWidget(p.external);
     typeLayout->addWidget(p.internal);
     connect(p.external, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) toothingChosen(kExternal);
+        if (on) toothingChosen(Toothing::External);
     });
     connect(p.internal, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) toothingChosen(kInternal);
+        if (on) toothingChosen(Toothing::Internal);
     });
 
     auto* column = new QVBoxLayout;
@@ -204,7 +207,7 @@ void MainWindow::selectToothingButtons() {
     }
 }
 
-void MainWindow::toothingChosen(std::uint16_t type) {
+void MainWindow::toothingChosen(Toothing type) {
     switchToothing(data_, type, loadingInProgress_ ? ToothingInputs::Keep : ToothingInputs::Reset, ui_);
     hideResults();
     selectToothingButtons();
@@ -254,7 +257,7 @@ void MainWindow::setSaveCaption() {
 }
 
 void MainWindow::showNote(const Page& p, bool first) {
-    const bool epsalfa = data_.StandardCSN && data_.Epsalfa >= 2;
+    const bool epsalfa = limitsTransverseContactRatio(data_.standard) && data_.Epsalfa >= 2;
     const bool rim1 = first && data_.TenkyVenec1;
     const bool rim2 = first && data_.TenkyVenec2;
     p.note->setVisible(epsalfa || rim1 || rim2);

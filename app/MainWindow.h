@@ -93,7 +93,7 @@ signals:
 
 private:
     Page buildPage(bool first);
-    void toothingChosen(std::uint16_t type);
+    void toothingChosen(Toothing type);
     void setSaveCaption();
     void showNote(const Page& page, bool first);
 

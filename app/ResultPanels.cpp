@@ -115,7 +115,7 @@ std::span<const RowSpec> contactRows(bool simplified) {
 }
 
 CellText cellText(const CellSpec& s, const GearPairData& g) {
-    const bool dinB = g.StandardDIN_B;
+    const bool dinB = loadsAtSinglePairPoint(g.standard);
     if (dinB && s.dashedWithDinB) return {"  -----", false};
     const std::string_view field = dinB && !s.dinBField.empty() ? s.dinBField : s.field;
     const auto v = valueOf(field, g);
@@ -194,7 +194,7 @@ const ResultPanel::Cell* ResultPanel::cell(std::string_view field) const {
 void ResultPanel::showResults(const GearPairData& g) {
     for (const Cell& c : cells_) {
         const CellText t = cellText(*c.def, g);
-        const bool dinB = g.StandardDIN_B && c.def->dinBCaption;
+        const bool dinB = loadsAtSinglePairPoint(g.standard) && c.def->dinBCaption;
         c.caption->setText(QString::fromUtf8(dinB ? c.def->dinBCaption : c.def->caption));
         c.value->setText(QString::fromStdString(t.text));
         QPalette pal = c.value->palette();

@@ -18,7 +18,7 @@ public:
 
 GearPairData defaultPair() {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     setDefaults(g);
     return g;
 }

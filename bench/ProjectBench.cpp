@@ -33,7 +33,7 @@ fs::path example(const char* name) { return fs::path(SOUKOLI_EXAMPLES) / name; }
 
 GearPairData startUp(Ui& ui) {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     resetToDefaults(g, ui);
     return g;
 }

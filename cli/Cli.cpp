@@ -71,7 +71,7 @@ files::LocalTime parseTime(const std::string& text, bool& ok) {
 // The data set as the program has it at start-up (defaults, basic geometry, limiting deviations).
 GearPairData startUpData(Ui& ui, bool internal) {
     GearPairData g;
-    g.TypSoukoli = internal ? kInternal : kExternal;
+    g.TypSoukoli = internal ? Toothing::Internal : Toothing::External;
     resetToDefaults(g, ui);
     return g;
 }
@@ -87,7 +87,7 @@ nlohmann::ordered_json fieldsJson(const GearPairData& g) {
         const std::string name = dataSetName(f.name);
         if (isFlag(f))
             fields[name] = readField(g, f) != 0;
-        else if (std::holds_alternative<std::uint16_t GearPairData::*>(f.member))
+        else if (isWholeNumber(f))
             fields[name] = static_cast<int>(readField(g, f));
         else
             fields[name] = number(readField(g, f));
@@ -108,9 +108,9 @@ nlohmann::ordered_json fieldsJson(const GearPairData& g) {
 
 void applyStandard(GearPairData& g, const std::string& standard) {
     if (standard.empty()) return;
-    g.StandardCSN = standard == "csn";
-    g.StandardDIN_B = standard == "din-b";
-    g.StandardDIN_C = standard == "din-c";
+    if (standard == "csn") g.standard = Standard::CSN;
+    if (standard == "din-b") g.standard = Standard::DIN_B;
+    if (standard == "din-c") g.standard = Standard::DIN_C;
 }
 
 class Runner {

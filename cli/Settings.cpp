@@ -65,7 +65,9 @@ bool setNumber(GearPairData& g, const NumericField& field, const std::string& na
     if (isFlag(field)) {
         bool flag = false;
         if (!readFlag(value, flag)) return error = name + " is a flag: 0, 1, true or false", false;
-        return writeField(g, field, flag ? 1 : 0);
+        if (!writeField(g, field, flag ? 1 : 0))
+            return error = name + " is one of a choice: set another of its flags to 1 instead", false;
+        return true;
     }
     const bool angle = name == "Alfan" || name == "Beta";
     const bool degrees = angle && value.ends_with("deg");
@@ -74,7 +76,9 @@ bool setNumber(GearPairData& g, const NumericField& field, const std::string& na
     if (!number.ok() || !std::isfinite(number.value))
         return error = "unreadable value for " + name + " (position " + std::to_string(number.status) + ")", false;
     const double v = degrees ? number.value * std::numbers::pi / 180 : number.value;
-    if (!writeField(g, field, v)) return error = name + " takes a whole number in its range", false;
+    if (!writeField(g, field, v))
+        return error = name == "TypSoukoli" ? std::string("TypSoukoli is 1 or 2") : name + " takes a whole number in its range",
+               false;
     return true;
 }
 
@@ -177,7 +181,6 @@ bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui
     }
     const auto was = [&](std::string_view n) { return set.count(std::string(n)) > 0; };
 
-    if (g.TypSoukoli != kExternal && g.TypSoukoli != kInternal) return error = "TypSoukoli is 1 or 2", false;
     if (g.isInternal() ? g.z2 >= 0 : g.z2 <= 0)
         return error = g.isInternal() ? "an internal wheel has a negative z2" : "an external wheel has a positive z2", false;
 

@@ -127,7 +127,14 @@ AccuracyDialog::AccuracyDialog(GearPairData& data, Ui& ui, QWidget* parent)
 void AccuracyDialog::refresh() {
     field(1)->setText(QString::number(data_.IT1));
     field(2)->setText(QString::number(data_.IT2));
-    const bool schemeRows = !(data_.KHbetaPrimo || data_.KHbetaZbcal);
+    // The misalignment deviations enter only the face load factor of a layout scheme.
+    bool schemeRows = true;
+    switch (data_.KHbetaFrom) {
+        case KHbetaSource::Entered:
+        case KHbetaSource::FromBcal: schemeRows = false; break;
+        case KHbetaSource::FromScheme:
+        case KHbetaSource::None: break;
+    }
     for (std::size_t i = 0; i < kDeviations; ++i) {
         const DeviationSpec& def = kDeviationTable[i];
         const Row& row = rows_[i];

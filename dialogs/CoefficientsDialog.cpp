@@ -226,7 +226,7 @@ void CoefficientsDialog::applyLayout() {
 
 void CoefficientsDialog::showToothRootLabels() {
     // Under "DIN - ISO  B" fields 13-16 stand for YFe and YSe.
-    const bool dinB = data_.StandardDIN_B;
+    const bool dinB = loadsAtSinglePairPoint(data_.standard);
     static constexpr std::array<const char*, 4> kLabels{"Y<sub>Fa1</sub>", "Y<sub>Fa2</sub>", "Y<sub>Sa1</sub>",
                                                         "Y<sub>Sa2</sub>"};
     for (int i = 0; i < 4; ++i) {

@@ -109,14 +109,14 @@ void KHbetaDialog::toothingSwitched() {
 }
 
 void KHbetaDialog::syncOptions() {
-    const FaceLoadSource source = faceLoadSource(data_);
+    const KHbetaSource source = data_.KHbetaFrom;
     scheme_->setEnabled(!data_.isInternal());
-    scheme_->setChecked(source == FaceLoadSource::Scheme);
-    bcal_->setChecked(source == FaceLoadSource::Bcal);
-    direct_->setChecked(source == FaceLoadSource::Direct);
-    if (source == FaceLoadSource::None) return;
-    edit1_->setEnabled(source == FaceLoadSource::Bcal);
-    edit2_->setEnabled(source == FaceLoadSource::Direct);
+    scheme_->setChecked(source == KHbetaSource::FromScheme);
+    bcal_->setChecked(source == KHbetaSource::FromBcal);
+    direct_->setChecked(source == KHbetaSource::Entered);
+    if (source == KHbetaSource::None) return;
+    edit1_->setEnabled(source == KHbetaSource::FromBcal);
+    edit2_->setEnabled(source == KHbetaSource::Entered);
 }
 
 void KHbetaDialog::showEvent(QShowEvent* event) {
@@ -146,23 +146,23 @@ void KHbetaDialog::keyPressEvent(QKeyEvent* event) {
 
 void KHbetaDialog::refresh() {
     data_.Schema = schemeLabelFor(data_);
-    switch (faceLoadSource(data_)) {
-        case FaceLoadSource::Scheme:
+    switch (data_.KHbetaFrom) {
+        case KHbetaSource::FromScheme:
             schemeLabel_->setText(qs(data_.Schema));
             edit1_->clear();
             edit2_->clear();
             break;
-        case FaceLoadSource::Bcal:
+        case KHbetaSource::FromBcal:
             edit1_->setText(qs(str(data_.bcal, 5, 1)));
             schemeLabel_->clear();
             edit2_->clear();
             break;
-        case FaceLoadSource::Direct:
+        case KHbetaSource::Entered:
             edit2_->setText(qs(str(data_.KHbeta, 5, 3)));
             schemeLabel_->clear();
             edit1_->clear();
             break;
-        case FaceLoadSource::None:
+        case KHbetaSource::None:
             schemeLabel_->clear();
             edit1_->clear();
             edit2_->clear();
@@ -171,7 +171,7 @@ void KHbetaDialog::refresh() {
 }
 
 void KHbetaDialog::schemeClicked(bool checked) {
-    faceLoadOptionClicked(data_, FaceLoadSource::Scheme, checked);
+    faceLoadOptionClicked(data_, KHbetaSource::FromScheme, checked);
     if (checked) {
         bcal_->setChecked(false);
         direct_->setChecked(false);
@@ -191,7 +191,7 @@ void KHbetaDialog::schemeClicked(bool checked) {
 }
 
 void KHbetaDialog::bcalClicked(bool checked) {
-    faceLoadOptionClicked(data_, FaceLoadSource::Bcal, checked);
+    faceLoadOptionClicked(data_, KHbetaSource::FromBcal, checked);
     if (checked) {
         edit1_->setEnabled(true);
         edit2_->setEnabled(false);
@@ -205,7 +205,7 @@ void KHbetaDialog::bcalClicked(bool checked) {
 }
 
 void KHbetaDialog::directClicked(bool checked) {
-    faceLoadOptionClicked(data_, FaceLoadSource::Direct, checked);
+    faceLoadOptionClicked(data_, KHbetaSource::Entered, checked);
     if (checked) {
         edit1_->setEnabled(false);
         edit2_->setEnabled(true);

@@ -30,13 +30,13 @@ QString countCaptionText(const GearPairData& g) {
 
 QString levelCaptionText(const GearPairData& g) {
     const bool f = g.SilyF;
-    switch (spectrumLevels(g)) {
-        case SpectrumLevels::Absolute: return f ? QStringLiteral("F<sub>tj</sub> [N]") : QStringLiteral("T<sub>j</sub> [N·m]");
-        case SpectrumLevels::Pomerj1:
+    switch (g.spectrumForm) {
+        case SpectrumForm::Absolute: return f ? QStringLiteral("F<sub>tj</sub> [N]") : QStringLiteral("T<sub>j</sub> [N·m]");
+        case SpectrumForm::RatioFjF1:
             return f ? QStringLiteral("F<sub>tj</sub> / F<sub>t1</sub>") : QStringLiteral("T<sub>j</sub> / T<sub>1</sub>");
-        case SpectrumLevels::Pomer1j:
+        case SpectrumForm::RatioF1Fj:
             return f ? QStringLiteral("F<sub>t1</sub> / F<sub>tj</sub>") : QStringLiteral("T<sub>1</sub> / T<sub>j</sub>");
-        case SpectrumLevels::Pomerjmin:
+        case SpectrumForm::RatioFjFmin:
             return f ? QStringLiteral("F<sub>tj</sub> / F<sub>tmin</sub>") : QStringLiteral("T<sub>j</sub> / T<sub>min</sub>");
     }
     return {};
@@ -69,20 +69,20 @@ void SpectrumSample::paintEvent(QPaintEvent*) {
         const bool f = data_.SilyF;
         QString yLabel;
         QStringList levels;
-        switch (spectrumLevels(data_)) {
-            case SpectrumLevels::Absolute:
+        switch (data_.spectrumForm) {
+            case SpectrumForm::Absolute:
                 yLabel = f ? QStringLiteral("Ftj [N]") : QStringLiteral("Tj [N·m]");
                 levels = f ? QStringList{"4000", "2000", "1000"} : QStringList{"160", "80", "40"};
                 break;
-            case SpectrumLevels::Pomerj1:
+            case SpectrumForm::RatioFjF1:
                 yLabel = f ? QStringLiteral("Ftj/Ft1") : QStringLiteral("Tj/T1");
                 levels = {"1", "0,5", "0,25"};
                 break;
-            case SpectrumLevels::Pomer1j:
+            case SpectrumForm::RatioF1Fj:
                 yLabel = f ? QStringLiteral("Ft1/Ftj") : QStringLiteral("T1/Tj");
                 levels = {"1", "", "4"};
                 break;
-            case SpectrumLevels::Pomerjmin:
+            case SpectrumForm::RatioFjFmin:
                 yLabel = f ? QStringLiteral("Ftj/Ftmin") : QStringLiteral("Tj/Tmin");
                 levels = {"4", "2", "1"};
                 break;
@@ -214,15 +214,15 @@ void LoadSpectrumDialog::buildOptions(QWidget* y, QWidget* x) {
     auto* forms = new QButtonGroup(y);
     const QString captions[] = {QStringLiteral("Absolutně"), QStringLiteral("Poměr  1/ j"), QStringLiteral("Poměr  j / 1"),
                                 QStringLiteral("Poměr j / min")};
-    const SpectrumLevels modes[] = {SpectrumLevels::Absolute, SpectrumLevels::Pomer1j, SpectrumLevels::Pomerj1,
-                                    SpectrumLevels::Pomerjmin};
+    const SpectrumForm modes[] = {SpectrumForm::Absolute, SpectrumForm::RatioF1Fj, SpectrumForm::RatioFjF1,
+                                    SpectrumForm::RatioFjFmin};
     for (std::size_t i = 0; i < 4; ++i) {
         levelRadios_[i] = new QRadioButton(captions[i], y);
         forms->addButton(levelRadios_[i]);
         yLayout->addWidget(levelRadios_[i]);
         connect(levelRadios_[i], &QRadioButton::clicked, this, [this, mode = modes[i]] {
-            if (spectrumLevels(data_) == mode) return;
-            chooseSpectrumLevels(data_, mode);
+            if (data_.spectrumForm == mode) return;
+            chooseSpectrumForm(data_, mode);
             repaintFields();
         });
     }
@@ -284,7 +284,7 @@ void LoadSpectrumDialog::repaintFields() {
     levelCaption_->setText(levelCaptionText(data_));
     forces_->setChecked(data_.SilyF);
     torques_->setChecked(!data_.SilyF);
-    levelRadios_[static_cast<std::size_t>(spectrumLevels(data_))]->setChecked(true);
+    levelRadios_[static_cast<std::size_t>(data_.spectrumForm)]->setChecked(true);
     cycles_->setChecked(data_.NKvCyklech);
     hours_->setChecked(!data_.NKvCyklech);
     cumulative_->setChecked(data_.SpektrumNAbs);

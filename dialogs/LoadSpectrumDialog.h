@@ -52,7 +52,7 @@ public:
     [[nodiscard]] QLabel* levelCaption() const { return levelCaption_; }
     [[nodiscard]] QRadioButton* forcesRadio() const { return forces_; }
     [[nodiscard]] QRadioButton* torquesRadio() const { return torques_; }
-    [[nodiscard]] QRadioButton* levelRadio(SpectrumLevels l) const { return levelRadios_[static_cast<std::size_t>(l)]; }
+    [[nodiscard]] QRadioButton* levelRadio(SpectrumForm l) const { return levelRadios_[static_cast<std::size_t>(l)]; }
     [[nodiscard]] QRadioButton* cyclesRadio() const { return cycles_; }
     [[nodiscard]] QRadioButton* hoursRadio() const { return hours_; }
     [[nodiscard]] QRadioButton* cumulativeRadio() const { return cumulative_; }

@@ -119,7 +119,7 @@ QCheckBox* ToothRootFactorsDialog::adoptBox(int box) const {
 QLabel* ToothRootFactorsDialog::value(const QString& name) const { return findChild<QLabel*>(name); }
 
 void ToothRootFactorsDialog::showStandard() {
-    const bool dinB = data_.StandardDIN_B;
+    const bool dinB = loadsAtSinglePairPoint(data_.standard);
     setWindowTitle(dinB ? QStringLiteral("YFe1,2     YSe1,2") : QStringLiteral("YFa1,2     YSa1,2"));
     const QString F = dinB ? QStringLiteral("Fe") : QStringLiteral("Fa");
     const QString S = dinB ? QStringLiteral("Se") : QStringLiteral("Sa");
@@ -127,17 +127,18 @@ void ToothRootFactorsDialog::showStandard() {
         value(QStringLiteral("rowF") + gear)->setText(QStringLiteral("Y<sub>%1%2</sub>").arg(F, gear));
         value(QStringLiteral("rowS") + gear)->setText(QStringLiteral("Y<sub>%1%2</sub>").arg(S, gear));
     }
-    const bool csn = data_.StandardCSN;
-    for (QCheckBox* b : boxes_) b->setVisible(csn);
+    // The informative values stand beside the charts of ČSN 01 4686 only.
+    const bool charts = usesCsnRootCharts(data_.standard);
+    for (QCheckBox* b : boxes_) b->setVisible(charts);
 }
 
 void ToothRootFactorsDialog::showEvent(QShowEvent* event) {
     const bool internal = data_.isInternal();
     // Only ČSN 01 4686 gives the root factors of an internal wheel.
-    if (internal && !data_.StandardCSN) optionChosen(Standard::CSN);
+    if (internal && !usesCsnRootCharts(data_.standard)) optionChosen(Standard::CSN);
     for (std::size_t i = 1; i < options_.size(); ++i) options_[i]->setEnabled(!internal);
     // Checked without its action: showing the dialog clears no entered factor.
-    option(currentStandard(data_))->setChecked(true);
+    option(data_.standard)->setChecked(true);
     const std::array<bool, 4> given{data_.YSa1Given, data_.YSa2Given, data_.YepsilonGiven, data_.ZbetaGiven};
     for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setChecked(given[i]);
     showStandard();
@@ -146,11 +147,11 @@ void ToothRootFactorsDialog::showEvent(QShowEvent* event) {
 }
 
 void ToothRootFactorsDialog::optionChosen(Standard standard) {
-    const bool changed = currentStandard(data_) != standard;
+    const bool changed = data_.standard != standard;
     option(standard)->setChecked(true);
     if (!changed) return;
     chooseStandard(data_, standard);
-    if (standard != Standard::CSN)
+    if (!usesCsnRootCharts(standard))
         for (QCheckBox* b : boxes_) b->setChecked(false);
     showStandard();
     coefficients_.showFields();  // fields 13-18 emptied
@@ -170,7 +171,7 @@ void ToothRootFactorsDialog::boxClicked(int box, bool checked) {
 void ToothRootFactorsDialog::refresh() {
     const RootFactorsView v = refreshRootFactors(data_, ui_);
     informative_ = informativeRootFactors(data_);
-    const bool dinB = data_.StandardDIN_B;
+    const bool dinB = loadsAtSinglePairPoint(data_.standard);
     value(QStringLiteral("Yepsilon"))->setText(QStringLiteral("Y<sub>ε</sub> = ") + number(data_.Yepsilon));
     value(QStringLiteral("Yepsilon"))->setVisible(!dinB);
     value(QStringLiteral("Zbeta"))->setText(QStringLiteral("Z<sub>β</sub> = ") + number(data_.Zbeta));

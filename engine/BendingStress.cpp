@@ -92,7 +92,7 @@ double notchSensitivity(const GearPairData& g, Gear gear) {
 }
 
 void runBendingStage(GearPairData& g, Ui& ui, bool rootFactorsDialogActive) {
-    if (g.isInternal() && !g.StandardCSN) {
+    if (g.isInternal() && !usesCsnRootCharts(g.standard)) {
         // Only ČSN 01 4686 gives the root factors of an internal wheel.
         ui.message(kInternalOnlyCsn);
         g.runFlag = false;
@@ -114,7 +114,7 @@ void runBendingStage(GearPairData& g, Ui& ui, bool rootFactorsDialogActive) {
     const double unit1 = g.FtF / (g.bwF1 * g.mn) * g.KF * g.Ybeta;
     const double unit2 = g.FtF / (g.bwF2 * g.mn) * g.KF * g.Ybeta;
     double SigmaF1 = 0, SigmaF2 = 0;
-    if (g.StandardDIN_B) {
+    if (loadsAtSinglePairPoint(g.standard)) {
         if (!g.YFS1Given) g.YFS1 = g.YFe1 * g.YSe1 * g.YSarel1;
         if (!g.YFS2Given) g.YFS2 = g.YFe2 * g.YSe2 * g.YSarel2;
         SigmaF1 = unit1 * g.YFS1;
@@ -155,8 +155,9 @@ void runStaticBendingStage(GearPairData& g, Ui& ui) {
     g.SigmaFSt2 = g.Sigma0Flimb2 * (g.Zpracovani2 == kNitrided ? 1.6 : 2.5);
     // Under DIN 3990 method B the stress correction at the load point is YSe (YSa is not computed
     // there).
-    const double YSa1 = g.StandardDIN_B ? g.YSe1 : g.YSa1;
-    const double YSa2 = g.StandardDIN_B ? g.YSe2 : g.YSa2;
+    const bool singlePairPoint = loadsAtSinglePairPoint(g.standard);
+    const double YSa1 = singlePairPoint ? g.YSe1 : g.YSa1;
+    const double YSa2 = singlePairPoint ? g.YSe2 : g.YSa2;
     const double contact = 0.2 * g.Epsalfa + 0.8;
     const double YS1 = contact * YSa1 * g.YSarel1, YS2 = contact * YSa2 * g.YSarel2;
     double YdeltaSt1 = 0, YdeltaStT1 = 0, YdeltaSt2 = 0, YdeltaStT2 = 0;

@@ -84,7 +84,7 @@ CoefficientEntry enterCoefficient(GearPairData& g, int number, std::string_view 
     const NumberParse p = optional && blank(text) ? NumberParse{} : parseNumber(text);
     double& quantity = coefficientQuantity(g, number);
     quantity = p.value;
-    double* twin = g.StandardDIN_B ? dinBTwin(g, number) : nullptr;
+    double* twin = loadsAtSinglePairPoint(g.standard) ? dinBTwin(g, number) : nullptr;
     if (twin) *twin = p.value;
     if (!p.ok() || !(p.value >= 0)) return CoefficientEntry::Rejected;
 

@@ -93,17 +93,22 @@ void computeHelixFactors(GearPairData& g, Ui& ui) {
     double Ybeta = 1 - std::min(g.Epsbeta, 1.0) * 3 * beta / (2 * kPi);
     Ybeta = std::max(Ybeta, std::max(1 - 0.25 * g.Epsbeta, 0.75));
     double Yepsilon = g.Yepsilon, Zbeta = g.Zbeta, Epsalfan = g.Epsalfan;
-    if (g.StandardCSN) {
-        if (!g.ZbetaGiven) Zbeta = 1;
-        if (!g.YepsilonGiven) Yepsilon = g.Epsbeta >= 1 ? 1 / g.Epsalfa : 0.2 + 0.8 / g.Epsalfa;
-    } else if (g.StandardDIN_B) {
-        Zbeta = std::sqrt(std::cos(g.Beta));
-        Yepsilon = 1;
-    } else {
-        Zbeta = std::sqrt(std::cos(g.Beta));
-        const double cosBb = std::cos(g.betab);
-        Epsalfan = std::min(g.Epsalfa / (cosBb * cosBb), 2.0);
-        Yepsilon = 0.25 + 0.75 / Epsalfan;
+    switch (g.standard) {
+        case Standard::CSN:
+            if (!g.ZbetaGiven) Zbeta = 1;
+            if (!g.YepsilonGiven) Yepsilon = g.Epsbeta >= 1 ? 1 / g.Epsalfa : 0.2 + 0.8 / g.Epsalfa;
+            break;
+        case Standard::DIN_B:
+            Zbeta = std::sqrt(std::cos(g.Beta));
+            Yepsilon = 1;
+            break;
+        case Standard::DIN_C: {
+            Zbeta = std::sqrt(std::cos(g.Beta));
+            const double cosBb = std::cos(g.betab);
+            Epsalfan = std::min(g.Epsalfa / (cosBb * cosBb), 2.0);
+            Yepsilon = 0.25 + 0.75 / Epsalfan;
+            break;
+        }
     }
     if (!requireFinite(g, ui, {Ybeta, Yepsilon, Zbeta})) return;
     g.Ybeta = Ybeta;
@@ -186,7 +191,15 @@ void runContactStage(GearPairData& g, Ui& ui) {
 
 void runStaticContactStage(GearPairData& g, Ui& ui) {
     const bool methodB = usesMethodB(g);
-    if (methodB && !g.KHbeta1Given && (g.KHbetaPrimo || g.KHbetaZbcal)) {
+    // Only a layout scheme gives KHbeta for the maximum load; otherwise the user enters it.
+    bool KHbeta1Computable = false;
+    switch (g.KHbetaFrom) {
+        case KHbetaSource::Entered:
+        case KHbetaSource::FromBcal: break;
+        case KHbetaSource::FromScheme:
+        case KHbetaSource::None: KHbeta1Computable = true; break;
+    }
+    if (methodB && !g.KHbeta1Given && !KHbeta1Computable) {
         ui.message("Pro metodu výpočtu B, a při přímém zadání KHbeta nebo bcal\rje nutno zadat přímo i součinitel "
                    "KHbeta1.");
         ui.openDialog(DialogId::Coefficients, Modality::Modal);

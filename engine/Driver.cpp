@@ -49,7 +49,7 @@ bool checkContactRatios(GearPairData& g, Ui& ui) {
         stopFor(g, ui, "Součinitel Epsilongama <=1. Uprav geometrii.", DialogId::Geometry);
         return false;
     }
-    if (g.StandardCSN && g.Epsalfa >= 2)
+    if (limitsTransverseContactRatio(g.standard) && g.Epsalfa >= 2)
         ui.message("Součinitel Epsilonalfa >2. Výpočet je neplatný.\r        Ve výpočtu lze však pokračovat.");
     return true;
 }

@@ -126,10 +126,12 @@ void computeKHbetaFromScheme(GearPairData& g, Ui& ui) {
 }
 
 void computeRunFaceLoadFactor(GearPairData& g, Ui& ui) {
-    if (g.KHbetaZbcal)
-        computeKHbetaFromBcal(g);
-    else if (g.KHbetaZeSchematu)
-        computeKHbetaFromScheme(g, ui);
+    switch (g.KHbetaFrom) {
+        case KHbetaSource::FromBcal: computeKHbetaFromBcal(g); break;
+        case KHbetaSource::FromScheme: computeKHbetaFromScheme(g, ui); break;
+        case KHbetaSource::Entered:
+        case KHbetaSource::None: break;  // KHbeta stays as entered
+    }
 }
 
 }  // namespace soukoli

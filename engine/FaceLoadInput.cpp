@@ -45,19 +45,6 @@ bool inside(int x, int y, int left, int top, int right, int bottom) {
 
 }  // namespace
 
-FaceLoadSource faceLoadSource(const GearPairData& g) {
-    if (g.KHbetaZeSchematu) return FaceLoadSource::Scheme;
-    if (g.KHbetaZbcal) return FaceLoadSource::Bcal;
-    if (g.KHbetaPrimo) return FaceLoadSource::Direct;
-    return FaceLoadSource::None;
-}
-
-void setFaceLoadSource(GearPairData& g, FaceLoadSource source) {
-    g.KHbetaZeSchematu = source == FaceLoadSource::Scheme;
-    g.KHbetaZbcal = source == FaceLoadSource::Bcal;
-    g.KHbetaPrimo = source == FaceLoadSource::Direct;
-}
-
 std::string_view layoutLabel(int number) {
     if (number < 1 || number > kLayoutCount) return {};
     return kLayoutLabels[static_cast<std::size_t>(number - 1)];
@@ -75,42 +62,42 @@ std::optional<std::uint16_t> schemeNumberOfText(std::string_view label) {
     return n;
 }
 
-void faceLoadOptionClicked(GearPairData& g, FaceLoadSource option, bool checked) {
-    setFaceLoadSource(g, checked ? option : FaceLoadSource::None);
+void faceLoadOptionClicked(GearPairData& g, KHbetaSource option, bool checked) {
+    g.KHbetaFrom = checked ? option : KHbetaSource::None;
     switch (option) {
-        case FaceLoadSource::Scheme:
+        case KHbetaSource::FromScheme:
             if (g.Zjednoduseny) break;
             if (checked && g.Schema.empty()) selectLayout(g, 2);  // "1a"
             // The calculation fills KHbeta from the scheme.
             g.bcal = 0;
             g.KHbeta = 0;
             break;
-        case FaceLoadSource::Bcal: g.KHbeta = 0; break;
-        case FaceLoadSource::Direct: g.bcal = 0; break;
-        case FaceLoadSource::None: break;
+        case KHbetaSource::FromBcal: g.KHbeta = 0; break;
+        case KHbetaSource::Entered: g.bcal = 0; break;
+        case KHbetaSource::None: break;
     }
 }
 
 bool commitBcal(GearPairData& g, double value) {
     g.bcal = value;
     if (!(value > 0)) return false;
-    setFaceLoadSource(g, FaceLoadSource::Bcal);
+    g.KHbetaFrom = KHbetaSource::FromBcal;
     return true;
 }
 
 bool commitKHbeta(GearPairData& g, double value) {
     g.KHbeta = value;
     if (!(value >= 1)) return false;
-    setFaceLoadSource(g, FaceLoadSource::Direct);
+    g.KHbetaFrom = KHbetaSource::Entered;
     return true;
 }
 
 FaceLoadProblem checkFaceLoadInput(const GearPairData& g) {
-    switch (faceLoadSource(g)) {
-        case FaceLoadSource::None: return FaceLoadProblem::NoSource;
-        case FaceLoadSource::Bcal: return g.bcal > 0 ? FaceLoadProblem::None : FaceLoadProblem::Bcal;
-        case FaceLoadSource::Direct: return g.KHbeta >= 1 ? FaceLoadProblem::None : FaceLoadProblem::KHbeta;
-        case FaceLoadSource::Scheme: break;
+    switch (g.KHbetaFrom) {
+        case KHbetaSource::None: return FaceLoadProblem::NoSource;
+        case KHbetaSource::FromBcal: return g.bcal > 0 ? FaceLoadProblem::None : FaceLoadProblem::Bcal;
+        case KHbetaSource::Entered: return g.KHbeta >= 1 ? FaceLoadProblem::None : FaceLoadProblem::KHbeta;
+        case KHbetaSource::FromScheme: break;
     }
     return FaceLoadProblem::None;
 }
@@ -180,8 +167,7 @@ int checkLayoutInput(const GearPairData& g) {
 
 void cancelLayout(GearPairData& g) {
     g.SchemaIndex = 0;
-    g.KHbetaZeSchematu = false;
-    g.KHbetaPrimo = true;
+    g.KHbetaFrom = KHbetaSource::Entered;
     g.s1 = g.s2 = g.lw1 = g.lw2 = g.dsh1 = g.dsh2 = g.dII = g.dI = 0;
 }
 

@@ -12,16 +12,10 @@
 
 namespace soukoli {
 
-enum class FaceLoadSource { None, Scheme, Bcal, Direct };
-
 inline constexpr std::string_view kMsgBcal = "Neplatné zadání šířky pásma dotyku zatížených zubů bcal";
 inline constexpr std::string_view kMsgKHbeta = "KHbeta vol větší nebo rovno 1";
 inline constexpr std::string_view kMsgNoSource = "Není zadaná žádná možnost";
 inline constexpr std::string_view kMsgNoLayout = "Není vybrané půdorysné schéma";
-
-[[nodiscard]] FaceLoadSource faceLoadSource(const GearPairData& g);
-/// Sets exactly the flag of `source` (None clears all three).
-void setFaceLoadSource(GearPairData& g, FaceLoadSource source);
 
 /// Label of a full-calculation layout 1 … 10 ("1", "1a", "2", "2a", "3" … "8"); empty otherwise.
 [[nodiscard]] std::string_view layoutLabel(int number);
@@ -33,9 +27,9 @@ void setFaceLoadSource(GearPairData& g, FaceLoadSource source);
 [[nodiscard]] std::optional<std::uint16_t> schemeNumberOfText(std::string_view label);
 
 /// An option of the face-load window ticked (`checked`) or unticked by the user: the source
-/// flags, the layout "1a" preselected for a first scheme, and the input of the source left
+/// (None when unticked), the layout "1a" preselected for a first scheme, and the input of the source left
 /// behind cleared (for the scheme only in the full calculation).
-void faceLoadOptionClicked(GearPairData& g, FaceLoadSource option, bool checked);
+void faceLoadOptionClicked(GearPairData& g, KHbetaSource option, bool checked);
 
 /// Field 1 of the face-load window: bcal > 0; accepted, the contact band is the source.
 bool commitBcal(GearPairData& g, double value);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace soukoli {
 
@@ -12,15 +13,21 @@ namespace {
 
 #define F(member) NumericField{#member, &GearPairData::member}
 #define STAR(base) NumericField{#base "*", &GearPairData::base##_star}
+#define CHOICE(name, member, value) NumericField{#name, ChoiceFlag<decltype(value)>{&GearPairData::member, value}}
 
 constexpr auto kFields = std::to_array<NumericField>({
     // Options held as numbers, and flags
     F(TypSoukoli), F(ZadaniSil), F(SchemaIndex),
-    F(StandardCSN), F(StandardDIN_B), F(StandardDIN_C), F(Zjednoduseny), F(SilyF), F(NKvCyklech),
+    CHOICE(StandardCSN, standard, Standard::CSN), CHOICE(StandardDIN_B, standard, Standard::DIN_B),
+    CHOICE(StandardDIN_C, standard, Standard::DIN_C), F(Zjednoduseny), F(SilyF), F(NKvCyklech),
     F(awGiven), F(da1Given), F(da2Given), F(PlnyPastorek), F(PlneKolo), F(TetaGiven), F(CgamaGiven),
     F(fpb1Given), F(fpb2Given), F(Fbeta1Given), F(Fbeta2Given), F(fxGiven), F(fyGiven),
-    F(KHbetaPrimo), F(KHbetaZbcal), F(KHbetaZeSchematu),
-    F(SpektrumAbs), F(SpektrumPomer1j), F(SpektrumPomerj1), F(SpektrumPomerjmin), F(SpektrumNAbs),
+    CHOICE(KHbetaPrimo, KHbetaFrom, KHbetaSource::Entered), CHOICE(KHbetaZbcal, KHbetaFrom, KHbetaSource::FromBcal),
+    CHOICE(KHbetaZeSchematu, KHbetaFrom, KHbetaSource::FromScheme),
+    CHOICE(SpektrumAbs, spectrumForm, SpectrumForm::Absolute),
+    CHOICE(SpektrumPomer1j, spectrumForm, SpectrumForm::RatioF1Fj),
+    CHOICE(SpektrumPomerj1, spectrumForm, SpectrumForm::RatioFjF1),
+    CHOICE(SpektrumPomerjmin, spectrumForm, SpectrumForm::RatioFjFmin), F(SpektrumNAbs),
     F(FtFe1Given), F(FtFe2Given), F(FtHe1Given), F(FtHe2Given), F(runFlag), F(TenkyVenec1), F(TenkyVenec2),
     F(KFalfaGiven), F(KHalfaGiven), F(KFvGiven), F(KHvGiven), F(KFbetaGiven),
     F(KFalfa1Given), F(KHalfa1Given), F(KFv1Given), F(KHv1Given), F(KFbeta1Given), F(KHbeta1Given),
@@ -84,6 +91,33 @@ constexpr auto kFields = std::to_array<NumericField>({
 
 #undef F
 #undef STAR
+#undef CHOICE
+
+template <class Option>
+bool writeChoice(GearPairData& data, const ChoiceFlag<Option>& flag, double value) {
+    if (value == 1) {
+        data.*flag.member = flag.value;
+        return true;
+    }
+    // 0 leaves the choice as it is; it cannot leave the option without a value.
+    return value == 0 && data.*flag.member != flag.value;
+}
+
+// Overloads of the value of each kind of member, for std::visit.
+struct FieldReader {
+    const GearPairData& data;
+    template <class T>
+    double operator()(T GearPairData::*member) const {
+        if constexpr (std::is_enum_v<T>)
+            return static_cast<double>(static_cast<std::underlying_type_t<T>>(data.*member));
+        else
+            return static_cast<double>(data.*member);
+    }
+    template <class Option>
+    double operator()(const ChoiceFlag<Option>& flag) const {
+        return data.*flag.member == flag.value ? 1 : 0;
+    }
+};
 
 }  // namespace
 
@@ -95,8 +129,18 @@ const NumericField* findNumericField(std::string_view name) {
     return nullptr;
 }
 
-double readField(const GearPairData& data, const NumericField& field) {
-    return std::visit([&](auto member) { return static_cast<double>(data.*member); }, field.member);
+double readField(const GearPairData& data, const NumericField& field) { return std::visit(FieldReader{data}, field.member); }
+
+bool isFlag(const NumericField& field) {
+    return std::holds_alternative<bool GearPairData::*>(field.member) ||
+           std::holds_alternative<ChoiceFlag<Standard>>(field.member) ||
+           std::holds_alternative<ChoiceFlag<KHbetaSource>>(field.member) ||
+           std::holds_alternative<ChoiceFlag<SpectrumForm>>(field.member);
+}
+
+bool isWholeNumber(const NumericField& field) {
+    return std::holds_alternative<std::uint16_t GearPairData::*>(field.member) ||
+           std::holds_alternative<Toothing GearPairData::*>(field.member);
 }
 
 bool writeField(GearPairData& data, const NumericField& field, double value) {
@@ -109,6 +153,16 @@ bool writeField(GearPairData& data, const NumericField& field, double value) {
         data.**flag = value == 1;
         return true;
     }
+    if (const auto* toothing = std::get_if<Toothing GearPairData::*>(&field.member)) {
+        if (value != 1 && value != 2) return false;
+        data.**toothing = value == 2 ? Toothing::Internal : Toothing::External;
+        return true;
+    }
+    if (const auto* choice = std::get_if<ChoiceFlag<Standard>>(&field.member)) return writeChoice(data, *choice, value);
+    if (const auto* choice = std::get_if<ChoiceFlag<KHbetaSource>>(&field.member))
+        return writeChoice(data, *choice, value);
+    if (const auto* choice = std::get_if<ChoiceFlag<SpectrumForm>>(&field.member))
+        return writeChoice(data, *choice, value);
     const auto member = std::get<std::uint16_t GearPairData::*>(field.member);
     if (!(value >= 0 && value <= std::numeric_limits<std::uint16_t>::max()) || std::trunc(value) != value)
         return false;

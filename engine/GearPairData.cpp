@@ -36,7 +36,7 @@ void setDefaults(GearPairData& g) {
     g.da2Given = false;
     g.Epsalfa = 1.6;
     g.u = 2;
-    if (g.TypSoukoli == kInternal) {
+    if (g.isInternal()) {
         // `a` keeps 120 until the geometry is recomputed.
         g.z2 = -60;
         g.aw = -20;
@@ -90,9 +90,7 @@ void setDefaults(GearPairData& g) {
     g.CgamaGiven = false;
 
     // Face load factor.
-    g.KHbetaPrimo = true;
-    g.KHbetaZbcal = false;
-    g.KHbetaZeSchematu = false;
+    g.KHbetaFrom = KHbetaSource::Entered;
     g.Schema = "1a";
     g.SchemaIndex = 2;
     g.KHbeta = 1.3;
@@ -141,10 +139,7 @@ void setDefaults(GearPairData& g) {
     g.FtFe1Given = g.FtFe2Given = g.FtHe1Given = g.FtHe2Given = false;
 
     // Load spectrum of three steps; the unused steps are cleared.
-    g.SpektrumAbs = true;
-    g.SpektrumPomer1j = false;
-    g.SpektrumPomerj1 = false;
-    g.SpektrumPomerjmin = false;
+    g.spectrumForm = SpectrumForm::Absolute;
     g.SpektrumNAbs = true;
     g.j = 3;
     g.Fj.fill(0);
@@ -191,9 +186,7 @@ void setDefaults(GearPairData& g) {
     g.YepsilonGiven = g.ZbetaGiven = false;
 
     // Standard.
-    g.StandardCSN = true;
-    g.StandardDIN_B = false;
-    g.StandardDIN_C = false;
+    g.standard = Standard::CSN;
 }
 
 }  // namespace soukoli

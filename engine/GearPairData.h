@@ -13,9 +13,75 @@ namespace soukoli {
 /// Room for the steps of a load spectrum ("max. 20").
 inline constexpr std::size_t kMaxSpectrumSteps = 20;
 
-/// Toothing types as stored in `TypSoukoli`.
-inline constexpr std::uint16_t kExternal = 1;  // "Vnější"
-inline constexpr std::uint16_t kInternal = 2;  // "Vnitřní"
+/// Type of toothing (`TypSoukoli`); the numbers are those the project file and soukoli-cli show.
+enum class Toothing : std::uint16_t {
+    External = 1,  // "Vnější"
+    Internal = 2,  // "Vnitřní"
+};
+
+/// Calculation standard (`standard`). The project file keeps one flag per standard:
+/// StandardCSN, StandardDIN_B, StandardDIN_C.
+enum class Standard {
+    CSN,    // "ČSN 01 4686"
+    DIN_B,  // "DIN - ISO  B"
+    DIN_C,  // "DIN - ISO  C"
+};
+
+// What each standard decides. Each is a switch without a default, so a new standard is asked
+// about every one of them by the compiler.
+
+/// DIN - ISO B loads the tooth at the outer point of single pair contact (hFe, YFe, YSe, and no
+/// Yepsilon in the root stress); ČSN 01 4686 and DIN - ISO C load it at the tip (hFa, YFa, YSa).
+[[nodiscard]] constexpr bool loadsAtSinglePairPoint(Standard s) {
+    switch (s) {
+        case Standard::CSN:
+        case Standard::DIN_C: return false;
+        case Standard::DIN_B: return true;
+    }
+    return false;
+}
+
+/// ČSN 01 4686 reads YFa and YSa from its charts (formula 65 for the critical section) and rates
+/// internal wheels; the DIN - ISO methods compute the root factors in closed form (with qs) and
+/// for external toothing only.
+[[nodiscard]] constexpr bool usesCsnRootCharts(Standard s) {
+    switch (s) {
+        case Standard::CSN: return true;
+        case Standard::DIN_B:
+        case Standard::DIN_C: return false;
+    }
+    return false;
+}
+
+/// ČSN 01 4686 leaves the transverse load factors undefined for EPSILONalfa ≥ 2 (part 3, p. 37):
+/// the calculation warns and the user enters them.
+[[nodiscard]] constexpr bool limitsTransverseContactRatio(Standard s) {
+    switch (s) {
+        case Standard::CSN: return true;
+        case Standard::DIN_B:
+        case Standard::DIN_C: return false;
+    }
+    return false;
+}
+
+/// Where KHbeta comes from (`KHbetaFrom`); the project file keeps the flags KHbetaPrimo,
+/// KHbetaZbcal and KHbetaZeSchematu. None is the state of the face-load window after its option
+/// was unticked: the window's "&Ok" refuses it and no project file holds it.
+enum class KHbetaSource {
+    None,
+    Entered,     // KHbetaPrimo: "Přímým zadáním"
+    FromBcal,    // KHbetaZbcal: "Výpočtem z pásma dotyku"
+    FromScheme,  // KHbetaZeSchematu: "Výpočtem z kinematického schématu č."
+};
+
+/// Form of the spectrum levels Fj (`spectrumForm`); the project file keeps the flags
+/// SpektrumAbs, SpektrumPomer1j, SpektrumPomerj1 and SpektrumPomerjmin.
+enum class SpectrumForm {
+    Absolute,     // SpektrumAbs: forces or torques
+    RatioF1Fj,    // SpektrumPomer1j: F1/Fj
+    RatioFjF1,    // SpektrumPomerj1: Fj/F1
+    RatioFjFmin,  // SpektrumPomerjmin: Fj/Fmin
+};
 
 /// Ways of giving the method-B loads (`ZadaniSil`).
 inline constexpr std::uint16_t kLoadsStatic = 0;        // method "A"
@@ -23,14 +89,24 @@ inline constexpr std::uint16_t kLoadsFromSpectrum = 1;  // "výpočtem ekv. sil 
 inline constexpr std::uint16_t kLoadsFromClasses = 2;   // "výpočtem ekv. sil (momentů) z volených CHSZ"
 inline constexpr std::uint16_t kLoadsEntered = 3;       // "přímým zadáním ekv. sil (momentů)"
 
+/// The ratio forms give the levels as pure numbers (printed with three decimals); the absolute
+/// form gives forces or torques.
+[[nodiscard]] constexpr bool levelsAreRatios(SpectrumForm f) {
+    switch (f) {
+        case SpectrumForm::Absolute: return false;
+        case SpectrumForm::RatioF1Fj:
+        case SpectrumForm::RatioFjF1:
+        case SpectrumForm::RatioFjFmin: return true;
+    }
+    return false;
+}
+
 struct GearPairData {
     // ---- Options -----------------------------------------------------------------------------
-    std::uint16_t TypSoukoli = 0;   // kExternal or kInternal; never touched by setDefaults
+    Toothing TypSoukoli = Toothing::External;  // never touched by setDefaults
     char MetodaVypoctu = 'A';       // 'A' static load, 'B' equivalent load
     std::uint16_t ZadaniSil = 0;    // kLoadsStatic ... kLoadsEntered
-    bool StandardCSN = false;       // "ČSN 01 4686"
-    bool StandardDIN_B = false;     // "DIN - ISO  B"
-    bool StandardDIN_C = false;     // "DIN - ISO  C"
+    Standard standard = Standard::CSN;  // StandardCSN, StandardDIN_B, StandardDIN_C
     bool Zjednoduseny = false;      // simplified calculation (second tab)
     bool SilyF = false;             // loads as forces (true) or torques (false)
     bool NKvCyklech = false;        // lives in cycles (true) or hours (false)
@@ -44,15 +120,10 @@ struct GearPairData {
     bool fpb1Given = false, fpb2Given = false;
     bool Fbeta1Given = false, Fbeta2Given = false;
     bool fxGiven = false, fyGiven = false;
-    bool KHbetaPrimo = false;       // KHbeta entered directly
-    bool KHbetaZbcal = false;       // KHbeta from the calculation width bcal
-    bool KHbetaZeSchematu = false;  // KHbeta from a layout scheme
+    KHbetaSource KHbetaFrom = KHbetaSource::Entered;  // KHbetaPrimo, KHbetaZbcal, KHbetaZeSchematu
     std::string Schema;             // "1", "1a", "2", "2a", "3" ... "8"
     std::uint16_t SchemaIndex = 0;  // 1 ... 10, position of Schema in that list
-    bool SpektrumAbs = false;       // spectrum loads absolute
-    bool SpektrumPomer1j = false;   // ratio F1/Fj
-    bool SpektrumPomerj1 = false;   // ratio Fj/F1
-    bool SpektrumPomerjmin = false; // ratio Fj/Fmin
+    SpectrumForm spectrumForm = SpectrumForm::Absolute;  // SpektrumAbs ... SpektrumPomerjmin
     bool SpektrumNAbs = false;      // cumulative (true) or per-step (false) counts
     bool FtFe1Given = false, FtFe2Given = false, FtHe1Given = false, FtHe2Given = false;
 
@@ -236,7 +307,7 @@ struct GearPairData {
     double L = 0;                   // root chord over moment arm of the latest stress correction
     int FIeSignA = 0, FIeSignB = 0; // signs the auxiliary-angle search keeps between searches
 
-    [[nodiscard]] bool isInternal() const { return TypSoukoli == kInternal; }
+    [[nodiscard]] bool isInternal() const { return TypSoukoli == Toothing::Internal; }
 };
 
 /// Gives the data set every default value, in the documented order: external values first, then

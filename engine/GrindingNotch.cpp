@@ -36,19 +36,24 @@ void computeGrindingNotch(GearPairData& g, Ui& ui, Gear gear, std::optional<doub
         const double Roa0g = *grindingWheelRadius;
         if (!pinion && g.isInternal()) {
             Rog = Roa0g / 2;
-        } else if (!g.StandardCSN) {
-            // DIN 3990: the root fillet radius at the critical section with the wheel's edge
-            // radius in place of the tool tip radius, ρF − ρfP + ρa0g.
-            const double computed =
-                (pinion ? g.RoFn1 : g.RoFn2) - (pinion ? g.Rof1_star : g.Rof2_star) * g.mn + Roa0g;
-            if (!requireFinite(g, ui, {computed})) return;
-            Rog = computed;
         } else {
-            // Root fillet radius at the critical section with the wheel's edge radius.
-            const double A = (pinion ? g.Ac1 : g.Ac2) / g.mn;
-            const double zv = pinion ? g.zv1 : g.zv2;
-            const double s = std::sin((pinion ? g.FIe1 : g.FIe2) + std::numbers::pi / 6);
-            const double computed = g.mn * (A * A / (s * (zv * s * s / 2 + A)) + Roa0g / g.mn);
+            double computed = 0;
+            switch (g.standard) {
+                case Standard::CSN: {
+                    // Root fillet radius at the critical section with the wheel's edge radius.
+                    const double A = (pinion ? g.Ac1 : g.Ac2) / g.mn;
+                    const double zv = pinion ? g.zv1 : g.zv2;
+                    const double s = std::sin((pinion ? g.FIe1 : g.FIe2) + std::numbers::pi / 6);
+                    computed = g.mn * (A * A / (s * (zv * s * s / 2 + A)) + Roa0g / g.mn);
+                    break;
+                }
+                case Standard::DIN_B:
+                case Standard::DIN_C:
+                    // DIN 3990: the root fillet radius at the critical section with the wheel's
+                    // edge radius in place of the tool tip radius, ρF − ρfP + ρa0g.
+                    computed = (pinion ? g.RoFn1 : g.RoFn2) - (pinion ? g.Rof1_star : g.Rof2_star) * g.mn + Roa0g;
+                    break;
+            }
             if (!requireFinite(g, ui, {computed})) return;
             Rog = computed;
         }

@@ -24,41 +24,31 @@ int steps(const GearPairData& g) { return std::min<int>(g.j, static_cast<int>(kM
 
 }  // namespace
 
-SpectrumLevels spectrumLevels(const GearPairData& g) {
-    if (g.SpektrumPomer1j) return SpectrumLevels::Pomer1j;
-    if (g.SpektrumPomerj1) return SpectrumLevels::Pomerj1;
-    if (g.SpektrumPomerjmin) return SpectrumLevels::Pomerjmin;
-    return SpectrumLevels::Absolute;
-}
-
-void chooseSpectrumLevels(GearPairData& g, SpectrumLevels levels) {
-    g.SpektrumAbs = levels == SpectrumLevels::Absolute;
-    g.SpektrumPomer1j = levels == SpectrumLevels::Pomer1j;
-    g.SpektrumPomerj1 = levels == SpectrumLevels::Pomerj1;
-    g.SpektrumPomerjmin = levels == SpectrumLevels::Pomerjmin;
+void chooseSpectrumForm(GearPairData& g, SpectrumForm form) {
+    g.spectrumForm = form;
     clearSpectrum(g);
 }
 
 void clearSpectrum(GearPairData& g) {
     g.Nj.fill(0);
     g.Fj.fill(0);
-    switch (spectrumLevels(g)) {
-        case SpectrumLevels::Pomer1j:
-        case SpectrumLevels::Pomerj1: g.Fj[0] = 1; break;
-        case SpectrumLevels::Pomerjmin:
+    switch (g.spectrumForm) {
+        case SpectrumForm::RatioF1Fj:
+        case SpectrumForm::RatioFjF1: g.Fj[0] = 1; break;
+        case SpectrumForm::RatioFjFmin:
             if (steps(g) >= 1) g.Fj[index(steps(g))] = 1;
             break;
-        case SpectrumLevels::Absolute: g.Fj[0] = g.SilyF ? g.Ft1 : g.T1; break;
+        case SpectrumForm::Absolute: g.Fj[0] = g.SilyF ? g.Ft1 : g.T1; break;
     }
 }
 
 int fixedLevelStep(const GearPairData& g) {
     if (steps(g) <= 1) return 0;
-    switch (spectrumLevels(g)) {
-        case SpectrumLevels::Pomer1j:
-        case SpectrumLevels::Pomerj1: return 1;
-        case SpectrumLevels::Pomerjmin: return steps(g);
-        case SpectrumLevels::Absolute: return 0;
+    switch (g.spectrumForm) {
+        case SpectrumForm::RatioF1Fj:
+        case SpectrumForm::RatioFjF1: return 1;
+        case SpectrumForm::RatioFjFmin: return steps(g);
+        case SpectrumForm::Absolute: return 0;
     }
     return 0;
 }
@@ -94,21 +84,37 @@ std::optional<std::string> commitSpectrumLevel(GearPairData& g, int step, double
     auto& F = g.Fj;
     const std::size_t i = index(step);
     F[i] = value;
-    const SpectrumLevels levels = spectrumLevels(g);
-    const bool fixedStep = step == fixedLevelStep(g) || (step == steps(g) && levels == SpectrumLevels::Pomerjmin);
     if (!(value > 0)) return reject(kInvalidEntry);
     // Ft_j/Ft_1 lies below 1, Ft_1/Ft_j and Ft_j/Ft_min above 1 (the step fixed at 1 excepted).
-    if (levels == SpectrumLevels::Pomerj1 && step != 1 && value >= 1) return reject(kInvalidEntry);
-    if (levels == SpectrumLevels::Pomer1j && step != 1 && value <= 1) return reject(kInvalidEntry);
-    if (levels == SpectrumLevels::Pomerjmin && !fixedStep && value <= 1) return reject(kInvalidEntry);
-    if (levels == SpectrumLevels::Pomer1j) {
-        // Ft_1/Ft_j grows as the levels fall.
-        if (i > 0 && !(value > F[i - 1])) return reject(kMustExceedPrevious);
-        if (i + 1 < F.size() && F[i + 1] > 0 && !(value < F[i + 1])) return reject(kMustBeBelowNext);
-    } else if (i > 0 && !(value < F[i - 1])) {
-        return reject(kMustBeBelowPrevious);
+    switch (g.spectrumForm) {
+        case SpectrumForm::Absolute: break;
+        case SpectrumForm::RatioFjF1:
+            if (step != 1 && value >= 1) return reject(kInvalidEntry);
+            break;
+        case SpectrumForm::RatioF1Fj:
+            if (step != 1 && value <= 1) return reject(kInvalidEntry);
+            break;
+        case SpectrumForm::RatioFjFmin: {
+            const bool fixedStep = step == fixedLevelStep(g) || step == steps(g);
+            if (!fixedStep && value <= 1) return reject(kInvalidEntry);
+            break;
+        }
     }
-    if (levels == SpectrumLevels::Absolute && step == 1) (g.SilyF ? g.Ft1 : g.T1) = value;
+    switch (g.spectrumForm) {
+        case SpectrumForm::RatioF1Fj:
+            // Ft_1/Ft_j grows as the levels fall.
+            if (i > 0 && !(value > F[i - 1])) return reject(kMustExceedPrevious);
+            if (i + 1 < F.size() && F[i + 1] > 0 && !(value < F[i + 1])) return reject(kMustBeBelowNext);
+            break;
+        case SpectrumForm::Absolute:
+            if (i > 0 && !(value < F[i - 1])) return reject(kMustBeBelowPrevious);
+            if (step == 1) (g.SilyF ? g.Ft1 : g.T1) = value;  // the first level is the pinion's load
+            break;
+        case SpectrumForm::RatioFjF1:
+        case SpectrumForm::RatioFjFmin:
+            if (i > 0 && !(value < F[i - 1])) return reject(kMustBeBelowPrevious);
+            break;
+    }
     return std::nullopt;
 }
 
@@ -120,7 +126,7 @@ std::string spectrumCountText(double x) {
 }
 
 std::string spectrumLevelText(const GearPairData& g, double y) {
-    return g.SpektrumPomer1j || g.SpektrumPomerj1 || g.SpektrumPomerjmin ? str(y, 6, 3) : str(y, 7, 1);
+    return levelsAreRatios(g.spectrumForm) ? str(y, 6, 3) : str(y, 7, 1);
 }
 
 SpectrumHandover takeSpectrumHandover(const GearPairData& g) {
@@ -128,7 +134,7 @@ SpectrumHandover takeSpectrumHandover(const GearPairData& g) {
 }
 
 void openSpectrum(GearPairData& g) {
-    if (spectrumLevels(g) == SpectrumLevels::Absolute) g.Fj[0] = g.SilyF ? g.Ft1 : g.T1;
+    if (!levelsAreRatios(g.spectrumForm)) g.Fj[0] = g.SilyF ? g.Ft1 : g.T1;
 }
 
 bool spectrumComplete(const GearPairData& g) {
@@ -138,7 +144,7 @@ bool spectrumComplete(const GearPairData& g) {
 }
 
 void confirmSpectrum(GearPairData& g) {
-    if (spectrumLevels(g) == SpectrumLevels::Absolute) {
+    if (!levelsAreRatios(g.spectrumForm)) {
         if (g.SilyF)
             g.Ft1 = g.F1 = g.Fj[0];
         else

@@ -16,12 +16,8 @@ inline constexpr std::string_view kMustBeBelowNext = "Údaj musí být menší n
 inline constexpr std::string_view kMustBeBelowPrevious = "Údaj musí být menší než předchozí";
 inline constexpr std::string_view kSpectrumIncomplete = "Neúplně zadání - některé vstupy jsou nulové";
 
-/// The form of the levels (y axis): exactly one of `SpektrumAbs` … `SpektrumPomerjmin`.
-enum class SpectrumLevels { Absolute, Pomer1j, Pomerj1, Pomerjmin };
-
-[[nodiscard]] SpectrumLevels spectrumLevels(const GearPairData& g);
-/// Sets the form of the levels and clears the table.
-void chooseSpectrumLevels(GearPairData& g, SpectrumLevels levels);
+/// Sets the form of the levels (y axis, `spectrumForm`) and clears the table.
+void chooseSpectrumForm(GearPairData& g, SpectrumForm form);
 
 /// "&Nulování": every count and level 0, then the fixed values of the form: the first level 1
 /// ("Poměr  1/ j", "Poměr  j / 1"), the last level 1 ("Poměr j / min"), or the first level the

@@ -112,19 +112,23 @@ void computeEquivalentLoadsFromSpectrum(GearPairData& g) {
     // Load ratios R_i of the steps. The ratio forms give them directly; the absolute form and
     // "Poměr j / min" are referred to the first step.
     Steps R{};
-    if (g.SpektrumPomerj1) {
-        for (std::size_t i = 0; i < steps; ++i) R[i] = B[i];
-    } else if (g.SpektrumPomer1j) {
-        for (std::size_t i = 0; i < steps; ++i) R[i] = quotient(1, B[i]);
-    } else {
-        for (std::size_t i = 0; i < steps; ++i) R[i] = quotient(B[i], B[0]);
+    switch (g.spectrumForm) {
+        case SpectrumForm::RatioFjF1:
+            for (std::size_t i = 0; i < steps; ++i) R[i] = B[i];
+            break;
+        case SpectrumForm::RatioF1Fj:
+            for (std::size_t i = 0; i < steps; ++i) R[i] = quotient(1, B[i]);
+            break;
+        case SpectrumForm::Absolute:
+        case SpectrumForm::RatioFjFmin:
+            for (std::size_t i = 0; i < steps; ++i) R[i] = quotient(B[i], B[0]);
+            break;
     }
 
     // The reference load Ft1: the first level of an absolute spectrum; in the ratio forms the
     // load of the loading dialog (its torque when torques are given, since that is what the
     // user entered there).
-    const bool absolute = !g.SpektrumPomerj1 && !g.SpektrumPomer1j && !g.SpektrumPomerjmin;
-    if (absolute && steps > 0)
+    if (!levelsAreRatios(g.spectrumForm) && steps > 0)
         g.Ft1 = g.SilyF ? B[0] : toForce(B[0], g.d1);
     else if (!g.SilyF)
         g.Ft1 = toForce(g.T1, g.d1);

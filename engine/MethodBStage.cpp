@@ -21,10 +21,17 @@ bool maximumLoadFactors(GearPairData& g, Ui& ui) {
         if (!g.KFv1Given) g.KFv1 = f.KFv;
         if (!g.KHv1Given) g.KHv1 = f.KHv;
     }
-    if (g.KHbetaZeSchematu && !g.KHbeta1Given) {
-        g.KHv = g.KHv1;
-        computeKHbetaFromScheme(g, ui);
-        if (!g.runFlag) return false;
+    if (!g.KHbeta1Given) {
+        switch (g.KHbetaFrom) {
+            case KHbetaSource::FromScheme:
+                g.KHv = g.KHv1;
+                computeKHbetaFromScheme(g, ui);
+                if (!g.runFlag) return false;
+                break;
+            case KHbetaSource::Entered:
+            case KHbetaSource::FromBcal:
+            case KHbetaSource::None: break;  // the run's KHbeta serves the maximum load too
+        }
     }
     if (!g.KHbeta1Given) g.KHbeta1 = g.KHbeta;
     if (!g.KFbeta1Given) g.KFbeta1 = std::pow(g.KHbeta1, faceLoadExponent(g));

@@ -63,7 +63,8 @@ void closedForm(GearPairData& g, Ui& ui, Gear gear) {
     const bool pinion = gear == Gear::Pinion;
     const double sFn = pinion ? g.sFn1 : g.sFn2;
     const double RoFn = pinion ? g.RoFn1 : g.RoFn2;
-    const double hF = g.StandardDIN_B ? (pinion ? g.hFe1 : g.hFe2) : (pinion ? g.hFa1 : g.hFa2);
+    const bool singlePairPoint = loadsAtSinglePairPoint(g.standard);
+    const double hF = singlePairPoint ? (pinion ? g.hFe1 : g.hFe2) : (pinion ? g.hFa1 : g.hFa2);
     const double qs = sFn / (2 * RoFn);
     const double L = sFn / hF;
     const double Y = closedFormStressCorrection(qs, L);
@@ -71,7 +72,7 @@ void closedForm(GearPairData& g, Ui& ui, Gear gear) {
     (pinion ? g.qs1 : g.qs2) = qs;
     g.L = L;
     if (pinion ? g.YSa1Given : g.YSa2Given) return;
-    if (g.StandardDIN_B)
+    if (singlePairPoint)
         (pinion ? g.YSe1 : g.YSe2) = Y;
     else
         (pinion ? g.YSa1 : g.YSa2) = Y;
@@ -175,13 +176,18 @@ double internalWheelStressCorrection(double r) { return 5.76 * r * r - 6.328 * r
 
 void computeStressCorrection(GearPairData& g, Ui& ui, Gear gear, bool rootFactorsDialogActive) {
     const bool internalWheel = gear == Gear::Wheel && g.isInternal();
-    if (!g.StandardCSN) {
-        // An internal wheel has root factors under ČSN 01 4686 only.
-        if (!internalWheel) closedForm(g, ui, gear);
-    } else if (internalWheel) {
-        csnInternalWheel(g, ui, rootFactorsDialogActive);
-    } else {
-        csnChart(g, ui, gear, rootFactorsDialogActive);
+    switch (g.standard) {
+        case Standard::CSN:
+            if (internalWheel)
+                csnInternalWheel(g, ui, rootFactorsDialogActive);
+            else
+                csnChart(g, ui, gear, rootFactorsDialogActive);
+            break;
+        case Standard::DIN_B:
+        case Standard::DIN_C:
+            // An internal wheel has root factors under ČSN 01 4686 only.
+            if (!internalWheel) closedForm(g, ui, gear);
+            break;
     }
 }
 

@@ -14,11 +14,7 @@ namespace soukoli {
 
 namespace {
 
-void markKHbetaEntered(GearPairData& g) {
-    g.KHbetaPrimo = true;
-    g.KHbetaZbcal = false;
-    g.KHbetaZeSchematu = false;
-}
+void markKHbetaEntered(GearPairData& g) { g.KHbetaFrom = KHbetaSource::Entered; }
 
 }  // namespace
 
@@ -29,8 +25,8 @@ void resetToDefaults(GearPairData& g, Ui& ui) {
     lookupAllDeviations(g);
 }
 
-void switchToothing(GearPairData& g, std::uint16_t type, ToothingInputs inputs, Ui& ui) {
-    g.TypSoukoli = type == kInternal ? kInternal : kExternal;
+void switchToothing(GearPairData& g, Toothing type, ToothingInputs inputs, Ui& ui) {
+    g.TypSoukoli = type;
     g.MetodaVypoctu = 'A';
     switch (inputs) {
         case ToothingInputs::Reset:
@@ -45,8 +41,13 @@ void switchToothing(GearPairData& g, std::uint16_t type, ToothingInputs inputs, 
 
 void prepareFullTab(GearPairData& g) {
     g.Zjednoduseny = false;
-    if (!g.KHbetaPrimo) {
-        if (const auto k = simplifiedSchemeKHbeta(g, g.SchemaIndex)) g.KHbeta = *k;
+    switch (g.KHbetaFrom) {
+        case KHbetaSource::Entered: break;
+        case KHbetaSource::FromBcal:
+        case KHbetaSource::FromScheme:
+        case KHbetaSource::None:
+            if (const auto k = simplifiedSchemeKHbeta(g, g.SchemaIndex)) g.KHbeta = *k;
+            break;
     }
     markKHbetaEntered(g);
     g.Ft1 = g.F1 * g.KAS;
@@ -57,7 +58,12 @@ void prepareSimplifiedTab(GearPairData& g) {
     g.MetodaVypoctu = 'A';
     if (const auto s = simplifiedSchemeFor(g.Schema)) g.SchemaIndex = *s;
     if (g.SchemaIndex == 0 || g.SchemaIndex > kLastScheme) g.SchemaIndex = kFallbackScheme;
-    if (g.KHbetaZbcal) computeKHbetaFromBcal(g);
+    switch (g.KHbetaFrom) {
+        case KHbetaSource::FromBcal: computeKHbetaFromBcal(g); break;
+        case KHbetaSource::Entered:
+        case KHbetaSource::FromScheme:
+        case KHbetaSource::None: break;
+    }
     markKHbetaEntered(g);
     // KAS is at least 1 when entered through the loading dialog; a project file may hold 0.
     if (g.KAS != 0) g.F1 = g.Ft1 / g.KAS;

@@ -24,7 +24,7 @@ enum class ToothingInputs { Reset, Keep };
 
 /// "Vnější" / "Vnitřní" chosen: sets the type and method "A", resets every input to its default
 /// when `inputs` says so, and enters the face load factor directly as 1.3.
-void switchToothing(GearPairData& data, std::uint16_t type, ToothingInputs inputs, Ui& ui);
+void switchToothing(GearPairData& data, Toothing type, ToothingInputs inputs, Ui& ui);
 
 /// "Úplný výpočet" shown: leaves the simplified calculation. A face load factor that came from
 /// the simplified scheme picture is fixed by its formula and kept as entered; Ft1 = F1·KAS.

@@ -117,7 +117,7 @@ void dinIso(GearPairData& g, Ui& ui, Gear gear) {
     g.H = 2 / w.zv * (kPi / 2 - Emn) - kPi / 3;
     if (!findAuxiliaryAngle(g, ui, gear)) {
         w.RoFn = w.rof * mn;
-        (g.StandardDIN_B ? w.hFe : w.hFa) = 2 * mn;
+        (loadsAtSinglePairPoint(g.standard) ? w.hFe : w.hFa) = 2 * mn;
         return;
     }
     const double theta = g.FIe, G = g.G, cosT = std::cos(theta);
@@ -133,7 +133,7 @@ void dinIso(GearPairData& g, Ui& ui, Gear gear) {
                ((std::cos(gama) - std::sin(gama) * std::tan(alfaF)) * dy / mn - w.zv * std::cos(kPi / 3 - theta) -
                 G / cosT + w.rof);
     };
-    if (g.StandardDIN_B) {
+    if (loadsAtSinglePairPoint(g.standard)) {
         const double cosBb = std::cos(g.betab);
         g.Epsalfan = g.Epsalfa / (cosBb * cosBb);
         const double roll = (g.dan / 2) * (g.dan / 2) - (g.dbn / 2) * (g.dbn / 2);
@@ -167,18 +167,24 @@ bool findAuxiliaryAngle(GearPairData& g, Ui& ui, Gear gear) {
     const bool pinion = gear == Gear::Pinion;
     const double zv = pinion ? g.zv1 : g.zv2;
     AngleSearchResult result;
-    if (g.StandardCSN) {
-        // ČSN 01 4686 formula 65.
-        const double A = (pinion ? g.Ac1 : g.Ac2) / g.mn;
-        const double Bc = pinion ? g.Bc1 : g.Bc2;
-        result = searchAuxiliaryAngle(
-            [&](double x) { return Bc + 2 * A * std::cos(x + kPi / 6) / (zv * std::sin(x + kPi / 6)) - x; },
-            g.FIeSignA, g.FIeSignB);
-    } else {
-        // DIN 3990 part 3: θ = (2G/zv)·tan θ − H.
-        const double G = g.G, H = g.H;
-        result = searchAuxiliaryAngle([&](double x) { return 2 * G / zv * std::tan(x) - H - x; }, g.FIeSignA,
-                                      g.FIeSignB);
+    switch (g.standard) {
+        case Standard::CSN: {
+            // ČSN 01 4686 formula 65.
+            const double A = (pinion ? g.Ac1 : g.Ac2) / g.mn;
+            const double Bc = pinion ? g.Bc1 : g.Bc2;
+            result = searchAuxiliaryAngle(
+                [&](double x) { return Bc + 2 * A * std::cos(x + kPi / 6) / (zv * std::sin(x + kPi / 6)) - x; },
+                g.FIeSignA, g.FIeSignB);
+            break;
+        }
+        case Standard::DIN_B:
+        case Standard::DIN_C: {
+            // DIN 3990 part 3: θ = (2G/zv)·tan θ − H.
+            const double G = g.G, H = g.H;
+            result = searchAuxiliaryAngle([&](double x) { return 2 * G / zv * std::tan(x) - H - x; }, g.FIeSignA,
+                                          g.FIeSignB);
+            break;
+        }
     }
     if (result.outcome == AngleSearchOutcome::NotFound) {
         ui.message(kAuxiliaryAngleFailure);
@@ -197,13 +203,18 @@ void computeToothForm(GearPairData& g, Ui& ui, Gear gear) {
         g.ha01_star = g.ha2_star + g.ca2_star;
     else
         g.ha02_star = g.ha1_star + g.ca1_star;
-    if (g.StandardCSN) {
-        if (internalWheel)
-            csnInternalWheel(g, ui);
-        else
-            csnExternal(g, ui, gear);
-    } else if (!internalWheel) {
-        dinIso(g, ui, gear);
+    switch (g.standard) {
+        case Standard::CSN:
+            if (internalWheel)
+                csnInternalWheel(g, ui);
+            else
+                csnExternal(g, ui, gear);
+            break;
+        case Standard::DIN_B:
+        case Standard::DIN_C:
+            // An internal wheel has root factors under ČSN 01 4686 only.
+            if (!internalWheel) dinIso(g, ui, gear);
+            break;
     }
 }
 

@@ -27,18 +27,14 @@ bool outside(double value, double low, double high) { return value > high || val
 
 }  // namespace
 
-Standard currentStandard(const GearPairData& g) {
-    if (g.StandardDIN_B) return Standard::DIN_B;
-    if (g.StandardDIN_C) return Standard::DIN_C;
-    return Standard::CSN;
-}
-
 void chooseStandard(GearPairData& g, Standard standard) {
-    g.StandardCSN = standard == Standard::CSN;
-    g.StandardDIN_B = standard == Standard::DIN_B;
-    g.StandardDIN_C = standard == Standard::DIN_C;
+    g.standard = standard;
     g.YFa1Given = g.YFa2Given = g.YSa1Given = g.YSa2Given = g.YFS1Given = g.YFS2Given = false;
-    if (standard != Standard::CSN) g.YepsilonGiven = g.ZbetaGiven = false;
+    switch (standard) {
+        case Standard::CSN: break;
+        case Standard::DIN_B:
+        case Standard::DIN_C: g.YepsilonGiven = g.ZbetaGiven = false; break;
+    }
 }
 
 InformativeRootFactors informativeRootFactors(const GearPairData& g) {
@@ -72,7 +68,7 @@ RootFactorsView refreshRootFactors(GearPairData& g, Ui& ui) {
         computeStressCorrection(g, ui, Gear::Pinion, true);
         computeStressCorrection(g, ui, Gear::Wheel, true);
     });
-    const bool dinB = g.StandardDIN_B;
+    const bool dinB = loadsAtSinglePairPoint(g.standard);
     RootFactorsView v;
     v.YF1 = dinB ? g.YFe1 : g.YFa1;
     v.YF2 = dinB ? g.YFe2 : g.YFa2;
@@ -85,12 +81,13 @@ RootFactorsView refreshRootFactors(GearPairData& g, Ui& ui) {
     v.YFS2 = g.YFS2;
     v.hF1 = dinB ? g.hFe1 : g.hFa1;
     v.hF2 = dinB ? g.hFe2 : g.hFa2;
-    if (g.StandardCSN) {
+    const bool charts = usesCsnRootCharts(g.standard);
+    if (charts) {
         v.outsideChart1 = !g.YSa1Given && outsideStressCharts(g, Gear::Pinion);
         v.outsideChart2 = !g.YSa2Given && outsideStressCharts(g, Gear::Wheel);
     }
-    v.qs1Shown = !g.StandardCSN;
-    v.qs2Shown = !g.StandardCSN || g.isInternal();
+    v.qs1Shown = !charts;
+    v.qs2Shown = !charts || g.isInternal();
     return v;
 }
 

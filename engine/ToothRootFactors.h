@@ -11,10 +11,6 @@
 
 namespace soukoli {
 
-enum class Standard { CSN, DIN_B, DIN_C };
-
-[[nodiscard]] Standard currentStandard(const GearPairData& data);
-
 /// Chooses the standard and clears the directly entered tooth-root factors (YFa, YSa, YFS of both
 /// gears); the DIN-ISO standards also clear the entered YSa from the informative panel, Yepsilon
 /// and Zbeta.

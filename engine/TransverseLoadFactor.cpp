@@ -29,7 +29,7 @@ bool factorsNeeded(const GearPairData& g) {
 // With ČSN 01 4686 the factors are not defined for EPSILONalfa ≥ 2 (part 3, p. 37): the user
 // enters them. False when the run stops.
 bool contactRatioAllowsFactors(GearPairData& g, Ui& ui) {
-    if (!g.StandardCSN || g.Epsalfa < 2) return true;
+    if (!limitsTransverseContactRatio(g.standard) || g.Epsalfa < 2) return true;
     ui.message("Součinitel záběru EPSILONalfa pro toto soukolí je větší než 2 (" + str(g.Epsalfa, 5, 3) +
                ").\rNelze proto výpočtem stanovit KHalfa a KFalfa (viz ČSN 01 4686,část 3,str.37)\r"
                "(pro metodu výpočtu B ani KHalfa1 a KFalfa1).\rZadej tyto součinitele přímo.");

@@ -58,16 +58,13 @@ std::string cyclesHeading(const GearPairData& d) {
 }
 
 std::string loadHeading(const GearPairData& d) {
-    if (d.SilyF) {
-        if (d.SpektrumPomer1j) return "Ft1/Ftj";
-        if (d.SpektrumPomerj1) return "Ftj/Ft1";
-        if (d.SpektrumPomerjmin) return "Ftj/Ftmin";
-        return "Ftj[N]";
+    switch (d.spectrumForm) {
+        case SpectrumForm::Absolute: return d.SilyF ? "Ftj[N]" : "Tj[N.m]";
+        case SpectrumForm::RatioF1Fj: return d.SilyF ? "Ft1/Ftj" : "T1/Tj";
+        case SpectrumForm::RatioFjF1: return d.SilyF ? "Ftj/Ft1" : "Tj/T1";
+        case SpectrumForm::RatioFjFmin: return d.SilyF ? "Ftj/Ftmin" : "Tj/Tmin";
     }
-    if (d.SpektrumPomer1j) return "T1/Tj";
-    if (d.SpektrumPomerj1) return "Tj/T1";
-    if (d.SpektrumPomerjmin) return "Tj/Tmin";
-    return "Tj[N.m]";
+    return {};
 }
 
 std::string cyclesText(double n) {
@@ -163,7 +160,7 @@ void loading(std::vector<std::string>& out, const GearPairData& d) {
         const std::size_t steps = std::min<std::size_t>(d.j, kMaxSpectrumSteps);
         for (std::size_t i = 0; i < steps; ++i)
             out.push_back(" " + str(static_cast<double>(i + 1), 2, 0) + blanks(6) + cyclesText(d.Nj[i]) + blanks(6) +
-                          (d.SpektrumAbs ? str(d.Fj[i], 7, 1) : str(d.Fj[i], 6, 3)));
+                          (levelsAreRatios(d.spectrumForm) ? str(d.Fj[i], 6, 3) : str(d.Fj[i], 7, 1)));
     } else {
         out.push_back(d.SilyF ? " Ft1= " + str(d.Ft1, 6, 1) + "[N]      n1= " + speed
                               : " T1= " + str(d.T1, 6, 1) + "[N.m]     n1= " + speed);
@@ -209,7 +206,13 @@ void bodies(std::vector<std::string>& out, const GearPairData& d) {
 
 void accuracy(std::vector<std::string>& out, const GearPairData& d) {
     const auto v = [](double x) { return str(x, 4, 1); };
-    const bool scheme = d.KHbetaZeSchematu;
+    bool scheme = false;  // the misalignment deviations belong to a layout scheme
+    switch (d.KHbetaFrom) {
+        case KHbetaSource::FromScheme: scheme = true; break;
+        case KHbetaSource::Entered:
+        case KHbetaSource::FromBcal:
+        case KHbetaSource::None: break;
+    }
     out.emplace_back(" Přesnost kol - ČSN 01 4682");
     out.push_back(dashes(28));
     out.push_back(" IT1=" + str(d.IT1, 2, 0) + "                IT2=" + str(d.IT2, 2, 0));
@@ -238,17 +241,22 @@ void faceLoad(std::vector<std::string>& out, const GearPairData& d) {
     out.emplace_back();
     out.emplace_back(" Součinitel KHbeta");
     out.push_back(dashes(19));
-    if (d.KHbetaPrimo) out.push_back(" Přímým zadáním KHbeta= " + str(d.KHbeta, 5, 3));
-    if (d.KHbetaZbcal) out.push_back(" Výpočtem z výpočtové šířky bcal= " + str(d.bcal, 4, 1) + "[mm]");
-    if (d.KHbetaZeSchematu) {
-        out.push_back(" Výpočtem z půdorysného schématu převodu č." + d.Schema + " -rozměry v [mm]");
-        out.push_back(" s1= " + v(d.s1) + "              s2= " + v(d.s2));
-        out.push_back(" lw1= " + v(d.lw1) + "             lw2= " + v(d.lw2));
-        out.push_back(" dsh1= " + v(d.dsh1) + "            dsh2= " + v(d.dsh2));
-        if (d.Schema == "8")
-            out.push_back(" dII= " + v(d.dII) + "             dI= " + v(d.dI));
-        else if (d.Schema == "3" || d.Schema == "4" || d.Schema == "5" || d.Schema == "6" || d.Schema == "7")
-            out.push_back(" dII= " + v(d.dII));
+    switch (d.KHbetaFrom) {
+        case KHbetaSource::Entered: out.push_back(" Přímým zadáním KHbeta= " + str(d.KHbeta, 5, 3)); break;
+        case KHbetaSource::FromBcal:
+            out.push_back(" Výpočtem z výpočtové šířky bcal= " + str(d.bcal, 4, 1) + "[mm]");
+            break;
+        case KHbetaSource::FromScheme:
+            out.push_back(" Výpočtem z půdorysného schématu převodu č." + d.Schema + " -rozměry v [mm]");
+            out.push_back(" s1= " + v(d.s1) + "              s2= " + v(d.s2));
+            out.push_back(" lw1= " + v(d.lw1) + "             lw2= " + v(d.lw2));
+            out.push_back(" dsh1= " + v(d.dsh1) + "            dsh2= " + v(d.dsh2));
+            if (d.Schema == "8")
+                out.push_back(" dII= " + v(d.dII) + "             dI= " + v(d.dI));
+            else if (d.Schema == "3" || d.Schema == "4" || d.Schema == "5" || d.Schema == "6" || d.Schema == "7")
+                out.push_back(" dII= " + v(d.dII));
+            break;
+        case KHbetaSource::None: break;
     }
     out.emplace_back();
 }
@@ -277,7 +285,7 @@ void factors(std::vector<std::string>& out, const GearPairData& d) {
     pairLine(out, d.KFalfaGiven, " KFalfa= " + f(d.KFalfa), 14, d.KHalfaGiven, "         KHalfa= " + f(d.KHalfa));
     pairLine(out, d.KFvGiven, " KFv= " + f(d.KFv), 11, d.KHvGiven, "            KHv= " + f(d.KHv));
     if (d.KFbetaGiven) out.push_back(" KFbeta= " + f(d.KFbeta));
-    const std::string s = d.StandardDIN_B ? "e" : "a";
+    const std::string s = loadsAtSinglePairPoint(d.standard) ? "e" : "a";
     pairLine(out, d.YFa1Given, " YF" + s + "1= " + f(d.YFa1), 12, d.YFa2Given, "           YF" + s + "2= " + f(d.YFa2));
     pairLine(out, d.YSa1Given, " YS" + s + "1= " + f(d.YSa1), 12, d.YSa2Given, "           YS" + s + "2= " + f(d.YSa2));
     pairLine(out, d.YFS1Given, " YFS1= " + f(d.YFS1), 12, d.YFS2Given, "           YFS2= " + f(d.YFS2));

@@ -56,6 +56,15 @@ Accepts materialField(int field) {
     return [field](const GearPairData&, GearPairData&, double v) { return v == 0 || materialValueAccepted(field, v); };
 }
 
+// A face-load value counts only for the source it belongs to.
+Accepts ifSource(KHbetaSource source, Accepts rule) {
+    return [source, rule = std::move(rule)](const GearPairData& d, GearPairData& scratch, double v) {
+        return d.KHbetaFrom != source || rule(d, scratch, v);
+    };
+}
+
+bool anyNumber(const GearPairData&, GearPairData&, double) { return true; }
+
 Accepts ifFlag(FlagMember flag, Accepts rule) {
     return [flag, rule = std::move(rule)](const GearPairData& d, GearPairData& scratch, double v) {
         return !(d.*flag) || rule(d, scratch, v);
@@ -124,16 +133,19 @@ void remainingRules(std::vector<Rule>& r) {
         if (m != &G::db) r.push_back({m, nonNegative});
     for (const auto m : {&G::Teta1, &G::Teta2}) r.push_back({m, ifFlag(&G::TetaGiven, positive)});
     r.push_back({&G::Cgama, ifFlag(&G::CgamaGiven, positive)});
+    // The accuracy window takes any measured base pitch or axis deviation (a sign says the
+    // direction); a measured alignment deviation must not be negative.
     for (const auto& dev : kDeviations) {
         r.push_back({dev.limit, nonNegative});
-        r.push_back({dev.measured, nonNegative});
+        const bool alignment = dev.measured == &G::Fbetar1 || dev.measured == &G::Fbetar2;
+        r.push_back({dev.measured, alignment ? Accepts(nonNegative) : Accepts(anyNumber)});
     }
-    r.push_back({&G::KHbeta, ifFlag(&G::KHbetaPrimo, [](const G&, G& scratch, double v) {
+    r.push_back({&G::KHbeta, ifSource(KHbetaSource::Entered, [](const G&, G& scratch, double v) {
                      return v == 0 || commitKHbeta(scratch, v);
                  })});
-    r.push_back({&G::bcal, ifFlag(&G::KHbetaZbcal, nonNegative)});
+    r.push_back({&G::bcal, ifSource(KHbetaSource::FromBcal, nonNegative)});
     for (const auto m : {&G::s1, &G::s2, &G::lw1, &G::lw2, &G::dsh1, &G::dsh2, &G::dII, &G::dI})
-        r.push_back({m, ifFlag(&G::KHbetaZeSchematu, nonNegative)});
+        r.push_back({m, ifSource(KHbetaSource::FromScheme, nonNegative)});
     // The coefficients window takes numbers of 0 or more; an entered factor is one that is not 0.
     for (const auto m : kMandatoryReals) r.push_back({m, nonNegative});
     for (const auto& f : kGivenFactors) r.push_back({f.value, ifFlag(f.given, positive)});

@@ -89,7 +89,7 @@ void lives(GearPairData& d) {
 // The coefficients dialog keeps an entry for "DIN - ISO  B" in both the tip and the outer-point
 // factor; the file holds only the tip one.
 void enteredOuterPointFactors(GearPairData& d) {
-    if (!d.StandardDIN_B) return;
+    if (!loadsAtSinglePairPoint(d.standard)) return;
     if (d.YFa1Given) d.YFe1 = d.YFa1;
     if (d.YFa2Given) d.YFe2 = d.YFa2;
     if (d.YSa1Given) d.YSe1 = d.YSa1;

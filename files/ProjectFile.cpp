@@ -3,8 +3,10 @@
 // one the reader accepts, and reading it back gives the same file again.
 #include "files/ProjectFile.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -19,16 +21,32 @@ namespace soukoli::files {
 
 namespace {
 
-bool exactlyOne(bool a, bool b, bool c) { return int{a} + int{b} + int{c} == 1; }
+constexpr std::string_view kNoStandard = "not exactly one standard chosen";
+constexpr std::string_view kNoKHbetaSource = "not exactly one source of KHbeta chosen";
+constexpr std::string_view kNoSpectrumForm = "not exactly one form of the spectrum loads chosen";
 
-// The option groups of which exactly one member must be chosen.
-std::string exclusiveGroupsProblem(const GearPairData& d) {
-    if (!exactlyOne(d.StandardCSN, d.StandardDIN_B, d.StandardDIN_C)) return "not exactly one standard chosen";
-    if (!exactlyOne(d.KHbetaPrimo, d.KHbetaZbcal, d.KHbetaZeSchematu))
-        return "not exactly one source of KHbeta chosen";
-    if (int{d.SpektrumAbs} + int{d.SpektrumPomer1j} + int{d.SpektrumPomerj1} + int{d.SpektrumPomerjmin} != 1)
-        return "not exactly one form of the spectrum loads chosen";
-    return {};
+// Puts the flags of an either/or option; false when `value` has no flag (nothing is chosen).
+template <class Option, std::size_t N>
+bool putChoice(std::string& options, const std::array<ChoiceFlag<Option>, N>& flags, Option value) {
+    bool chosen = false;
+    for (const auto& f : flags) {
+        options[static_cast<std::size_t>(f.position - 1)] = f.value == value ? '1' : '0';
+        chosen = chosen || f.value == value;
+    }
+    return chosen;
+}
+
+// The option whose flag is "1", or nothing unless exactly one flag is.
+template <class Option, std::size_t N>
+std::optional<Option> readChoice(std::string_view options, const std::array<ChoiceFlag<Option>, N>& flags) {
+    std::optional<Option> chosen;
+    int ones = 0;
+    for (const auto& f : flags) {
+        if (options[static_cast<std::size_t>(f.position - 1)] != '1') continue;
+        ++ones;
+        chosen = f.value;
+    }
+    return ones == 1 ? chosen : std::nullopt;
 }
 
 // ---- Writer ------------------------------------------------------------------------------------
@@ -41,14 +59,17 @@ public:
     void header() { line(*toCp1250(kProjectHeader)); }
 
     void optionLine(const GearPairData& d) {
-        if (d.TypSoukoli != kExternal && d.TypSoukoli != kInternal) return fail("toothing type is neither 1 nor 2");
+        if (d.TypSoukoli != Toothing::External && d.TypSoukoli != Toothing::Internal)
+            return fail("toothing type is neither 1 nor 2");
         if (d.MetodaVypoctu != 'A' && d.MetodaVypoctu != 'B') return fail("method is neither A nor B");
         if (d.MetodaVypoctu == 'B' && (d.ZadaniSil < kLoadsFromSpectrum || d.ZadaniSil > kLoadsEntered))
             return fail("method B without a way of giving the loads");
-        if (auto problem = exclusiveGroupsProblem(d); !problem.empty()) return fail(problem);
         std::string options(kOptionLineLength, '0');
+        if (!putChoice(options, kStandardFlags, d.standard)) return fail(std::string(kNoStandard));
+        if (!putChoice(options, kKHbetaSourceFlags, d.KHbetaFrom)) return fail(std::string(kNoKHbetaSource));
+        if (!putChoice(options, kSpectrumFormFlags, d.spectrumForm)) return fail(std::string(kNoSpectrumForm));
         const auto put = [&](int position, char c) { options[static_cast<std::size_t>(position - 1)] = c; };
-        put(kPosToothing, static_cast<char>('0' + d.TypSoukoli));
+        put(kPosToothing, static_cast<char>('0' + static_cast<std::uint16_t>(d.TypSoukoli)));
         put(kPosMethod, d.MetodaVypoctu);
         put(kPosLoads, d.MetodaVypoctu == 'A' ? '0' : static_cast<char>('0' + d.ZadaniSil));
         for (const auto& f : kOptionFlags) put(f.position, d.*f.flag ? '1' : '0');
@@ -203,13 +224,24 @@ public:
             if (position == kPosToothing || position == kPosMethod || position == kPosLoads) continue;
             if (options[i] != '0' && options[i] != '1') return fail("option flag is neither 0 nor 1");
         }
-        d.TypSoukoli = static_cast<std::uint16_t>(toothing - '0');
+        d.TypSoukoli = toothing == '2' ? Toothing::Internal : Toothing::External;
         d.MetodaVypoctu = method;
         d.ZadaniSil = static_cast<std::uint16_t>(loads - '0');
         for (const auto& f : kOptionFlags) d.*f.flag = at(f.position) == '1';
         if (newer_)
             for (const auto& f : kNewerOptionFlags) d.*f.flag = at(f.position) == '1';
-        if (auto problem = exclusiveGroupsProblem(d); !problem.empty()) return fail(problem);
+        // The older layout has no standard: the one chosen before stays.
+        if (newer_) {
+            const auto standard = readChoice(options, kStandardFlags);
+            if (!standard) return fail(std::string(kNoStandard));
+            d.standard = *standard;
+        }
+        const auto source = readChoice(options, kKHbetaSourceFlags);
+        if (!source) return fail(std::string(kNoKHbetaSource));
+        d.KHbetaFrom = *source;
+        const auto form = readChoice(options, kSpectrumFormFlags);
+        if (!form) return fail(std::string(kNoSpectrumForm));
+        d.spectrumForm = *form;
     }
 
     void real(double& x) {

@@ -38,12 +38,34 @@ struct OptionFlag {
 /// Positions 1 (`TypSoukoli`), 2 (`MetodaVypoctu`) and 6 (`ZadaniSil`) hold values, not flags.
 inline constexpr int kPosToothing = 1, kPosMethod = 2, kPosLoads = 6;
 
-// Positions 3 ... 58: present in both layouts.
+/// One flag of an either/or option: its position carries "1" exactly when the option holds
+/// `value`. Of the flags of one option exactly one is "1".
+template <class Option>
+struct ChoiceFlag {
+    int position;
+    Option value;
+};
+
+// Positions 9 ... 12: SpektrumAbs, SpektrumPomer1j, SpektrumPomerj1, SpektrumPomerjmin.
+inline constexpr auto kSpectrumFormFlags = std::to_array<ChoiceFlag<SpectrumForm>>({
+    {9, SpectrumForm::Absolute}, {10, SpectrumForm::RatioF1Fj},
+    {11, SpectrumForm::RatioFjF1}, {12, SpectrumForm::RatioFjFmin},
+});
+
+// Positions 28 ... 30: KHbetaZeSchematu, KHbetaZbcal, KHbetaPrimo.
+inline constexpr auto kKHbetaSourceFlags = std::to_array<ChoiceFlag<KHbetaSource>>({
+    {28, KHbetaSource::FromScheme}, {29, KHbetaSource::FromBcal}, {30, KHbetaSource::Entered},
+});
+
+// Positions 59 ... 61, only in the current layout: StandardCSN, StandardDIN_B, StandardDIN_C.
+inline constexpr auto kStandardFlags = std::to_array<ChoiceFlag<Standard>>({
+    {59, Standard::CSN}, {60, Standard::DIN_B}, {61, Standard::DIN_C},
+});
+
+// Positions 3 ... 58: present in both layouts (the choice flags above apart).
 inline constexpr auto kOptionFlags = std::to_array<OptionFlag>({
     {3, &GearPairData::awGiven}, {4, &GearPairData::da1Given}, {5, &GearPairData::da2Given},
     {7, &GearPairData::SilyF}, {8, &GearPairData::NKvCyklech},
-    {9, &GearPairData::SpektrumAbs}, {10, &GearPairData::SpektrumPomer1j},
-    {11, &GearPairData::SpektrumPomerj1}, {12, &GearPairData::SpektrumPomerjmin},
     {13, &GearPairData::SpektrumNAbs},
     {14, &GearPairData::FtFe1Given}, {15, &GearPairData::FtHe1Given},
     {16, &GearPairData::FtFe2Given}, {17, &GearPairData::FtHe2Given},
@@ -52,7 +74,6 @@ inline constexpr auto kOptionFlags = std::to_array<OptionFlag>({
     {22, &GearPairData::fpb1Given}, {23, &GearPairData::fpb2Given},
     {24, &GearPairData::Fbeta1Given}, {25, &GearPairData::Fbeta2Given},
     {26, &GearPairData::fxGiven}, {27, &GearPairData::fyGiven},
-    {28, &GearPairData::KHbetaZeSchematu}, {29, &GearPairData::KHbetaZbcal}, {30, &GearPairData::KHbetaPrimo},
     {31, &GearPairData::KFalfaGiven}, {32, &GearPairData::KHalfaGiven}, {33, &GearPairData::KFvGiven},
     {34, &GearPairData::KHvGiven}, {35, &GearPairData::KFbetaGiven},
     {36, &GearPairData::YFa1Given}, {37, &GearPairData::YFa2Given}, {38, &GearPairData::YSa1Given},
@@ -67,9 +88,8 @@ inline constexpr auto kOptionFlags = std::to_array<OptionFlag>({
     {58, &GearPairData::Zjednoduseny},
 });
 
-// Positions 59 ... 63: only in the current layout.
+// Positions 62 and 63: only in the current layout.
 inline constexpr auto kNewerOptionFlags = std::to_array<OptionFlag>({
-    {59, &GearPairData::StandardCSN}, {60, &GearPairData::StandardDIN_B}, {61, &GearPairData::StandardDIN_C},
     {62, &GearPairData::YepsilonGiven}, {63, &GearPairData::ZbetaGiven},
 });
 
@@ -221,25 +241,34 @@ void walkProjectFile(Data& d, Visitor& v) {
     v.grades(d.IT1, d.IT2);
 
     // Record 50: entered limit deviations first, then the measured ones.
-    const bool fromScheme = !d.KHbetaPrimo && !d.KHbetaZbcal;
+    bool fromScheme = true;
+    switch (d.KHbetaFrom) {
+        case KHbetaSource::Entered:
+        case KHbetaSource::FromBcal: fromScheme = false; break;
+        case KHbetaSource::FromScheme:
+        case KHbetaSource::None: break;
+    }
     for (const auto& dev : kDeviations)
         if (d.*dev.given && (!dev.onlyWithScheme || fromScheme)) v.real(d.*dev.limit);
     for (const auto& dev : kDeviations)
         if (!(d.*dev.given) && (!dev.onlyWithScheme || fromScheme)) v.real(d.*dev.measured);
 
     // Record 51: face load factor.
-    if (d.KHbetaPrimo) v.real(d.KHbeta);
-    if (d.KHbetaZbcal) v.real(d.bcal);
-    if (d.KHbetaZeSchematu) {
-        v.scheme(d.Schema);
-        v.real(d.s1);
-        v.real(d.s2);
-        v.real(d.lw1);
-        v.real(d.lw2);
-        v.real(d.dsh1);
-        v.real(d.dsh2);
-        if (schemeHas_dII(d.Schema)) v.real(d.dII);
-        if (schemeHas_dI(d.Schema)) v.real(d.dI);
+    switch (d.KHbetaFrom) {
+        case KHbetaSource::Entered: v.real(d.KHbeta); break;
+        case KHbetaSource::FromBcal: v.real(d.bcal); break;
+        case KHbetaSource::FromScheme:
+            v.scheme(d.Schema);
+            v.real(d.s1);
+            v.real(d.s2);
+            v.real(d.lw1);
+            v.real(d.lw2);
+            v.real(d.dsh1);
+            v.real(d.dsh2);
+            if (schemeHas_dII(d.Schema)) v.real(d.dII);
+            if (schemeHas_dI(d.Schema)) v.real(d.dI);
+            break;
+        case KHbetaSource::None: break;  // no file holds it: the option line refuses it
     }
 
     for (const auto m : kMandatoryReals) v.real(d.*m);

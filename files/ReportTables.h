@@ -27,9 +27,12 @@ inline std::string_view heatTreatmentText(std::uint16_t index) {
 
 /// The title of the chosen standard in the report headers.
 inline std::string_view standardTitle(const GearPairData& d) {
-    if (d.StandardDIN_B) return "DIN 3990 met.B";
-    if (d.StandardDIN_C) return "DIN 3990 met.C";
-    return "ČSN 01 4686";
+    switch (d.standard) {
+        case Standard::CSN: return "ČSN 01 4686";
+        case Standard::DIN_B: return "DIN 3990 met.B";
+        case Standard::DIN_C: return "DIN 3990 met.C";
+    }
+    return {};
 }
 
 inline std::string_view toothingText(const GearPairData& d) { return d.isInternal() ? "Vnitřní" : "Vnější"; }

@@ -13,7 +13,7 @@ std::string factor(double x) { return str(x, 5, 3); }
 
 // The informative rows: thin rims, and a transverse contact ratio of 2 or more under ČSN 01 4686.
 void informative(std::vector<std::string>& out, const GearPairData& d) {
-    const bool highContactRatio = d.StandardCSN && d.Epsalfa >= 2;
+    const bool highContactRatio = limitsTransverseContactRatio(d.standard) && d.Epsalfa >= 2;
     if (d.TenkyVenec1 || d.TenkyVenec2 || highContactRatio)
         out.emplace_back(" VÝPOČET JE POUZE INFORMATIVNÍ Z NÁSLEDUJÍCÍCH DŮVODŮ");
     if (d.TenkyVenec1) out.emplace_back(" Malá tloušťka věnce pastorku - sr1<3.5·mn");
@@ -36,10 +36,11 @@ void bending(std::vector<std::string>& out, const GearPairData& d) {
     out.emplace_back("             Ostatní součinitele");
     out.push_back(" KF= " + factor(d.KF) + "                    KFv= " + factor(d.KFv));
     out.push_back(" KFalfa= " + factor(d.KFalfa) + "                KFbeta= " + factor(d.KFbeta));
-    out.push_back(" Yepsilon= " + (d.StandardDIN_B ? std::string("-----") : factor(d.Yepsilon)) +
+    const bool singlePairPoint = loadsAtSinglePairPoint(d.standard);
+    out.push_back(" Yepsilon= " + (singlePairPoint ? std::string("-----") : factor(d.Yepsilon)) +
                   "              Ybeta= " + factor(d.Ybeta));
     out.push_back(" YFS1= " + factor(d.YFS1) + "                  YFS2= " + factor(d.YFS2));
-    if (d.StandardDIN_B) {
+    if (singlePairPoint) {
         out.push_back(" YFe1= " + factor(d.YFe1) + "                   YFe2= " + factor(d.YFe2));
         out.push_back(" YSe1= " + factor(d.YSe1) + "                  YSe2= " + factor(d.YSe2));
     } else {

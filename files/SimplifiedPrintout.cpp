@@ -75,7 +75,7 @@ void inputs(Printout& p, const GearPairData& d, const LocalTime& now) {
 }
 
 void results(Printout& p, const GearPairData& d) {
-    const bool dinB = d.StandardDIN_B;
+    const bool dinB = loadsAtSinglePairPoint(d.standard);
     p.text(" Výsledky zjednodušeného pevnostního výpočtu soukolí  " + std::string(standardTitle(d)));
     p.text(std::string(99, '-'));
     p.blank();

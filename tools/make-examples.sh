@@ -31,7 +31,7 @@ sample chsz-classes default-external.PEV \
     --set SilyF=0 --set T1=180 --set NKvCyklech=0 --set NK1hod=20000 --set NK2hod=20000 \
     --set KHbeta1Given=1 --set KHbeta1=1.4
 sample layout-scheme-measured default-external.PEV \
-    --set KHbetaPrimo=0 --set KHbetaZeSchematu=1 --set Schema=4 \
+    --set KHbetaZeSchematu=1 --set Schema=4 \
     --set s1=30 --set s2=40 --set lw1=200 --set lw2=220 --set dsh1=45 --set dsh2=55 --set dII=50 \
     --set fpb1Given=0 --set fpb2Given=0 --set Fbeta1Given=0 --set Fbeta2Given=0 --set fxGiven=0 --set fyGiven=0 \
     --set fpbr1=9 --set fpbr2=10 --set Fbetar1=12 --set Fbetar2=14 --set fxr=10 --set fyr=5

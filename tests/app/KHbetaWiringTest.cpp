@@ -74,12 +74,12 @@ private slots:
     void internalToothingTakesTheSchemeAway() {
         StartedApp t;
         SoukoliApp& a = *t.app;
-        setFaceLoadSource(a.data, FaceLoadSource::Bcal);
+        a.data.KHbetaFrom = KHbetaSource::FromBcal;
         a.form.fullPage().internal->setChecked(true);
         QVERIFY(!a.khbeta.schemeOption()->isEnabled());
         QVERIFY(a.khbeta.directOption()->isChecked());
         QCOMPARE(a.khbeta.khbetaEdit()->text(), QStringLiteral("  1.3"));
-        QCOMPARE(faceLoadSource(a.data), FaceLoadSource::Direct);
+        QCOMPARE(a.data.KHbetaFrom, KHbetaSource::Entered);
         a.form.fullPage().external->setChecked(true);
         QVERIFY(a.khbeta.schemeOption()->isEnabled());
     }
@@ -87,7 +87,7 @@ private slots:
     void missingSchemeDimensionOpensTheWindow() {
         StartedApp t;
         SoukoliApp& a = *t.app;
-        setFaceLoadSource(a.data, FaceLoadSource::Scheme);
+        a.data.KHbetaFrom = KHbetaSource::FromScheme;
         selectLayout(a.data, 2);
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
         QVERIFY(!a.data.runFlag);

@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(a.wohldotyk.windowTitle(), QStringLiteral("Wöhler - dotyk"));
         QVERIFY(a.form.windowTitle().startsWith(QStringLiteral("ČSN 01 4686")));
 
-        QCOMPARE(a.data.TypSoukoli, kExternal);
+        QCOMPARE(a.data.TypSoukoli, Toothing::External);
         QCOMPARE(a.data.z2, 40.0);
         QCOMPARE(a.data.Ft1, 8000.0);  // first tab shown: F1·KAS
         QVERIFY(!a.data.Zjednoduseny);
@@ -108,17 +108,14 @@ private slots:
     void dinBCaptionsAndTheDashedYepsilon() {
         StartedApp t;
         SoukoliApp& a = *t.app;
-        a.data.StandardCSN = false;
-        a.data.StandardDIN_B = true;
+        a.data.standard = Standard::DIN_B;
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
         const ResultPanel* bending = a.form.fullPage().bending;
         QCOMPARE(bending->cell("Yepsilon")->value->text(), QStringLiteral("  -----"));
         QVERIFY(bending->cell("YFa1")->caption->text().contains(QStringLiteral("Fe1")));
         QVERIFY(bending->cell("YSa2")->caption->text().contains(QStringLiteral("Se2")));
         QCOMPARE(bending->cell("YFa1")->value->text(), QString::fromStdString(str(a.data.YFe1, 5, 3)));
-
-        a.data.StandardDIN_B = false;
-        a.data.StandardDIN_C = true;
+        a.data.standard = Standard::DIN_C;
         QTest::mouseClick(a.form.fullPage().calculate, Qt::LeftButton);
         QVERIFY(bending->cell("YFa1")->caption->text().contains(QStringLiteral("Fa1")));
         QCOMPARE(bending->cell("Yepsilon")->value->text(), QString::fromStdString(str(a.data.Yepsilon, 5, 3)));
@@ -183,7 +180,7 @@ private slots:
         a.data.z1 = 31;
         a.data.KHbeta = 1.8;
         QTest::mouseClick(a.form.fullPage().internal, Qt::LeftButton);
-        QCOMPARE(a.data.TypSoukoli, kInternal);
+        QCOMPARE(a.data.TypSoukoli, Toothing::Internal);
         QCOMPARE(a.data.z1, 20.0);
         QCOMPARE(a.data.z2, -60.0);
         QCOMPARE(a.data.KHbeta, 1.3);
@@ -196,7 +193,7 @@ private slots:
         StartedApp t;
         SoukoliApp& a = *t.app;
         // As after loading an internal pair: the buttons follow the data, nothing is reset.
-        a.data.TypSoukoli = kInternal;
+        a.data.TypSoukoli = Toothing::Internal;
         a.data.z1 = 31;
         a.data.z2 = -71;
         a.form.selectToothingButtons();
@@ -238,7 +235,7 @@ private slots:
         QVERIFY(a.data.Zjednoduseny);
         QCOMPARE(a.data.MetodaVypoctu, 'A');
         QCOMPARE(a.data.F1, 4000.0);  // Ft1/KAS
-        QVERIFY(a.data.KHbetaPrimo);
+        QCOMPARE(a.data.KHbetaFrom, KHbetaSource::Entered);
         QCOMPARE(a.form.saveButton()->text(), QStringLiteral("Ulož zjednod."));
         QVERIFY(!a.form.printButton()->isEnabled());
     }

@@ -45,8 +45,7 @@ private slots:
         QVERIFY(a.form.loadButton()->isEnabled());
         a.data.F1 = 5250;
         a.data.Material2 = "12 050";
-        a.data.StandardCSN = false;
-        a.data.StandardDIN_C = true;
+        a.data.standard = Standard::DIN_C;
         const QString chosen = dir_.filePath(QStringLiteral("kolo"));
         a.form.saveAs(chosen);
         QVERIFY2(t.messages.isEmpty(), qPrintable(t.messages.join(QLatin1Char('|'))));
@@ -60,7 +59,7 @@ private slots:
         QVERIFY(fresh.messages.isEmpty());
         QCOMPARE(b.data.F1, 5250.0);
         QCOMPARE(b.data.Material2, std::string("12 050"));
-        QVERIFY(b.data.StandardDIN_C);
+        QCOMPARE(b.data.standard, Standard::DIN_C);
         QVERIFY(b.form.windowTitle().startsWith(QStringLiteral("DIN - ISO  C")));
         QCOMPARE(b.form.tabs()->currentIndex(), 0);
         QVERIFY(b.form.fullPage().external->isChecked());
@@ -86,7 +85,7 @@ private slots:
         b.form.loadFrom(dir_.filePath(QStringLiteral("vnitrni.PEV")));
         QCOMPARE(b.form.tabs()->currentIndex(), 1);
         QVERIFY(b.data.Zjednoduseny);
-        QCOMPARE(b.data.TypSoukoli, kInternal);
+        QCOMPARE(b.data.TypSoukoli, Toothing::Internal);
         QCOMPARE(b.data.z1, 20.0);  // loaded, not reset by the toothing buttons
         QCOMPARE(b.data.z2, -60.0);
         QVERIFY(b.form.simplifiedPage().internal->isChecked());

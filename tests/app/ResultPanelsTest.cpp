@@ -22,7 +22,7 @@ const CellSpec& specOf(std::span<const RowSpec> rows, std::string_view field) {
 
 GearPairData defaults() {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     testing::RecordingUi ui;
     resetToDefaults(g, ui);
     return g;

@@ -55,7 +55,7 @@ private slots:
         t.app->openProject(example("helical-din-b-spektrum.PEV"));
         QVERIFY2(t.messages.isEmpty(), qPrintable(t.messages.join(QLatin1Char('\n'))));
         QCOMPARE(t.app->data.z1, 23.0);
-        QVERIFY(t.app->data.StandardDIN_B);
+        QCOMPARE(t.app->data.standard, Standard::DIN_B);
         QVERIFY(t.app->form.windowTitle().startsWith(QStringLiteral("DIN - ISO  B")));
         QCOMPARE(t.app->form.tabs()->currentIndex(), 0);
 

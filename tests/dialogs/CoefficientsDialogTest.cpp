@@ -174,8 +174,7 @@ private slots:
     }
 
     void dinIsoBNamesTheFormFactorsYFe() {
-        data_.StandardCSN = false;
-        data_.StandardDIN_B = true;
+        data_.standard = Standard::DIN_B;
         open();
         QCOMPARE(dialog_->label(13)->text(), QStringLiteral("Y<sub>Fe1</sub>"));
         QCOMPARE(dialog_->label(16)->text(), QStringLiteral("Y<sub>Se2</sub>"));

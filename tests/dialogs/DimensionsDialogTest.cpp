@@ -188,7 +188,7 @@ private slots:
     }
 
     void internalToothingHidesTheWheelsBody() {
-        data_ = testing::defaultPair(kInternal);
+        data_ = testing::defaultPair(Toothing::Internal);
         open(*dims_);
         for (int f : {4, 8, 10}) QVERIFY(dims_->field(f)->isHidden());
         QVERIFY(dims_->solidBox(Gear::Wheel)->isHidden());
@@ -254,8 +254,7 @@ private slots:
         QVERIFY(accuracy_->measuredField(0)->text().isEmpty());
         // KHbeta entered directly: the alignment rows are not shown.
         for (std::size_t i : {2u, 3u, 4u, 5u}) QVERIFY(accuracy_->limitLabel(i)->isHidden());
-        data_.KHbetaPrimo = false;
-        data_.KHbetaZeSchematu = true;
+        data_.KHbetaFrom = KHbetaSource::FromScheme;
         accuracy_->refresh();
         for (std::size_t i : {2u, 3u, 4u, 5u}) QVERIFY(!accuracy_->measuredField(i)->isHidden());
 
@@ -266,8 +265,7 @@ private slots:
     }
 
     void measuredDeviations() {
-        data_.KHbetaPrimo = false;
-        data_.KHbetaZeSchematu = true;
+        data_.KHbetaFrom = KHbetaSource::FromScheme;
         open(*accuracy_);
         enter(*accuracy_, 5, QStringLiteral("-2"));
         QCOMPARE(ui_.texts(), std::vector<std::string>{"Úchylku zadej kladnou"});

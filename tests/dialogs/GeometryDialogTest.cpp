@@ -26,7 +26,7 @@ class GeometrieTest : public QObject {
     GearPairData data_;
     std::unique_ptr<GeometryDialog> dialog_;
 
-    void start(std::uint16_t type) {
+    void start(Toothing type) {
         dialog_.reset();
         ui_ = {};
         data_ = {};
@@ -60,7 +60,7 @@ private slots:
     void cleanup() { dialog_.reset(); }
 
     void showsTheDataInTheFieldFormats() {
-        start(kExternal);
+        start(Toothing::External);
         QCOMPARE(dialog_->windowTitle(), QStringLiteral("Geometrie ozubení"));
         const std::pair<F, const char*> shown[] = {
             {F::z1, "20.0"},      {F::z2, "40.0"},      {F::mn, "4.000"},      {F::Beta, "0.0000"},
@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(edit(F::z1)->objectName(), QStringLiteral("Edit1"));
         QCOMPARE(edit(F::da2)->objectName(), QStringLiteral("Edit16"));
 
-        start(kInternal);
+        start(Toothing::Internal);
         QCOMPARE(text(F::z2), QStringLiteral("-60.0"));
         QCOMPARE(text(F::Rof2_star), QStringLiteral("0.200"));
         QCOMPARE(text(F::aw), QStringLiteral("-80.000"));
@@ -83,19 +83,19 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");  // empty: accepted
-        const auto row = [](const char* name, std::uint16_t type, F f, const char* text, const char* message) {
+        const auto row = [](const char* name, Toothing type, F f, const char* text, const char* message) {
             QTest::newRow(name) << int(type) << int(f) << QString::fromUtf8(text) << QString::fromUtf8(message);
         };
-        const std::uint16_t e = kExternal;
+        const Toothing e = Toothing::External;
         row("z1 ok", e, F::z1, "19", "");
         row("z1 comma", e, F::z1, "19,5", "Neplatné zadání počtu zubů pastorku z1");
         row("z1 empty", e, F::z1, "", "Neplatné zadání počtu zubů pastorku z1");
         row("z2 4", e, F::z2, "4", "");
         row("z2 3", e, F::z2, "3", "Počet zubů kola vol větší než 3");
         row("z2 0", e, F::z2, "0", "Neplatné zadání počtu zubů kola z2");
-        row("z2 internal -21", kInternal, F::z2, "-21", "");
-        row("z2 internal -20", kInternal, F::z2, "-20", "Neplatné zadání počtu zubů kola z2");  // no ring around z1 = 20
-        row("z2 internal -3", kInternal, F::z2, "-3", "Počet zubů korunového kola vol menší než -3");
+        row("z2 internal -21", Toothing::Internal, F::z2, "-21", "");
+        row("z2 internal -20", Toothing::Internal, F::z2, "-20", "Neplatné zadání počtu zubů kola z2");  // no ring around z1 = 20
+        row("z2 internal -3", Toothing::Internal, F::z2, "-3", "Počet zubů korunového kola vol menší než -3");
         row("mn ok", e, F::mn, "5", "");
         row("mn text", e, F::mn, "m5", "Neplatné zadání normálného modulu mn");
         row("beta 0", e, F::Beta, "0", "");
@@ -112,7 +112,7 @@ private slots:
         row("aw ok", e, F::aw, "122", "");
         row("aw too small", e, F::aw, "112.7", "Nemožně malá osová vzdálenost aw (awmin= 112.76311)");
         row("aw sign", e, F::aw, "-122", "Neplatné zadání osové vzdálenosti aw");
-        row("aw internal sign", kInternal, F::aw, "85", "Neplatné zadání osové vzdálenosti aw");
+        row("aw internal sign", Toothing::Internal, F::aw, "85", "Neplatné zadání osové vzdálenosti aw");
         row("ha1* -2", e, F::ha1_star, "-2", "");
         row("ha1* below", e, F::ha1_star, "-2.1", "Neplatné zadání jednotkové výšky hlavy pastorku ha1*");
         row("ha2* below", e, F::ha2_star, "-2.1", "Neplatné zadání jednotkové výšky hlavy kola ha2*");
@@ -127,15 +127,15 @@ private slots:
         row("da1 ok", e, F::da1, "90", "");
         row("da1 0", e, F::da1, "0", "Neplatné zadání hlavového průměru pastorku");
         row("da2 negative", e, F::da2, "-170", "Neplatné zadání hlavového průměru kola");
-        row("da2 internal positive", kInternal, F::da2, "232", "Neplatné zadání hlavového průměru kola");
-        row("da2 internal", kInternal, F::da2, "-230", "");
+        row("da2 internal positive", Toothing::Internal, F::da2, "232", "Neplatné zadání hlavového průměru kola");
+        row("da2 internal", Toothing::Internal, F::da2, "-230", "");
     }
     void fieldRules() {
         QFETCH(int, type);
         QFETCH(int, field);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        start(static_cast<std::uint16_t>(type));
+        start(static_cast<Toothing>(type));
         const F f = static_cast<F>(field);
         const QString awBefore = this->text(F::aw);
         enter(f, text);
@@ -149,7 +149,7 @@ private slots:
     }
 
     void acceptedEntryRewritesTheDerivedFields() {
-        start(kExternal);
+        start(Toothing::External);
         enter(F::aw, QStringLiteral("122"));
         QVERIFY(data_.awGiven);
         QCOMPARE(text(F::x1), QStringLiteral("0.2649"));
@@ -173,7 +173,7 @@ private slots:
     }
 
     void emptiedCentreDistanceReturnsToTheZeroShiftPair() {
-        start(kExternal);
+        start(Toothing::External);
         enter(F::aw, QStringLiteral("125"));
         enter(F::aw, QString());
         QCOMPARE(text(F::x1), QStringLiteral("0.00000"));
@@ -187,7 +187,7 @@ private slots:
     }
 
     void rejectedEntryKeepsTheFocusAndRepeatsOnLeaving() {
-        start(kExternal);
+        start(Toothing::External);
         edit(F::z2)->setFocus(Qt::OtherFocusReason);
         QTRY_VERIFY(edit(F::z2)->hasFocus());
         edit(F::z2)->setText(QStringLiteral("3"));
@@ -207,7 +207,7 @@ private slots:
     }
 
     void parseStatus() {
-        start(kExternal);
+        start(Toothing::External);
         enter(F::x2, QStringLiteral("-1.3"));
         QCOMPARE(dialog_->parseStatus(), 1);  // a rule between fields
         enter(F::x2, QStringLiteral("12,5"));
@@ -217,7 +217,7 @@ private slots:
     }
 
     void accuracyHook() {
-        start(kExternal);
+        start(Toothing::External);
         QSignalSpy spy(dialog_.get(), &GeometryDialog::geometryChanged);
         enter(F::z1, QStringLiteral("22"));
         QCOMPARE(spy.count(), 1);
@@ -238,7 +238,7 @@ private slots:
     }
 
     void helpOkEscAndModules() {
-        start(kExternal);
+        start(Toothing::External);
         QSignalSpy help(dialog_.get(), &FieldDialog::helpRequested);
         QSignalSpy modules(dialog_.get(), &GeometryDialog::modulesRequested);
         edit(F::z1)->setFocus(Qt::OtherFocusReason);
@@ -273,7 +273,7 @@ private slots:
     }
 
     void deactivationValidates() {
-        start(kExternal);
+        start(Toothing::External);
         edit(F::mn)->setFocus(Qt::OtherFocusReason);
         QTRY_VERIFY(edit(F::mn)->hasFocus());
         edit(F::mn)->setText(QStringLiteral("0"));

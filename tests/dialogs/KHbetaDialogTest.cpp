@@ -22,7 +22,7 @@ namespace {
 
 GearPairData defaults() {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     testing::RecordingUi ui;
     resetToDefaults(g, ui);
     return g;
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(khbeta_->validateField(field), accepted);
         QCOMPARE(texts(), accepted ? std::vector<std::string>{} : std::vector<std::string>{message.toStdString()});
         if (accepted)
-            QCOMPARE(faceLoadSource(data_), field == 1 ? FaceLoadSource::Bcal : FaceLoadSource::Direct);
+            QCOMPARE(data_.KHbetaFrom, field == 1 ? KHbetaSource::FromBcal : KHbetaSource::Entered);
     }
 
     void creationAndActivationShowTheSource() {
@@ -114,8 +114,7 @@ private slots:
         QVERIFY(!khbeta_->bcalEdit()->isEnabled());
         QCOMPARE(khbeta_->khbetaEdit()->text(), QStringLiteral("1.300"));
         khbeta_->hide();
-        data_.KHbetaPrimo = false;
-        data_.KHbetaZbcal = true;
+        data_.KHbetaFrom = KHbetaSource::FromBcal;
         data_.bcal = 42;
         showKHbeta();
         QVERIFY(khbeta_->bcalOption()->isChecked() && !khbeta_->directOption()->isChecked());
@@ -130,12 +129,12 @@ private slots:
         data_.bcal = 30;
         clickOption(khbeta_->bcalOption());
         QCOMPARE(data_.KHbeta, 0.0);
-        QCOMPARE(faceLoadSource(data_), FaceLoadSource::Bcal);
+        QCOMPARE(data_.KHbetaFrom, KHbetaSource::FromBcal);
         QVERIFY(khbeta_->bcalEdit()->hasFocus());
         QVERIFY(!khbeta_->directOption()->isChecked());
         clickOption(khbeta_->directOption());
         QCOMPARE(data_.bcal, 0.0);
-        QCOMPARE(faceLoadSource(data_), FaceLoadSource::Direct);
+        QCOMPARE(data_.KHbetaFrom, KHbetaSource::Entered);
         QVERIFY(khbeta_->khbetaEdit()->hasFocus());
         QVERIFY(texts().empty());
     }
@@ -166,7 +165,7 @@ private slots:
         QVERIFY(khbeta_->khbetaEdit()->text().isEmpty());
         QCOMPARE(data_.KHbeta, 0.0);
         clickOption(khbeta_->schemeOption());  // unticked: no source
-        QCOMPARE(faceLoadSource(data_), FaceLoadSource::None);
+        QCOMPARE(data_.KHbetaFrom, KHbetaSource::None);
         QVERIFY(khbeta_->schemeLabel()->text().isEmpty());
     }
 
@@ -199,7 +198,7 @@ private slots:
         QCOMPARE(texts(), std::vector<std::string>{"Není zadaná žádná možnost"});
         QVERIFY(khbeta_->isVisible());
         QVERIFY(khbeta_->bcalOption()->isChecked());
-        QCOMPARE(faceLoadSource(data_), FaceLoadSource::Bcal);
+        QCOMPARE(data_.KHbetaFrom, KHbetaSource::FromBcal);
 
         ui_.messages.clear();
         khbeta_->okButton()->click();
@@ -207,7 +206,7 @@ private slots:
         QVERIFY(khbeta_->isVisible());
 
         ui_.messages.clear();
-        setFaceLoadSource(data_, FaceLoadSource::Direct);
+        data_.KHbetaFrom = KHbetaSource::Entered;
         data_.KHbeta = 0.99;
         khbeta_->okButton()->click();
         QCOMPARE(texts(), std::vector<std::string>{"KHbeta vol větší nebo rovno 1"});
@@ -238,13 +237,13 @@ private slots:
         QVERIFY(!khbeta_->helpButton()->isHidden());
 
         clickOption(khbeta_->bcalOption());
-        switchToothing(data_, kInternal, ToothingInputs::Reset, ui_);
+        switchToothing(data_, Toothing::Internal, ToothingInputs::Reset, ui_);
         khbeta_->toothingSwitched();
         QVERIFY(!khbeta_->schemeOption()->isEnabled());
         QVERIFY(khbeta_->directOption()->isChecked() && !khbeta_->bcalOption()->isChecked());
         QVERIFY(!khbeta_->bcalEdit()->isEnabled() && khbeta_->khbetaEdit()->isEnabled());
         QCOMPARE(khbeta_->khbetaEdit()->text(), QStringLiteral("  1.3"));
-        switchToothing(data_, kExternal, ToothingInputs::Reset, ui_);
+        switchToothing(data_, Toothing::External, ToothingInputs::Reset, ui_);
         khbeta_->toothingSwitched();
         QVERIFY(khbeta_->schemeOption()->isEnabled());
     }
@@ -367,7 +366,7 @@ private slots:
     }
 
     void escClearsEverythingEvenFromAnInvalidEntry() {
-        setFaceLoadSource(data_, FaceLoadSource::Scheme);
+        data_.KHbetaFrom = KHbetaSource::FromScheme;
         data_.s1 = 31;
         data_.lw1 = 100;
         showPudorys();
@@ -379,7 +378,7 @@ private slots:
         QVERIFY(texts().empty());
         QCOMPARE(pudorys_->result(), int(QDialog::Rejected));
         QCOMPARE(data_.SchemaIndex, std::uint16_t{0});
-        QCOMPARE(faceLoadSource(data_), FaceLoadSource::Direct);
+        QCOMPARE(data_.KHbetaFrom, KHbetaSource::Entered);
         QCOMPARE(data_.s1, 0.0);
         QCOMPARE(data_.lw1, 0.0);
         QCOMPARE(pudorys_->edit(1)->text(), QStringLiteral("   0.0"));

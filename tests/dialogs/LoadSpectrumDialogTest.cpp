@@ -43,7 +43,7 @@ private slots:
     void init() {
         ui_ = {};
         data_ = {};
-        data_.TypSoukoli = kExternal;
+        data_.TypSoukoli = Toothing::External;
         setDefaults(data_);
         data_.d1 = 80;
         data_.z1 = 20;
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(dialog_->levelField(1)->text(), QStringLiteral(" 4000.0"));  // the pinion's load
         QVERIFY(dialog_->countField(3)->isVisible());
         QVERIFY(!dialog_->countField(4)->isVisible());
-        QVERIFY(dialog_->levelRadio(SpectrumLevels::Absolute)->isChecked());
+        QVERIFY(dialog_->levelRadio(SpectrumForm::Absolute)->isChecked());
         QVERIFY(dialog_->cumulativeRadio()->isChecked());
     }
 
@@ -125,18 +125,18 @@ private slots:
     }
 
     void ratioFormFixesTheFirstLevel() {
-        clickOption(dialog_->levelRadio(SpectrumLevels::Pomerj1));
-        QVERIFY(data_.SpektrumPomerj1);
+        clickOption(dialog_->levelRadio(SpectrumForm::RatioFjF1));
+        QCOMPARE(data_.spectrumForm, SpectrumForm::RatioFjF1);
         QCOMPARE(dialog_->levelField(1)->text(), QStringLiteral(" 1.000"));
         QVERIFY(!dialog_->levelField(1)->isEnabled());
         QCOMPARE(dialog_->countField(1)->text(), QStringLiteral("  0"));
         enter(dialog_->levelField(2), QStringLiteral("1.2"));
         QCOMPARE(ui_.texts(), std::vector<std::string>{"Neplatné zadání"});
 
-        clickOption(dialog_->levelRadio(SpectrumLevels::Pomerjmin));
+        clickOption(dialog_->levelRadio(SpectrumForm::RatioFjFmin));
         QVERIFY(!dialog_->levelField(3)->isEnabled());
         QVERIFY(dialog_->levelField(1)->isEnabled());
-        clickOption(dialog_->levelRadio(SpectrumLevels::Absolute));
+        clickOption(dialog_->levelRadio(SpectrumForm::Absolute));
         QVERIFY(dialog_->levelField(1)->isEnabled());
         QCOMPARE(dialog_->levelField(1)->text(), QStringLiteral(" 4000.0"));
     }

@@ -63,7 +63,7 @@ private slots:
     void init() {
         ui_ = {};
         data_ = {};
-        data_.TypSoukoli = kExternal;
+        data_.TypSoukoli = Toothing::External;
         setDefaults(data_);
         data_.d1 = 80;
         data_.z1 = 20;

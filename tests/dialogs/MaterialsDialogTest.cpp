@@ -38,7 +38,7 @@ private slots:
     void init() {
         ui_ = {};
         data_ = {};
-        data_.TypSoukoli = kExternal;
+        data_.TypSoukoli = Toothing::External;
         setDefaults(data_);
         table_ = std::make_unique<MaterialTable>(data_);
         dialog_ = std::make_unique<MaterialsDialog>(data_, ui_, *table_);

@@ -80,7 +80,7 @@ private slots:
 
     void windowsReadTheirQuantitiesAndCloseOnEscOrEnter() {
         GearPairData g;
-        g.TypSoukoli = kExternal;
+        g.TypSoukoli = Toothing::External;
         testing::RecordingUi ui;
         resetToDefaults(g, ui);
         g.SigmaFP1 = 700;

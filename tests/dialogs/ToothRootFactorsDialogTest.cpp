@@ -82,7 +82,7 @@ private slots:
         QSignalSpy changed(ysa_.get(), &ToothRootFactorsDialog::standardChanged);
         QTest::mouseClick(ysa_->option(Standard::DIN_B), Qt::LeftButton);
         QCOMPARE(changed.size(), 1);
-        QVERIFY(data_.StandardDIN_B && !data_.StandardCSN);
+        QCOMPARE(data_.standard, Standard::DIN_B);
         QVERIFY(!data_.YFa1Given && !data_.YSa2Given && !data_.YFS2Given && !data_.ZbetaGiven);
         QCOMPARE(souc_->field(13)->text(), QString());
         QCOMPARE(souc_->label(13)->text(), QStringLiteral("Y<sub>Fe1</sub>"));
@@ -98,28 +98,26 @@ private slots:
         QTest::mouseClick(ysa_->option(Standard::DIN_B), Qt::LeftButton);
         QCOMPARE(changed.size(), 1);
         QTest::mouseClick(ysa_->option(Standard::DIN_C), Qt::LeftButton);
-        QVERIFY(data_.StandardDIN_C);
+        QCOMPARE(data_.standard, Standard::DIN_C);
         QCOMPARE(ysa_->windowTitle(), QStringLiteral("YFa1,2     YSa1,2"));
         QCOMPARE(changed.size(), 2);
     }
 
     void showingTheDialogKeepsTheEnteredFactorsOfALoadedProject() {
-        data_.StandardCSN = false;
-        data_.StandardDIN_B = true;
+        data_.standard = Standard::DIN_B;
         data_.YFa2Given = true;
         openYSa();
         QVERIFY(ysa_->option(Standard::DIN_B)->isChecked());
         QVERIFY(data_.YFa2Given);
-        QVERIFY(data_.StandardDIN_B);
+        QCOMPARE(data_.standard, Standard::DIN_B);
     }
 
     void internalWheelOffersOnlyCsn() {
-        data_ = testing::defaultPair(kInternal);
-        data_.StandardCSN = false;
-        data_.StandardDIN_C = true;
+        data_ = testing::defaultPair(Toothing::Internal);
+        data_.standard = Standard::DIN_C;
         data_.YFS1Given = true;
         openYSa();
-        QVERIFY(data_.StandardCSN);
+        QCOMPARE(data_.standard, Standard::CSN);
         QVERIFY(!data_.YFS1Given);
         QVERIFY(ysa_->option(Standard::CSN)->isChecked());
         QVERIFY(!ysa_->option(Standard::DIN_B)->isEnabled());

@@ -80,7 +80,7 @@ TEST(Accuracy, LookupsFollowTheGradeAndNeverKeepAnEarlierValue) {
     EXPECT_FALSE(g.Fbeta1Given || g.fxGiven || g.fyGiven);
 
     // An internal wheel is looked up by the size of its diameter.
-    g = defaultPair(kInternal);
+    g = defaultPair(Toothing::Internal);
     lookupBasePitch(g, Gear::Wheel);
     EXPECT_TRUE(g.fpb2Given);
     EXPECT_DOUBLE_EQ(g.fpb2, 26);  // |d2| = 240: class 2

@@ -16,7 +16,7 @@ using testing::RecordingUi;
 
 constexpr double kDeg = std::numbers::pi / 180;
 
-GearPairData defaults(std::uint16_t type = kExternal) {
+GearPairData defaults(Toothing type = Toothing::External) {
     GearPairData g;
     g.TypSoukoli = type;
     setDefaults(g);
@@ -76,14 +76,14 @@ TEST(BasicGeometry, RatioAndVirtualToothNumbersFollowTheTeethAndHelix) {
     EXPECT_NEAR(g.zv1, 25.5209, 1e-4);
     EXPECT_NEAR(g.zv2, 61 / std::pow(std::cos(15 * kDeg), 3), 1e-12);
 
-    GearPairData in = defaults(kInternal);
+    GearPairData in = defaults(Toothing::Internal);
     recompute(in, ui);
     EXPECT_EQ(in.u, -3);
     EXPECT_EQ(in.zv2, -60);
 }
 
 TEST(BasicGeometry, InternalPairTakesItsRootFromTheCutter) {
-    GearPairData g = defaults(kInternal);
+    GearPairData g = defaults(Toothing::Internal);
     g.z0 = 99;  // stale
     RecordingUi ui;
     recompute(g, ui);
@@ -104,7 +104,7 @@ TEST(BasicGeometry, InternalPairTakesItsRootFromTheCutter) {
 }
 
 TEST(BasicGeometry, CutterFollowsEveryChangeOfZ2) {
-    GearPairData g = defaults(kInternal);
+    GearPairData g = defaults(Toothing::Internal);
     RecordingUi ui;
     g.z2 = -22;
     recompute(g, ui);
@@ -128,7 +128,7 @@ TEST(BasicGeometry, CutterTableAndItsBoundaries) {
         {-17, 10},  {-15, 10}, {-14, 12},   {-6, 4},
     };
     for (const auto& [z2, z0] : rows) {
-        GearPairData g = defaults(kInternal);
+        GearPairData g = defaults(Toothing::Internal);
         g.z2 = z2;
         chooseCutter(g);
         EXPECT_EQ(g.z0, z0) << "z2 = " << z2;
@@ -210,7 +210,7 @@ TEST(LimitingShiftSum, ExternalSumAtTheLimitIsRejected) {
 }
 
 TEST(LimitingShiftSum, InternalSumAtTheLimitIsRejected) {
-    GearPairData g = defaults(kInternal);
+    GearPairData g = defaults(Toothing::Internal);
     const double xmez = limitingShiftSum(g);
     EXPECT_NEAR(xmez, 0.8189891625278128, 1e-13);
     EXPECT_NEAR(minimumCentreDistance(g), -80 * std::cos(20 * kDeg), 1e-6);

@@ -16,7 +16,7 @@ namespace {
 using testing::defaultPair;
 using testing::RecordingUi;
 
-GearPairData runnable(std::uint16_t type = kExternal) {
+GearPairData runnable(Toothing type = Toothing::External) {
     GearPairData g = defaultPair(type);
     g.runFlag = true;
     return g;
@@ -100,8 +100,7 @@ TEST(BendingStage, RootStressesPerStandard) {
     EXPECT_NEAR(g.SF1, g.SigmaFP1 / g.SigmaF1, 1e-12);
 
     // DIN B: YFe·YSe, and Yepsilon (1 there) left out of SigmaF.
-    g.StandardCSN = false;
-    g.StandardDIN_B = true;
+    g.standard = Standard::DIN_B;
     g.Yepsilon = 0.5;
     runBendingStage(g, ui);
     ASSERT_TRUE(g.runFlag);
@@ -136,15 +135,14 @@ TEST(BendingStage, SimplifiedUsesTheLimitAsPermissible) {
 
 TEST(BendingStage, InternalPairOnlyUnderCsn) {
     for (const bool dinB : {true, false}) {
-        GearPairData g = runnable(kInternal);
-        g.StandardCSN = false;
-        (dinB ? g.StandardDIN_B : g.StandardDIN_C) = true;
+        GearPairData g = runnable(Toothing::Internal);
+        g.standard = dinB ? Standard::DIN_B : Standard::DIN_C;
         RecordingUi ui;
         runBendingStage(g, ui);
         EXPECT_FALSE(g.runFlag);
         EXPECT_EQ(ui.texts(), std::vector<std::string>{"Vnitřní ozubení lze počítat pouze podle ČSN 01 4686."});
     }
-    GearPairData g = runnable(kInternal);
+    GearPairData g = runnable(Toothing::Internal);
     RecordingUi ui;
     runBendingStage(g, ui);
     EXPECT_TRUE(g.runFlag);
@@ -183,8 +181,7 @@ TEST(StaticBendingStage, StrengthAndNotchSensitivityByTreatment) {
 
 TEST(StaticBendingStage, DinBUsesYSeAndMaximumStressByMethod) {
     GearPairData g = defaultPair();
-    g.StandardCSN = false;
-    g.StandardDIN_B = true;
+    g.standard = Standard::DIN_B;
     g.Epsalfa = 1.5;
     g.YSa1 = 9;  // stale under DIN B
     g.YSe1 = 2;

@@ -82,7 +82,7 @@ TEST(BodyDimensions, ShaftSetsTheRimAndTheThinRimFlag) {
 }
 
 TEST(BodyDimensions, InternalWheelSkipsTheWheelsFit) {
-    GearPairData g = defaultPair(kInternal);
+    GearPairData g = defaultPair(Toothing::Internal);
     EXPECT_TRUE(enter(g, DimensionField::sr2, 500).accepted);
     EXPECT_FALSE(dimensionWarnings(g).impossibleWheel);
     GearPairData e = defaultPair();

@@ -91,8 +91,7 @@ TEST(CoefficientEntry, FormAndCorrectionFactorsExcludeTheirProduct) {
 
 TEST(CoefficientEntry, DinIsoBWritesTheTwinsOfTheToothRootFactors) {
     GearPairData g = defaultPair();
-    g.StandardCSN = false;
-    g.StandardDIN_B = true;
+    g.standard = Standard::DIN_B;
     enterCoefficient(g, 13, "2.6");
     enterCoefficient(g, 16, "1.8");
     EXPECT_EQ(g.YFa1, 2.6);
@@ -100,8 +99,7 @@ TEST(CoefficientEntry, DinIsoBWritesTheTwinsOfTheToothRootFactors) {
     EXPECT_EQ(g.YSa2, 1.8);
     EXPECT_EQ(g.YSe2, 1.8);
     // Not under DIN - ISO C.
-    g.StandardDIN_B = false;
-    g.StandardDIN_C = true;
+    g.standard = Standard::DIN_C;
     enterCoefficient(g, 14, "2.7");
     EXPECT_EQ(g.YFa2, 2.7);
     EXPECT_NE(g.YFe2, 2.7);

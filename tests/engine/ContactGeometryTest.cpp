@@ -19,7 +19,7 @@ using testing::RecordingUi;
 constexpr double kPi = std::numbers::pi;
 constexpr double kDeg = kPi / 180;
 
-GearPairData pair(std::uint16_t type = kExternal, double z1 = 20, double x1 = 0) {
+GearPairData pair(Toothing type = Toothing::External, double z1 = 20, double x1 = 0) {
     GearPairData g;
     g.TypSoukoli = type;
     setDefaults(g);
@@ -57,7 +57,7 @@ TEST(ContactRatio, StandardSpurPairAgreesWithPublishedValues) {
 }
 
 TEST(ContactRatio, InternalPairWithItsSigns) {
-    GearPairData g = pair(kInternal);
+    GearPairData g = pair(Toothing::Internal);
     RecordingUi ui;
     computeContactGeometry(g, ui);
     EXPECT_TRUE(ui.messages.empty());
@@ -93,7 +93,7 @@ TEST(ContactRatio, TipInsideTheBaseCircleKeepsThePreviousValue) {
     EXPECT_EQ(g.Epsalfa, 1.234);
     EXPECT_EQ(g.Epsgama, 1.234);
 
-    GearPairData h = pair(kInternal);
+    GearPairData h = pair(Toothing::Internal);
     h.Epsalfa = 1.5;
     h.da2 = -225;  // |db2| = 225.53
     computeContactGeometry(h, ui);
@@ -102,7 +102,7 @@ TEST(ContactRatio, TipInsideTheBaseCircleKeepsThePreviousValue) {
 }
 
 TEST(Undercut, StronglyUndercutPinionShortensTheWheelTip) {
-    GearPairData g = pair(kExternal, 8);
+    GearPairData g = pair(Toothing::External, 8);
     RecordingUi ui;
     computeContactGeometry(g, ui);
     EXPECT_TRUE(ui.messages.empty());
@@ -125,7 +125,7 @@ TEST(Undercut, StronglyUndercutPinionShortensTheWheelTip) {
 }
 
 TEST(Undercut, ShiftExactlyAtTheLimitIsNotUndercut) {
-    GearPairData g = pair(kExternal, 8);
+    GearPairData g = pair(Toothing::External, 8);
     RecordingUi ui;
     computeContactGeometry(g, ui);
     g.x1 = g.xmin1;  // xmin1 does not depend on x1
@@ -139,7 +139,7 @@ TEST(Undercut, ShiftExactlyAtTheLimitIsNotUndercut) {
 
 TEST(Undercut, EveryStartRowLeadsToTheEndPoint) {
     for (const double shortfall : {0.0005, 0.005, 0.1, 0.3, 0.7, 0.75}) {
-        GearPairData g = pair(kExternal, 8);
+        GearPairData g = pair(Toothing::External, 8);
         RecordingUi ui;
         computeContactGeometry(g, ui);
         g.x1 = g.xmin1 - shortfall;
@@ -156,7 +156,7 @@ TEST(Undercut, EveryStartRowLeadsToTheEndPoint) {
 }
 
 TEST(Undercut, HairBelowTheLimitStaysFinite) {
-    GearPairData g = pair(kExternal, 8);
+    GearPairData g = pair(Toothing::External, 8);
     RecordingUi ui;
     computeContactGeometry(g, ui);
     g.x1 = std::nextafter(g.xmin1, -1.0);
@@ -170,7 +170,7 @@ TEST(Undercut, HairBelowTheLimitStaysFinite) {
 
 TEST(Undercut, UndercutWheelShortensThePinionTip) {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     setDefaults(g);
     g.z1 = 10;
     g.z2 = 9;
@@ -190,7 +190,7 @@ TEST(Undercut, UndercutWheelShortensThePinionTip) {
 }
 
 TEST(Undercut, UndercutPinionOfAnInternalPairLimitsTheRingFromInside) {
-    GearPairData g = pair(kInternal, 8);
+    GearPairData g = pair(Toothing::Internal, 8);
     RecordingUi ui;
     computeContactGeometry(g, ui);
     EXPECT_TRUE(ui.messages.empty());

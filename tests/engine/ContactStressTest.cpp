@@ -119,16 +119,13 @@ TEST(HelixFactors, PerStandard) {
     computeHelixFactors(g, ui);
     EXPECT_EQ(g.Yepsilon, 0.66);
     EXPECT_EQ(g.Zbeta, 0.99);
-
-    g.StandardCSN = false;
-    g.StandardDIN_B = true;
+    g.standard = Standard::DIN_B;
     computeHelixFactors(g, ui);
     EXPECT_EQ(g.Yepsilon, 1);
     EXPECT_DOUBLE_EQ(g.Zbeta, std::sqrt(std::cos(40 * kDeg)));
 
     // DIN C: Epsalfan = Epsalfa/cos² betab, at most 2.
-    g.StandardDIN_B = false;
-    g.StandardDIN_C = true;
+    g.standard = Standard::DIN_C;
     g.betab = 30 * kDeg;
     computeHelixFactors(g, ui);
     EXPECT_DOUBLE_EQ(g.Epsalfan, 2.0);
@@ -165,7 +162,7 @@ TEST(SinglePairFactors, SpurHelicalAndInternal) {
     EXPECT_EQ(g.ZB, 1.7);
 
     // Entered ZB stays; an internal wheel has ZD = 1.
-    g = defaultPair(kInternal);
+    g = defaultPair(Toothing::Internal);
     g.ZBGiven = true;
     g.ZB = 1.25;
     g.ZD = 3;
@@ -277,8 +274,7 @@ TEST(StaticContactStage, MethodBWithKHbetaEnteredOrFromBcalNeedsKHbeta1) {
         GearPairData g = defaultPair();
         g.runFlag = true;
         g.MetodaVypoctu = 'B';
-        g.KHbetaPrimo = !fromBcal;
-        g.KHbetaZbcal = fromBcal;
+        g.KHbetaFrom = fromBcal ? KHbetaSource::FromBcal : KHbetaSource::Entered;
         g.SigmaHmax1 = -1;
         RecordingUi ui;
         runStaticContactStage(g, ui);

@@ -11,7 +11,7 @@
 namespace soukoli {
 namespace {
 
-GearPairData defaults(std::uint16_t type) {
+GearPairData defaults(Toothing type) {
     GearPairData g;
     g.TypSoukoli = type;
     setDefaults(g);
@@ -19,8 +19,8 @@ GearPairData defaults(std::uint16_t type) {
 }
 
 TEST(setDefaults, ExternalPairIsTheStandard20By40Pair) {
-    const GearPairData g = defaults(kExternal);
-    EXPECT_EQ(g.TypSoukoli, kExternal);
+    const GearPairData g = defaults(Toothing::External);
+    EXPECT_EQ(g.TypSoukoli, Toothing::External);
     EXPECT_EQ(g.z1, 20);
     EXPECT_EQ(g.z2, 40);
     EXPECT_EQ(g.aw, 120);
@@ -38,10 +38,8 @@ TEST(setDefaults, ExternalPairIsTheStandard20By40Pair) {
     EXPECT_EQ(g.srmin, 3.5 * g.mn);
     EXPECT_EQ(g.MetodaVypoctu, 'A');
     EXPECT_EQ(g.ZadaniSil, kLoadsStatic);
-    EXPECT_TRUE(g.StandardCSN);
-    EXPECT_FALSE(g.StandardDIN_B || g.StandardDIN_C);
-    EXPECT_TRUE(g.KHbetaPrimo);
-    EXPECT_FALSE(g.KHbetaZbcal || g.KHbetaZeSchematu);
+    EXPECT_EQ(g.standard, Standard::CSN);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);
     EXPECT_EQ(g.Schema, "1a");
     EXPECT_EQ(g.SchemaIndex, 2);
     EXPECT_TRUE(g.fpb1Given && g.fpb2Given && g.Fbeta1Given && g.Fbeta2Given && g.fxGiven && g.fyGiven);
@@ -59,9 +57,9 @@ TEST(setDefaults, ExternalPairIsTheStandard20By40Pair) {
 }
 
 TEST(setDefaults, InternalPairOverridesOnlyTheWheel) {
-    const GearPairData ext = defaults(kExternal);
-    const GearPairData in = defaults(kInternal);
-    EXPECT_EQ(in.TypSoukoli, kInternal);
+    const GearPairData ext = defaults(Toothing::External);
+    const GearPairData in = defaults(Toothing::Internal);
+    EXPECT_EQ(in.TypSoukoli, Toothing::Internal);
     EXPECT_EQ(in.z2, -60);
     EXPECT_EQ(in.aw, -20);
     EXPECT_EQ(in.da2, -232);
@@ -81,26 +79,24 @@ TEST(setDefaults, InternalPairOverridesOnlyTheWheel) {
 }
 
 TEST(setDefaults, DiscardsEveryInputButKeepsToothingTypeAndTab) {
-    GearPairData g = defaults(kExternal);
+    GearPairData g = defaults(Toothing::External);
     g.z1 = 33;
     g.KFalfaGiven = true;
     g.KFalfa = 1.7;
     g.MetodaVypoctu = 'B';
-    g.StandardCSN = false;
-    g.StandardDIN_C = true;
+    g.standard = Standard::DIN_C;
     g.j = 20;
     g.Fj[19] = 5;
     g.Zjednoduseny = true;
-    g.TypSoukoli = kInternal;
+    g.TypSoukoli = Toothing::Internal;
     setDefaults(g);
-    EXPECT_EQ(g.TypSoukoli, kInternal);
+    EXPECT_EQ(g.TypSoukoli, Toothing::Internal);
     EXPECT_TRUE(g.Zjednoduseny);
     EXPECT_EQ(g.z1, 20);
     EXPECT_FALSE(g.KFalfaGiven);
     EXPECT_EQ(g.KFalfa, 1);
     EXPECT_EQ(g.MetodaVypoctu, 'A');
-    EXPECT_TRUE(g.StandardCSN);
-    EXPECT_FALSE(g.StandardDIN_C);
+    EXPECT_EQ(g.standard, Standard::CSN);
     EXPECT_EQ(g.j, 3);
     EXPECT_EQ(g.Fj[19], 0);
 }
@@ -112,14 +108,14 @@ TEST(FieldTable, NamesAreUniqueAndPrintedAsTheProgramPrintsThem) {
     EXPECT_EQ(findNumericField("ha1_star"), nullptr);
     EXPECT_EQ(findNumericField("nonsense"), nullptr);
 
-    GearPairData g = defaults(kExternal);
+    GearPairData g = defaults(Toothing::External);
     EXPECT_EQ(readField(g, *findNumericField("ha1*")), 1);
     EXPECT_EQ(readField(g, *findNumericField("Rof2*")), 0.38);
     EXPECT_EQ(readField(g, *findNumericField("IT1")), 8);
 }
 
 TEST(FieldTable, WritesRealsFreelyAndIntegersOnlyWhenWholeAndInRange) {
-    GearPairData g = defaults(kExternal);
+    GearPairData g = defaults(Toothing::External);
     EXPECT_TRUE(writeField(g, *findNumericField("ha2*"), 0.8));
     EXPECT_EQ(g.ha2_star, 0.8);
     EXPECT_TRUE(writeField(g, *findNumericField("z2"), -60));
@@ -139,11 +135,11 @@ TEST(FieldTable, WritesRealsFreelyAndIntegersOnlyWhenWholeAndInRange) {
     EXPECT_TRUE(isFlag(flag));
     EXPECT_FALSE(isFlag(it1));
     EXPECT_TRUE(writeField(g, flag, 1));
-    EXPECT_TRUE(g.KHbetaZbcal);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::FromBcal);
     EXPECT_EQ(readField(g, flag), 1);
     EXPECT_FALSE(writeField(g, flag, 2));
     EXPECT_FALSE(writeField(g, flag, 0.5));
-    EXPECT_TRUE(g.KHbetaZbcal);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::FromBcal);
 }
 
 }  // namespace

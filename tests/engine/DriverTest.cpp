@@ -19,7 +19,7 @@ const DialogRequest kDimensionsModal{DialogId::Dimensions, Modality::Modal};
 
 // The default pair with its geometry computed (df1 = 70, df2 = 150 or -250, Epsalfa of about
 // 1.63 or 1.95).
-GearPairData pair(std::uint16_t type = kExternal) {
+GearPairData pair(Toothing type = Toothing::External) {
     GearPairData g;
     g.TypSoukoli = type;
     setDefaults(g);
@@ -74,7 +74,7 @@ TEST(BodyCheck, PinionOrWheelThatDoesNotFitStopsWithItsMessage) {
 }
 
 TEST(BodyCheck, InternalWheelGetsNoFitTest) {
-    GearPairData g = pair(kInternal);
+    GearPairData g = pair(Toothing::Internal);
     g.dh2 = 400;  // would never fit inside df2 of an external wheel
     g.sd2 = 30;
     RecordingUi ui;
@@ -137,7 +137,7 @@ TEST(BodyCheck, RimOfZeroOrLessSkipsTheWarningAndStops) {
         EXPECT_EQ(ui.texts(), std::vector<std::string>{"Záporný rozměr sr1 je nutno upravit."});
         EXPECT_EQ(ui.dialogs, std::vector{kDimensionsModal});
     }
-    GearPairData g = pair(kInternal);
+    GearPairData g = pair(Toothing::Internal);
     g.sR2 = 0;
     RecordingUi ui;
     runFullCalculation(g, ui);
@@ -189,8 +189,7 @@ TEST(ContactRatio, TransverseRatioOfTwoWarnsOnlyUnderCsn) {
     }
     for (const bool dinB : {true, false}) {
         GearPairData g = pair();
-        g.StandardCSN = false;
-        (dinB ? g.StandardDIN_B : g.StandardDIN_C) = true;
+        g.standard = dinB ? Standard::DIN_B : Standard::DIN_C;
         g.Epsalfa = 2.5;
         g.Epsgama = 2.5;
         RecordingUi ui;

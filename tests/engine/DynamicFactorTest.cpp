@@ -24,14 +24,14 @@ constexpr std::string_view kResonanceTail =
     "\r(pro metodu výpočtu B ani KHv1 a KFv1).\r";
 
 // The default pair 20/40, mn 4, 20°, with the derived geometry the geometry stages give it.
-GearPairData pair(std::uint16_t type = kExternal) {
+GearPairData pair(Toothing type = Toothing::External) {
     GearPairData g;
     g.TypSoukoli = type;
     setDefaults(g);
     g.d1 = 80;
-    g.d2 = type == kExternal ? 160 : -240;
+    g.d2 = type == Toothing::External ? 160 : -240;
     g.df1 = 70;
-    g.df2 = type == kExternal ? 150 : -250;
+    g.df2 = type == Toothing::External ? 150 : -250;
     g.alfat = g.Alfan;
     g.db1 = g.d1 * std::cos(g.alfat);
     g.db2 = g.d2 * std::cos(g.alfat);
@@ -87,7 +87,7 @@ TEST(BodyMasses, WiderBodyCarriesTheHubOverItsWidth) {
 }
 
 TEST(BodyMasses, InternalWheelIsARingOfPositiveMass) {
-    GearPairData g = pair(kInternal);  // da2 = -232, df2 = -250, sR2 = 55
+    GearPairData g = pair(Toothing::Internal);  // da2 = -232, df2 = -250, sR2 = 55
     computeBodyMasses(g);
     const double k = std::numbers::pi / 4 * 7.85e-6 * 60;
     const double teeth = (250.0 * 250 - 241.0 * 241) * k;
@@ -130,7 +130,7 @@ TEST(MeshStiffness, RimFactorAndInternalFlexibility) {
     EXPECT_EQ(g.CR, 1);
 
     // Internal toothing drops the terms in zv2.
-    GearPairData i = pair(kInternal);
+    GearPairData i = pair(Toothing::Internal);
     computeBodyMasses(i);
     computeStiffnessAndResonance(i);
     EXPECT_NEAR(i.cs, 0.8 / (0.04723 + 0.15551 / 20), 1e-9);
@@ -350,14 +350,13 @@ TEST(DynamicFactor, RunStoresOnlyFactorsNotEntered) {
 
 TEST(FullCalculation, RunsLoadsStiffnessAndLoadFactors) {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     setDefaults(g);
     RecordingUi quiet;
     updateCentreDistance(g, quiet);
     updateDiameters(g, quiet);
     g.Teta1 = g.Teta2 = g.Cgama = 0;
-    g.KHbetaPrimo = false;
-    g.KHbetaZbcal = true;
+    g.KHbetaFrom = KHbetaSource::FromBcal;
     g.bcal = 240;  // 4·b
     RecordingUi ui;
     runFullCalculation(g, ui);

@@ -19,7 +19,7 @@ using testing::RecordingUi;
 // "2" (number 3) with bearings 200 mm apart, shafts of 40 mm and the gears in the middle.
 GearPairData schemePair() {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     setDefaults(g);
     g.d1 = 80;
     g.d2 = 160;
@@ -29,8 +29,7 @@ GearPairData schemePair() {
     g.FtH = 4000;
     g.cs = 0.8 / 0.06145325;
     g.SigmaHlim1 = g.SigmaHlim2 = 1270;
-    g.KHbetaPrimo = false;
-    g.KHbetaZeSchematu = true;
+    g.KHbetaFrom = KHbetaSource::FromScheme;
     g.SchemaIndex = 3;
     g.lw1 = g.lw2 = 200;
     g.dsh1 = g.dsh2 = 40;
@@ -194,18 +193,15 @@ TEST(FaceLoadFactor, MissingSchemeDimensionStopsTheRun) {
 TEST(FaceLoadFactor, RunStageFollowsTheSource) {
     GearPairData g = schemePair();
     RecordingUi ui;
-    g.KHbetaZeSchematu = false;
-    g.KHbetaPrimo = true;
+    g.KHbetaFrom = KHbetaSource::Entered;
     g.KHbeta = 1.7;
     computeRunFaceLoadFactor(g, ui);
     EXPECT_EQ(g.KHbeta, 1.7);
-    g.KHbetaPrimo = false;
-    g.KHbetaZbcal = true;
+    g.KHbetaFrom = KHbetaSource::FromBcal;
     g.bcal = 60;
     computeRunFaceLoadFactor(g, ui);
     EXPECT_EQ(g.KHbeta, 2);
-    g.KHbetaZbcal = false;
-    g.KHbetaZeSchematu = true;
+    g.KHbetaFrom = KHbetaSource::FromScheme;
     computeRunFaceLoadFactor(g, ui);
     EXPECT_NEAR(g.KHbeta, 1.0448154, 1e-7);
 }

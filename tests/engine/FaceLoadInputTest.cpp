@@ -17,7 +17,7 @@ namespace {
 
 GearPairData defaults() {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     testing::RecordingUi ui;
     resetToDefaults(g, ui);
     return g;
@@ -27,17 +27,17 @@ TEST(FaceLoadOptions, SwitchingSourcesClearsTheInputLeftBehind) {
     GearPairData g = defaults();
     g.KHbeta = 1.4;
     g.bcal = 30;
-    faceLoadOptionClicked(g, FaceLoadSource::Bcal, true);
-    EXPECT_EQ(faceLoadSource(g), FaceLoadSource::Bcal);
+    faceLoadOptionClicked(g, KHbetaSource::FromBcal, true);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::FromBcal);
     EXPECT_EQ(g.KHbeta, 0);
     EXPECT_EQ(g.bcal, 30);
     g.KHbeta = 1.4;
-    faceLoadOptionClicked(g, FaceLoadSource::Direct, true);
-    EXPECT_EQ(faceLoadSource(g), FaceLoadSource::Direct);
+    faceLoadOptionClicked(g, KHbetaSource::Entered, true);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);
     EXPECT_EQ(g.bcal, 0);
     EXPECT_EQ(g.KHbeta, 1.4);
-    faceLoadOptionClicked(g, FaceLoadSource::Direct, false);
-    EXPECT_EQ(faceLoadSource(g), FaceLoadSource::None);
+    faceLoadOptionClicked(g, KHbetaSource::Entered, false);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::None);
     EXPECT_EQ(checkFaceLoadInput(g), FaceLoadProblem::NoSource);
 }
 
@@ -47,10 +47,10 @@ TEST(FaceLoadOptions, FirstSchemePreselectsLayout1aInTheFullCalculationOnly) {
     g.SchemaIndex = 0;
     g.KHbeta = 1.5;
     g.bcal = 20;
-    faceLoadOptionClicked(g, FaceLoadSource::Scheme, true);
+    faceLoadOptionClicked(g, KHbetaSource::FromScheme, true);
     EXPECT_EQ(g.Schema, "1a");
     EXPECT_EQ(g.SchemaIndex, 2);
-    EXPECT_TRUE(g.KHbetaZeSchematu && !g.KHbetaZbcal && !g.KHbetaPrimo);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::FromScheme);
     EXPECT_EQ(g.KHbeta, 0);
     EXPECT_EQ(g.bcal, 0);
 
@@ -59,7 +59,7 @@ TEST(FaceLoadOptions, FirstSchemePreselectsLayout1aInTheFullCalculationOnly) {
     s.Schema.clear();
     s.SchemaIndex = 4;
     s.KHbeta = 1.5;
-    faceLoadOptionClicked(s, FaceLoadSource::Scheme, true);
+    faceLoadOptionClicked(s, KHbetaSource::FromScheme, true);
     EXPECT_EQ(s.SchemaIndex, 4);
     EXPECT_EQ(s.KHbeta, 1.5);  // the picture computes it
 }
@@ -68,21 +68,21 @@ TEST(FaceLoadFields, BoundariesAndOkChecks) {
     GearPairData g = defaults();
     EXPECT_FALSE(commitBcal(g, 0));
     EXPECT_EQ(g.bcal, 0);
-    EXPECT_EQ(faceLoadSource(g), FaceLoadSource::Direct);  // a rejected value changes no source
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);  // a rejected value changes no source
     EXPECT_TRUE(commitBcal(g, 0.1));
-    EXPECT_EQ(faceLoadSource(g), FaceLoadSource::Bcal);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::FromBcal);
     EXPECT_FALSE(commitKHbeta(g, 0.999));
     EXPECT_EQ(g.KHbeta, 0.999);  // stored before it is judged
-    EXPECT_EQ(faceLoadSource(g), FaceLoadSource::Bcal);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::FromBcal);
     EXPECT_TRUE(commitKHbeta(g, 1));
-    EXPECT_EQ(faceLoadSource(g), FaceLoadSource::Direct);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);
     EXPECT_EQ(checkFaceLoadInput(g), FaceLoadProblem::None);
     g.KHbeta = 0.999;
     EXPECT_EQ(checkFaceLoadInput(g), FaceLoadProblem::KHbeta);
-    setFaceLoadSource(g, FaceLoadSource::Bcal);
+    g.KHbetaFrom = KHbetaSource::FromBcal;
     g.bcal = 0;
     EXPECT_EQ(checkFaceLoadInput(g), FaceLoadProblem::Bcal);
-    setFaceLoadSource(g, FaceLoadSource::Scheme);
+    g.KHbetaFrom = KHbetaSource::FromScheme;
     EXPECT_EQ(checkFaceLoadInput(g), FaceLoadProblem::None);
     EXPECT_EQ(kMsgBcal, "Neplatné zadání šířky pásma dotyku zatížených zubů bcal");
     EXPECT_EQ(kMsgKHbeta, "KHbeta vol větší nebo rovno 1");
@@ -180,11 +180,11 @@ TEST(LayoutOk, FirstFailingFieldInOrder) {
 
 TEST(LayoutEsc, BackToDirectEntryWithoutDimensions) {
     GearPairData g = defaults();
-    setFaceLoadSource(g, FaceLoadSource::Scheme);
+    g.KHbetaFrom = KHbetaSource::FromScheme;
     g.s1 = g.s2 = g.lw1 = g.lw2 = g.dsh1 = g.dsh2 = g.dII = g.dI = 5;
     cancelLayout(g);
     EXPECT_EQ(g.SchemaIndex, 0);
-    EXPECT_EQ(faceLoadSource(g), FaceLoadSource::Direct);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);
     for (double v : {g.s1, g.s2, g.lw1, g.lw2, g.dsh1, g.dsh2, g.dII, g.dI}) EXPECT_EQ(v, 0);
 }
 

@@ -35,7 +35,7 @@ struct Expected {
 // The default pair of the given toothing with its geometry computed as the geometry dialog and
 // a project load do, and the load factors entered in the coefficients dialog so that the run
 // depends only on geometry, loads and the stages under test. KAS = 1 makes Ft1 = F1.
-GearPairData enteredFactorsPair(std::uint16_t type) {
+GearPairData enteredFactorsPair(Toothing type) {
     GearPairData g;
     g.TypSoukoli = type;
     setDefaults(g);
@@ -63,7 +63,7 @@ void expectFields(const GearPairData& g, const std::vector<Expected>& expected) 
 }
 
 TEST(FullCalculation, DefaultExternalPair) {
-    GearPairData g = enteredFactorsPair(kExternal);
+    GearPairData g = enteredFactorsPair(Toothing::External);
     RecordingUi ui;
     runFullCalculation(g, ui);
     ASSERT_TRUE(g.runFlag);
@@ -136,7 +136,7 @@ TEST(FullCalculation, DefaultExternalPair) {
 }
 
 TEST(FullCalculation, DefaultInternalPair) {
-    GearPairData g = enteredFactorsPair(kInternal);
+    GearPairData g = enteredFactorsPair(Toothing::Internal);
     RecordingUi ui;
     runFullCalculation(g, ui);
     ASSERT_TRUE(g.runFlag);
@@ -219,7 +219,7 @@ TEST(FullCalculation, DefaultInternalPair) {
 // method B of DIN 3990 part 3 on the virtual number of teeth z/cos³ beta.
 TEST(FullCalculation, HelicalDinBMethodBPair) {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     setDefaults(g);
     g.z1 = 23;
     g.z2 = 61;
@@ -229,8 +229,7 @@ TEST(FullCalculation, HelicalDinBMethodBPair) {
     g.x2 = 0.1;
     g.b1 = g.b2 = 30;
     g.sr1 = g.sR1 = 11;  // fits the smaller pinion, above srmin = 10.5
-    g.StandardCSN = false;
-    g.StandardDIN_B = true;
+    g.standard = Standard::DIN_B;
     RecordingUi quiet;
     updateCentreDistance(g, quiet);
     updateDiameters(g, quiet);
@@ -341,20 +340,18 @@ TEST(FullCalculation, OddPairsStopOrGiveFiniteResults) {
         "SigmaFmax1", "SigmaFmax2", "SigmaFPmax1", "SigmaFPmax2", "YFS1", "YFS2", "Ydelta1", "Ydelta2", "ZB", "ZD",
         "ZH", "Zepsilon", "KFbeta", "YdeltaSt1", "YdeltaSt2"};
     int finished = 0;
-    for (const std::uint16_t type : {kExternal, kInternal})
+    for (const Toothing type : {Toothing::External, Toothing::Internal})
         for (const double z1 : {6.0, 9.0, 14.0, 45.0})
             for (const double x1 : {-0.6, 0.0, 0.6, 2.0})
                 for (const double beta : {0.0, 20.0, 40.0})
-                    for (const int standard : {0, 1, 2})
+                    for (const Standard standard : {Standard::CSN, Standard::DIN_B, Standard::DIN_C})
                         for (const bool simplified : {false, true}) {
                             GearPairData g = enteredFactorsPair(type);
                             g.z1 = z1;
                             g.x1 = x1;
-                            g.x2 = type == kExternal ? -x1 / 2 : 0;
+                            g.x2 = type == Toothing::External ? -x1 / 2 : 0;
                             g.Beta = beta * std::numbers::pi / 180;
-                            g.StandardCSN = standard == 0;
-                            g.StandardDIN_B = standard == 1;
-                            g.StandardDIN_C = standard == 2;
+                            g.standard = standard;
                             g.Zjednoduseny = simplified;
                             RecordingUi quiet;
                             updateCentreDistance(g, quiet);
@@ -370,7 +367,7 @@ TEST(FullCalculation, OddPairsStopOrGiveFiniteResults) {
                             ++finished;
                             for (const auto name : kResults)
                                 EXPECT_TRUE(std::isfinite(readField(g, *findNumericField(name))))
-                                    << name << " z1=" << z1 << " x1=" << x1 << " beta=" << beta << " std=" << standard;
+                                    << name << " z1=" << z1 << " x1=" << x1 << " beta=" << beta << " std=" << static_cast<int>(standard);
                         }
     EXPECT_GT(finished, 50);
 }

@@ -23,7 +23,7 @@ constexpr double kDeg = std::numbers::pi / 180;
 // The shift sum of the default pair at aw = 122 mm: inv αtw with cos αtw = 120·cos 20°/122.
 constexpr double kXsAt122 = 0.5297707620515306;
 
-GearPairData pair(std::uint16_t type = kExternal) {
+GearPairData pair(Toothing type = Toothing::External) {
     GearPairData g;
     g.TypSoukoli = type;
     setDefaults(g);
@@ -101,7 +101,7 @@ TEST(GeometryEntry, RefusedEntriesWithTheirMessages) {
         {F::z1, "60", "Neplatné zadání počtu zubů pastorku z1", 0},
     };
     for (const Refusal& r : internal) {
-        GearPairData g = pair(kInternal);
+        GearPairData g = pair(Toothing::Internal);
         RecordingUi ui;
         SCOPED_TRACE(std::string("internal '") + r.text + "'");
         const GeometryEntryResult e = enterGeometryField(g, r.field, r.text, ui);
@@ -126,7 +126,7 @@ TEST(GeometryEntry, RangeBoundariesAreAccepted) {
         EXPECT_EQ(enterGeometryField(g, field, text, ui).outcome, EntryOutcome::Accepted);
         EXPECT_TRUE(geometryFormed(g));
     }
-    GearPairData g = pair(kInternal);
+    GearPairData g = pair(Toothing::Internal);
     RecordingUi ui;
     ASSERT_TRUE(enterGeometryField(g, F::z1, "3", ui).accepted());
     EXPECT_TRUE(enterGeometryField(g, F::z2, "-4", ui).accepted());
@@ -274,7 +274,7 @@ TEST(GeometryEntry, ShiftSumAtTheLimitIsRefused) {
     EXPECT_LT(g.aw, 120);
 
     // Internal toothing: the sum must stay below xmez.
-    g = pair(kInternal);
+    g = pair(Toothing::Internal);
     const double xmezInternal = limitingShiftSum(g);
     EXPECT_NEAR(xmezInternal, 0.8189891625278128, 1e-12);
     EXPECT_FALSE(enterGeometryValue(g, F::x2, xmezInternal, ui).accepted());
@@ -282,7 +282,7 @@ TEST(GeometryEntry, ShiftSumAtTheLimitIsRefused) {
 }
 
 TEST(GeometryEntry, InternalPairCentreDistanceAndCutter) {
-    GearPairData g = pair(kInternal);
+    GearPairData g = pair(Toothing::Internal);
     RecordingUi ui;
     EXPECT_TRUE(enterGeometryField(g, F::z2, "-47", ui).accepted());
     EXPECT_EQ(g.z0, 30);
@@ -322,7 +322,7 @@ TEST(GeometryEntry, AnySequenceOfEntriesKeepsThePairFormed) {
     const double typical[] = {20, 40, 4, 10, 20, 0.3, 0.3, 122, 1, 1, 0.25, 0.25, 0.38, 0.38, 88, 168};
     for (int walk = 0; walk < 200; ++walk) {
         RecordingUi ui;
-        GearPairData g = pair(walk % 3 == 0 ? kInternal : kExternal);
+        GearPairData g = pair(walk % 3 == 0 ? Toothing::Internal : Toothing::External);
         // A refused entry keeps the focus: the user enters that field again until it is accepted
         // (or the walk gives up on it).
         int pending = 0;

@@ -62,8 +62,7 @@ TEST(GrindingNotch, RadiusFromTheGrindingWheel) {
     // The same holds under DIN 3990, whose tooth form has its own construction of the fillet.
     GearPairData din = defaultPair();
     din.runFlag = true;
-    din.StandardCSN = false;
-    din.StandardDIN_B = true;
+    din.standard = Standard::DIN_B;
     computeToothForm(din, ui, Gear::Wheel);
     din.tg2 = 0.05;
     computeGrindingNotch(din, ui, Gear::Wheel, din.Rof2_star * din.mn);
@@ -78,7 +77,7 @@ TEST(GrindingNotch, RadiusFromTheGrindingWheel) {
     EXPECT_EQ(g.Rog1, 0.3);
 
     // Internal wheel: half the edge radius.
-    GearPairData h = defaultPair(kInternal);
+    GearPairData h = defaultPair(Toothing::Internal);
     h.tg2 = 0.1;
     computeGrindingNotch(h, ui, Gear::Wheel, 0.8);
     EXPECT_EQ(h.Rog2, 0.4);

@@ -11,7 +11,7 @@ namespace {
 
 GearPairData defaults() {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     setDefaults(g);
     g.d1 = 80;
     g.z1 = 20;
@@ -66,14 +66,14 @@ TEST(SpectrumInput, LevelsFallOrGrowByTheirForm) {
     EXPECT_EQ(level(g, 2, 2000), "accepted");
     EXPECT_EQ(level(g, 3, -1), "Neplatné zadání");
 
-    chooseSpectrumLevels(g, SpectrumLevels::Pomerj1);
+    chooseSpectrumForm(g, SpectrumForm::RatioFjF1);
     EXPECT_EQ(fixedLevelStep(g), 1);
     EXPECT_EQ(spectrumLevelText(g, g.Fj[0]), " 1.000");
     EXPECT_EQ(level(g, 2, 1.2), "Neplatné zadání");
     EXPECT_EQ(level(g, 2, 1), "Neplatné zadání");
     EXPECT_EQ(level(g, 2, 0.5), "accepted");
 
-    chooseSpectrumLevels(g, SpectrumLevels::Pomer1j);
+    chooseSpectrumForm(g, SpectrumForm::RatioF1Fj);
     EXPECT_EQ(g.Fj[0], 1);
     EXPECT_EQ(level(g, 2, 0.5), "Neplatné zadání");
     EXPECT_EQ(level(g, 2, 2), "accepted");
@@ -81,7 +81,7 @@ TEST(SpectrumInput, LevelsFallOrGrowByTheirForm) {
     EXPECT_EQ(level(g, 3, 4), "accepted");
     EXPECT_EQ(level(g, 2, 4), "Údaj musí být menší než následující");
 
-    chooseSpectrumLevels(g, SpectrumLevels::Pomerjmin);
+    chooseSpectrumForm(g, SpectrumForm::RatioFjFmin);
     EXPECT_EQ(fixedLevelStep(g), 3);
     EXPECT_EQ(g.Fj[2], 1);
     EXPECT_EQ(g.Fj[0], 0);

@@ -15,7 +15,7 @@ using testing::RecordingUi;
 
 GearPairData defaults() {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     setDefaults(g);
     g.d1 = 80;
     g.z1 = 20;

@@ -15,7 +15,7 @@ using testing::RecordingUi;
 
 GearPairData defaults() {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     setDefaults(g);
     g.d1 = 80;
     return g;
@@ -104,8 +104,7 @@ TEST(Spectrum, CrossingStepCountsOnlyUpToNL) {
 TEST(Spectrum, SingleStepBeyondNLHasFullWeight) {
     GearPairData g = fourSteps();
     g.j = 1;
-    g.SpektrumAbs = false;
-    g.SpektrumPomerj1 = true;  // ratio Fj/F1: Ft1 stays that of the loading dialog
+    g.spectrumForm = SpectrumForm::RatioFjF1;  // ratio Fj/F1: Ft1 stays that of the loading dialog
     g.Ft1 = 5000;
     g.Fj[0] = 0.8;
     g.Nj[0] = 1e9;
@@ -122,17 +121,14 @@ TEST(Spectrum, RatioFormsReferToTheLoadOfTheLoadingDialog) {
     computeEquivalentLoadsFromSpectrum(reference);
 
     GearPairData g = fourSteps();
-    g.SpektrumAbs = false;
-    g.SpektrumPomerjmin = true;  // Fj/Fmin: 8, 4, 2, 1
+    g.spectrumForm = SpectrumForm::RatioFjFmin;  // Fj/Fmin: 8, 4, 2, 1
     g.Fj = {8, 4, 2, 1};
     g.Ft1 = 4000;
     computeEquivalentLoadsFromSpectrum(g);
     EXPECT_EQ(g.Ft1, 4000);  // not the ratio 8
     EXPECT_NEAR(g.FtFe1, reference.FtFe1, 1e-9);
     EXPECT_NEAR(g.FtHe2, reference.FtHe2, 1e-9);
-
-    g.SpektrumPomerjmin = false;
-    g.SpektrumPomer1j = true;  // F1/Fj: 1, 2, 4, 8
+    g.spectrumForm = SpectrumForm::RatioF1Fj;  // F1/Fj: 1, 2, 4, 8
     g.Fj = {1, 2, 4, 8};
     computeEquivalentLoadsFromSpectrum(g);
     EXPECT_NEAR(g.FtFe1, reference.FtFe1, 1e-9);
@@ -179,7 +175,7 @@ TEST(Spectrum, LivesOfTheStoredSpectrum) {
     EXPECT_EQ(g.NK1, 6e5);
 
     // An internal wheel counts |z2|; a step count beyond the table reads the 20 steps only.
-    g.TypSoukoli = kInternal;
+    g.TypSoukoli = Toothing::Internal;
     g.z2 = -40;
     g.j = 60;
     g.Nj.fill(1);

@@ -21,7 +21,7 @@ using testing::RecordingUi;
 // calculation does up to the loads.
 GearPairData methodBPair() {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     setDefaults(g);
     RecordingUi quiet;
     updateCentreDistance(g, quiet);
@@ -92,8 +92,7 @@ TEST(MethodBStage, EnteredFactorsStay) {
 TEST(MethodBStage, KeptValuesComeBackAfterAStop) {
     // A layout scheme without its dimensions stops the scheme stage inside the method-B stage.
     GearPairData g = methodBPair();
-    g.KHbetaPrimo = false;
-    g.KHbetaZeSchematu = true;
+    g.KHbetaFrom = KHbetaSource::FromScheme;
     g.KHv1Given = g.KFv1Given = true;
     g.KHv1 = 1.4;
     g.KFv1 = 1.5;

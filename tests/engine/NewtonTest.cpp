@@ -106,7 +106,7 @@ TEST(NewtonSolver, OutcomesOfTheIteration) {
 // Pinion z1 = 8, x1 = 0 of the default pair, cut by the ČSN basic rack (xmin1 ≈ 0.532).
 UndercutGear pinionOfEightTeeth() {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     setDefaults(g);
     g.z1 = 8;
     RecordingUi ui;

@@ -23,7 +23,7 @@ using testing::RecordingUi;
 GearPairData startUp() {
     RecordingUi quiet;
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     resetToDefaults(g, quiet);
     return g;
 }

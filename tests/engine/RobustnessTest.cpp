@@ -50,7 +50,7 @@ TEST(Robustness, AnyInputStopsOrGivesFiniteResults) {
     for (int n = 0; n < cases; ++n) {
         RecordingUi ui;
         GearPairData g;
-        g.TypSoukoli = rng() % 4 == 0 ? kInternal : kExternal;
+        g.TypSoukoli = rng() % 4 == 0 ? Toothing::Internal : Toothing::External;
         resetToDefaults(g, ui);
         const int changes = 1 + static_cast<int>(rng() % 4);
         for (int c = 0; c < changes; ++c) {
@@ -60,11 +60,9 @@ TEST(Robustness, AnyInputStopsOrGivesFiniteResults) {
         }
         g.MetodaVypoctu = rng() % 3 == 0 ? 'B' : 'A';
         if (g.MetodaVypoctu == 'B') g.ZadaniSil = static_cast<std::uint16_t>(1 + rng() % 3);
-        g.StandardCSN = g.StandardDIN_B = g.StandardDIN_C = false;
-        (rng() % 3 == 0 ? g.StandardDIN_B : rng() % 2 ? g.StandardDIN_C : g.StandardCSN) = true;
+        g.standard = rng() % 3 == 0 ? Standard::DIN_B : rng() % 2 ? Standard::DIN_C : Standard::CSN;
         if (rng() % 3 == 0) {
-            g.KHbetaPrimo = false;
-            g.KHbetaZbcal = true;
+            g.KHbetaFrom = KHbetaSource::FromBcal;
         }
         // What a dialog or a project load recomputes after such entries.
         updateCentreDistance(g, ui);

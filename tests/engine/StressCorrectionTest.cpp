@@ -155,7 +155,7 @@ TEST(StressCorrection, EnteredFactorIsKept) {
 }
 
 TEST(StressCorrection, InternalWheel) {
-    GearPairData g = defaultPair(kInternal);
+    GearPairData g = defaultPair(Toothing::Internal);
     g.runFlag = true;
     g.RoFn2 = 0.5;
     g.hFa2 = 8;
@@ -200,8 +200,7 @@ TEST(StressCorrection, InternalWheel) {
 
 TEST(StressCorrection, DinMethodsUseTheirMomentArm) {
     GearPairData g = defaultPair();
-    g.StandardCSN = false;
-    g.StandardDIN_B = true;
+    g.standard = Standard::DIN_B;
     g.sFn1 = 8;
     g.RoFn1 = 2;
     g.hFe1 = 8;
@@ -212,8 +211,7 @@ TEST(StressCorrection, DinMethodsUseTheirMomentArm) {
     EXPECT_DOUBLE_EQ(g.qs1, 2);
     EXPECT_NEAR(g.YSe1, 1.620374, 1e-6);
     EXPECT_EQ(g.YSa1, 0.1);
-    g.StandardDIN_B = false;
-    g.StandardDIN_C = true;
+    g.standard = Standard::DIN_C;
     computeStressCorrection(g, ui, Gear::Pinion, false);
     EXPECT_NEAR(g.YSa1, closedFormStressCorrection(2, 0.5), 1e-12);
     // No range limit on qs under DIN.

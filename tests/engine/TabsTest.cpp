@@ -11,7 +11,7 @@
 namespace soukoli {
 namespace {
 
-GearPairData defaults(std::uint16_t type = kExternal) {
+GearPairData defaults(Toothing type = Toothing::External) {
     GearPairData g;
     g.TypSoukoli = type;
     testing::RecordingUi ui;
@@ -24,21 +24,19 @@ TEST(ToothingSwitch, ResetsEveryInputOutsideLoading) {
     testing::RecordingUi ui;
     g.z1 = 31;
     g.MetodaVypoctu = 'B';
-    g.KHbetaZbcal = true;
-    g.KHbetaPrimo = false;
+    g.KHbetaFrom = KHbetaSource::FromBcal;
     g.KHbeta = 1.7;
-    switchToothing(g, kInternal, ToothingInputs::Reset, ui);
-    EXPECT_EQ(g.TypSoukoli, kInternal);
+    switchToothing(g, Toothing::Internal, ToothingInputs::Reset, ui);
+    EXPECT_EQ(g.TypSoukoli, Toothing::Internal);
     EXPECT_EQ(g.z1, 20);
     EXPECT_EQ(g.z2, -60);
     EXPECT_NEAR(g.aw, -80, 1e-6);  // the centre distance of the zero-shift pair
     EXPECT_EQ(g.MetodaVypoctu, 'A');
-    EXPECT_TRUE(g.KHbetaPrimo);
-    EXPECT_FALSE(g.KHbetaZbcal || g.KHbetaZeSchematu);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);
     EXPECT_DOUBLE_EQ(g.KHbeta, 1.3);
 
     EXPECT_NEAR(g.d2, -240, 1e-9);  // the geometry follows the new pair
-    switchToothing(g, kExternal, ToothingInputs::Reset, ui);
+    switchToothing(g, Toothing::External, ToothingInputs::Reset, ui);
     EXPECT_EQ(g.z2, 40);
     EXPECT_NEAR(g.aw, 120, 1e-6);
     EXPECT_NEAR(g.df1, 70, 1e-9);
@@ -70,9 +68,9 @@ TEST(ToothingSwitch, EitherWayGivesTheProjectOfANewStart) {
     g.fpb2Given = false;
     g.fx = 3;
     g.b1 = 90;
-    switchToothing(g, kInternal, ToothingInputs::Reset, ui);
-    expectSameProject(g, defaults(kInternal), "Vnitřní");
-    switchToothing(g, kExternal, ToothingInputs::Reset, ui);
+    switchToothing(g, Toothing::Internal, ToothingInputs::Reset, ui);
+    expectSameProject(g, defaults(Toothing::Internal), "Vnitřní");
+    switchToothing(g, Toothing::External, ToothingInputs::Reset, ui);
     expectSameProject(g, defaults(), "Vnější");
 }
 
@@ -80,8 +78,8 @@ TEST(ToothingSwitch, KeepsTheInputsWhileLoading) {
     GearPairData g = defaults();
     g.z1 = 31;
     testing::RecordingUi ui;
-    switchToothing(g, kInternal, ToothingInputs::Keep, ui);
-    EXPECT_EQ(g.TypSoukoli, kInternal);
+    switchToothing(g, Toothing::Internal, ToothingInputs::Keep, ui);
+    EXPECT_EQ(g.TypSoukoli, Toothing::Internal);
     EXPECT_EQ(g.z1, 31);
     EXPECT_EQ(g.z2, 40);  // the loaded project brings its own wheel
 }
@@ -125,7 +123,7 @@ TEST(SimplifiedTab, SetsTheSimplifiedStateAndDerivesF1FromFt1) {
     EXPECT_TRUE(g.Zjednoduseny);
     EXPECT_EQ(g.MetodaVypoctu, 'A');
     EXPECT_DOUBLE_EQ(g.F1, 4000);
-    EXPECT_TRUE(g.KHbetaPrimo);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);
 }
 
 TEST(SimplifiedTab, ZeroKASLeavesF1Finite) {
@@ -137,14 +135,12 @@ TEST(SimplifiedTab, ZeroKASLeavesF1Finite) {
 
 TEST(SimplifiedTab, KHbetaFromBcalIsComputedAndThenEnteredDirectly) {
     GearPairData g = defaults();
-    g.KHbetaPrimo = false;
-    g.KHbetaZbcal = true;
+    g.KHbetaFrom = KHbetaSource::FromBcal;
     g.b = 60;
     g.bcal = 240;  // 4·b gives 8/7
     prepareSimplifiedTab(g);
     EXPECT_DOUBLE_EQ(g.KHbeta, 8.0 / 7.0);
-    EXPECT_TRUE(g.KHbetaPrimo);
-    EXPECT_FALSE(g.KHbetaZbcal);
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);
 }
 
 TEST(SimplifiedSchemeKHbeta, HardAndSoftFlanks) {
@@ -175,17 +171,13 @@ TEST(FullTab, LeavesTheSimplifiedCalculation) {
 
 TEST(FullTab, SchemeFromThePictureIsFixedByItsFormula) {
     GearPairData g = defaults();
-    g.KHbetaPrimo = false;
-    g.KHbetaZeSchematu = true;
+    g.KHbetaFrom = KHbetaSource::FromScheme;
     g.SchemaIndex = 1;
     g.b1 = g.b2 = 80;
     prepareFullTab(g);
     EXPECT_DOUBLE_EQ(g.KHbeta, 2.2);
-    EXPECT_TRUE(g.KHbetaPrimo);
-    EXPECT_FALSE(g.KHbetaZeSchematu);
-
-    g.KHbetaPrimo = false;
-    g.KHbetaZeSchematu = true;
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);
+    g.KHbetaFrom = KHbetaSource::FromScheme;
     g.SchemaIndex = 9;  // a layout of the full calculation: no simplified formula
     g.KHbeta = 1.45;
     prepareFullTab(g);

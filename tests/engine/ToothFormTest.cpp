@@ -96,8 +96,7 @@ TEST(ToothForm, CsnAgreesWithDinMethodCOnASpurPair) {
         csn.x2 = -x;
         csn.da2 = 160 + 2 * 4 * (1 - x);
         GearPairData din = csn;
-        din.StandardCSN = false;
-        din.StandardDIN_C = true;
+        din.standard = Standard::DIN_C;
         RecordingUi ui;
         for (const Gear gear : {Gear::Pinion, Gear::Wheel}) {
             computeToothForm(csn, ui, gear);
@@ -142,7 +141,7 @@ TEST(ToothForm, EnteredFormFactorStillGivesTheRootGeometry) {
 }
 
 TEST(ToothForm, InternalWheelUnderCsn) {
-    GearPairData g = defaultPair(kInternal);
+    GearPairData g = defaultPair(Toothing::Internal);
     g.runFlag = true;
     RecordingUi ui;
     computeToothForm(g, ui, Gear::Wheel);
@@ -164,8 +163,7 @@ TEST(ToothForm, InternalWheelUnderCsn) {
     EXPECT_TRUE(ui.messages.empty());
 
     // Under DIN the internal wheel gets nothing.
-    g.StandardCSN = false;
-    g.StandardDIN_B = true;
+    g.standard = Standard::DIN_B;
     g.sFn2 = -1;
     computeToothForm(g, ui, Gear::Wheel);
     EXPECT_EQ(g.sFn2, -1);
@@ -175,8 +173,7 @@ TEST(ToothForm, TipInsideTheBaseCircleStopsTheRun) {
     for (const bool csn : {true, false}) {
         GearPairData g = defaultPair();
         g.runFlag = true;
-        g.StandardCSN = csn;
-        g.StandardDIN_C = !csn;
+        g.standard = csn ? Standard::CSN : Standard::DIN_C;
         g.da1 = 70;  // below db1 = 75.2
         RecordingUi ui;
         computeToothForm(g, ui, Gear::Pinion);

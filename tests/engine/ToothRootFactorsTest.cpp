@@ -24,20 +24,18 @@ TEST(RootFactorsStandard, SwitchingClearsTheEnteredToothRootFactors) {
     GearPairData g = defaultPair();
     enterAllRootFactors(g);
     chooseStandard(g, Standard::DIN_B);
-    EXPECT_TRUE(g.StandardDIN_B);
-    EXPECT_FALSE(g.StandardCSN || g.StandardDIN_C);
-    EXPECT_EQ(currentStandard(g), Standard::DIN_B);
+    EXPECT_EQ(g.standard, Standard::DIN_B);
     EXPECT_FALSE(g.YFa1Given || g.YFa2Given || g.YSa1Given || g.YSa2Given || g.YFS1Given || g.YFS2Given);
     EXPECT_FALSE(g.YepsilonGiven || g.ZbetaGiven);
 
     enterAllRootFactors(g);
     chooseStandard(g, Standard::CSN);
-    EXPECT_EQ(currentStandard(g), Standard::CSN);
+    EXPECT_EQ(g.standard, Standard::CSN);
     EXPECT_FALSE(g.YFa1Given || g.YSa2Given || g.YFS2Given);
     EXPECT_TRUE(g.YepsilonGiven && g.ZbetaGiven);  // entered through the informative panel of ČSN
 
     chooseStandard(g, Standard::DIN_C);
-    EXPECT_EQ(currentStandard(g), Standard::DIN_C);
+    EXPECT_EQ(g.standard, Standard::DIN_C);
     EXPECT_FALSE(g.YepsilonGiven || g.ZbetaGiven);
 }
 
@@ -90,7 +88,7 @@ TEST(RootFactorsCharts, RangeLimitsAreInclusive) {
 }
 
 TEST(RootFactorsCharts, InternalWheelIsJudgedByTheBasicRack) {
-    GearPairData g = defaultPair(kInternal);
+    GearPairData g = defaultPair(Toothing::Internal);
     EXPECT_FALSE(outsideStressCharts(g, Gear::Wheel));
     g.x2 = 3;  // the shift of an internal wheel is no chart quantity
     EXPECT_FALSE(outsideStressCharts(g, Gear::Wheel));
@@ -145,7 +143,7 @@ TEST(RootFactorsRefresh, MarksValuesOutsideTheChartsWithoutAMessage) {
 }
 
 TEST(RootFactorsRefresh, InternalWheelShowsItsNotchParameter) {
-    GearPairData g = defaultPair(kInternal);
+    GearPairData g = defaultPair(Toothing::Internal);
     RecordingUi ui;
     const RootFactorsView v = refreshRootFactors(g, ui);
     EXPECT_FALSE(v.qs1Shown);
@@ -214,7 +212,7 @@ TEST(GrindingWheelNotch, RadiusFromTheEdgeRadiusOfTheWheel) {
     EXPECT_NEAR(g.YSarel2, 1.3 / (1.3 - 0.6 * 0.5), 1e-12);
 
     // An internal wheel takes half the edge radius.
-    GearPairData i = defaultPair(kInternal);
+    GearPairData i = defaultPair(Toothing::Internal);
     i.tg2 = 0.1;
     computeNotchFromGrindingWheel(i, ui, Gear::Wheel, 0.8);
     EXPECT_EQ(i.Rog2, 0.4);

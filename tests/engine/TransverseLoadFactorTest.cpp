@@ -19,7 +19,7 @@ using testing::RecordingUi;
 // Cgama = 20, b = 50 and 20000 N: the load term 0.4·Cgama·b·D/F is 0.37.
 GearPairData transversePair() {
     GearPairData g;
-    g.TypSoukoli = kExternal;
+    g.TypSoukoli = Toothing::External;
     setDefaults(g);
     g.d1 = 80;
     g.b = 50;
@@ -157,8 +157,7 @@ TEST(TransverseLoadFactor, ContactRatioOfTwoStopsUnderCsn) {
 
     // The DIN methods compute the factors for any EPSILONalfa.
     g = transversePair();
-    g.StandardCSN = false;
-    g.StandardDIN_C = true;
+    g.standard = Standard::DIN_C;
     g.Epsalfa = 2.1;
     RecordingUi din;
     computeTransverseFactors(g, din);

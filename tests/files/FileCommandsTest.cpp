@@ -125,7 +125,7 @@ TEST_F(FileCommands, LoadReplacesTheDataSetOnlyWithAUsableFile) {
     auto source = testing::classesProject();
     ASSERT_TRUE(writeProjectFile(source, dir / "c.PEV").ok());
 
-    GearPairData d = defaultProject(kInternal);
+    GearPairData d = defaultProject(Toothing::Internal);
     const auto loaded = loadProject(d, dir / "c.PEV", ui);
     ASSERT_EQ(loaded.status, LoadStatus::Loaded) << loaded.reason;
     EXPECT_TRUE(ui.messages.empty());

@@ -37,7 +37,7 @@ TEST(FuzzFindings, AbsurdLimitStopsTheRunAndTheLargestDoubleIsNotSaved) {
     fuzz::SilentUi quiet;
 
     GearPairData absurd;
-    absurd.TypSoukoli = kExternal;
+    absurd.TypSoukoli = Toothing::External;
     resetToDefaults(absurd, quiet);
     ASSERT_TRUE(readString(content(dir / "absurd-limit-tiny-helix.PEV"), absurd).ok());
     recomputeAfterLoad(absurd, quiet);
@@ -57,7 +57,7 @@ TEST(FuzzFindings, AbsurdLimitStopsTheRunAndTheLargestDoubleIsNotSaved) {
     }
 
     GearPairData largest;
-    largest.TypSoukoli = kExternal;
+    largest.TypSoukoli = Toothing::External;
     resetToDefaults(largest, quiet);
     ASSERT_TRUE(readString(content(dir / "largest-double.PEV"), largest).ok());
     EXPECT_FALSE(writeString(largest).ok());

@@ -70,7 +70,7 @@ TEST(Golden, ProjectsAndTheirReports) {
     const bool update = std::getenv("SOUKOLI_UPDATE_GOLDEN") != nullptr;
     const GoldenCase cases[] = {
         {"default", [] { return testing::defaultProject(); }},
-        {"internal", [] { return testing::defaultProject(kInternal); }},
+        {"internal", [] { return testing::defaultProject(Toothing::Internal); }},
         {"spektrum", testing::spectrumProject},
         {"classes-din-b", testing::classesProject},
         {"entered-simplified", testing::enteredProject},

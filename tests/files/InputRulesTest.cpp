@@ -26,7 +26,7 @@ using testing::defaultProject;
 constexpr double kDegree = std::numbers::pi / 180;
 
 // The default project with line `line` (1-based) replaced.
-std::string withLine(std::size_t line, const std::string& text, std::uint16_t toothing = kExternal) {
+std::string withLine(std::size_t line, const std::string& text, std::uint16_t toothing = Toothing::External) {
     std::string bytes = writeString(defaultProject(toothing)).bytes;
     std::size_t at = 0;
     for (std::size_t i = 1; i < line; ++i) at = bytes.find("\r\n", at) + 2;
@@ -76,7 +76,7 @@ TEST(InputRules, AValueItsWindowRefusesIsRefusedWithItsLineAndName) {
     }
     // An internal ring with fewer teeth than its pinion (z1 = 20).
     GearPairData target = defaultProject();
-    EXPECT_EQ(readString(withLine(4, "-19", kInternal), target).location(), "řádek 4: z2");
+    EXPECT_EQ(readString(withLine(4, "-19", Toothing::Internal), target).location(), "řádek 4: z2");
 }
 
 TEST(InputRules, ValuesTheProgramItselfStoresAreTaken) {
@@ -121,6 +121,17 @@ TEST(InputRules, TheWriterRefusesWhatTheReaderWouldNotTakeBack) {
         {"the largest 15-digit real", [](GearPairData& g) { g.Sigma0Hlim1 = 1.79769313486231e308; }, true},
         {"the smallest positive double", [](GearPairData& g) { g.Sigma0Hlim1 = std::numeric_limits<double>::denorm_min(); }, true},
         {"a modulus of 0", [](GearPairData& g) { g.mn = 0; }, false},
+        // The accuracy window takes a negative measured base pitch deviation, not a negative
+        // measured alignment deviation.
+        {"a negative measured fpbr1", [](GearPairData& g) { g.fpb1Given = false; g.fpbr1 = -2; }, true},
+        {"a negative measured Fbetar1",
+         [](GearPairData& g) {
+             g.KHbetaFrom = KHbetaSource::FromScheme;
+             g.Schema = "1";
+             g.Fbeta1Given = false;
+             g.Fbetar1 = g.fpbr1 = -2;
+         },
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

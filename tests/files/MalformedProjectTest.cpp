@@ -129,10 +129,9 @@ TEST(MalformedProject, BlanksAroundNumbersIntegersOptionsAndSchemeAreAccepted) {
     lines = linesOf(writeString(defaultProject()).bytes);
     lines[1] = lines[1].substr(0, 59) + " ";
     target = defaultProject();
-    target.StandardCSN = false;
-    target.StandardDIN_C = true;
+    target.standard = Standard::DIN_C;
     ASSERT_TRUE(readString(joined(lines), target).ok());
-    EXPECT_TRUE(target.StandardDIN_C);  // kept: the older layout does not hold the standard
+    EXPECT_EQ(target.standard, Standard::DIN_C);  // kept: the older layout does not hold the standard
 }
 
 // ---- Fuzzing -----------------------------------------------------------------------------------
@@ -184,7 +183,7 @@ std::string mutate(std::string s, std::mt19937& rng) {
 
 TEST(ProjectFuzz, SeededMutationsNeverCrashAndAcceptedFilesAreStable) {
     const std::vector<std::string> corpus = {
-        writeString(defaultProject()).bytes, writeString(defaultProject(kInternal)).bytes,
+        writeString(defaultProject()).bytes, writeString(defaultProject(Toothing::Internal)).bytes,
         writeString(spectrumProject()).bytes, writeString(classesProject()).bytes, writeString(enteredProject()).bytes,
     };
     constexpr int kInputs = 30000;

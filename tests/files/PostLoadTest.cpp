@@ -24,7 +24,7 @@ using testing::defaultProject;
 
 TEST(PostLoad, InternalPairGetsItsCutterDiametersFaceWidthsAndPositiveLives) {
     RecordingUi ui;
-    auto d = defaultProject(kInternal);
+    auto d = defaultProject(Toothing::Internal);
     d.aw = -80;
     d.z0 = 0;  // whatever the previous project left
     d.NKvCyklech = false;
@@ -111,8 +111,7 @@ TEST(PostLoad, DinBStoresEnteredFactorsForTheOuterPointToo) {
     EXPECT_EQ(d.YSe2, 1.75);
 
     auto c = testing::classesProject();
-    c.StandardDIN_B = false;
-    c.StandardCSN = true;
+    c.standard = Standard::CSN;
     c.YFe1 = 3;
     recomputeAfterLoad(c, ui);
     EXPECT_EQ(c.YFe1, 3);
@@ -166,7 +165,7 @@ namespace {
 
 // What was calculated before saving is what a loaded project calculates again.
 TEST(PostLoad, LoadedProjectCalculatesAsItDidWhenSaved) {
-    for (auto project : {testing::defaultProject(), testing::defaultProject(kInternal), testing::classesProject(),
+    for (auto project : {testing::defaultProject(), testing::defaultProject(Toothing::Internal), testing::classesProject(),
                          testing::spectrumProject()}) {
         RecordingUi ui;
         project.Zjednoduseny = false;

@@ -60,7 +60,7 @@ TEST(ProjectFile, DefaultProjectHasItsSeventySevenLines) {
 }
 
 TEST(ProjectFile, InternalToothingKeepsItsSigns) {
-    const auto d = defaultProject(kInternal);
+    const auto d = defaultProject(Toothing::Internal);
     const auto lines = linesOf(written(d));
     EXPECT_EQ(lines[1].substr(1, 1), "2");
     EXPECT_EQ(lines[3], "-6.00000000000000E+0001");  // z2
@@ -68,7 +68,7 @@ TEST(ProjectFile, InternalToothingKeepsItsSigns) {
     EXPECT_EQ(lines[11], "-2.32000000000000E+0002");  // da2
     GearPairData back = defaultProject();
     ASSERT_TRUE(readString(written(d), back).ok());
-    EXPECT_EQ(back.TypSoukoli, kInternal);
+    EXPECT_EQ(back.TypSoukoli, Toothing::Internal);
     EXPECT_EQ(back.z2, -60);
     EXPECT_EQ(back.aw, -20);
     EXPECT_EQ(back.da2, -232);
@@ -80,8 +80,7 @@ GearPairData measuredSchemeProject() {
     auto d = defaultProject();
     d.SilyF = false;
     d.NKvCyklech = false;
-    d.KHbetaPrimo = false;
-    d.KHbetaZeSchematu = true;
+    d.KHbetaFrom = KHbetaSource::FromScheme;
     d.Schema = "2a";
     d.fpb1Given = d.fpb2Given = d.Fbeta1Given = d.Fbeta2Given = d.fxGiven = d.fyGiven = false;
     d.fpbr1 = 1;
@@ -95,7 +94,7 @@ GearPairData measuredSchemeProject() {
 }
 
 TEST(ProjectFile, EveryConditionalRecordSurvivesARoundTrip) {
-    for (const auto& project : {defaultProject(), defaultProject(kInternal), spectrumProject(), classesProject(),
+    for (const auto& project : {defaultProject(), defaultProject(Toothing::Internal), spectrumProject(), classesProject(),
                                 enteredProject(), measuredSchemeProject()}) {
         const std::string first = written(project);
         GearPairData back = defaultProject();
@@ -175,8 +174,7 @@ TEST(ProjectFile, OlderLayoutKeepsStandardAndItsFlags) {
     target.Yepsilon = 0.5;
     const auto read = readString(older, target);
     ASSERT_TRUE(read.ok()) << read.reason << " at line " << read.line;
-    EXPECT_TRUE(target.StandardCSN);
-    EXPECT_FALSE(target.StandardDIN_B);
+    EXPECT_EQ(target.standard, Standard::CSN);
     EXPECT_FALSE(target.YepsilonGiven);
     EXPECT_FALSE(target.ZbetaGiven);
     EXPECT_EQ(target.Yepsilon, 0.5);
@@ -190,9 +188,9 @@ TEST(ProjectFile, ReaderAcceptsBareLineFeedsAndATrailingEmptyLine) {
     std::string lf;
     for (const char c : bytes)
         if (c != '\r') lf += c;
-    GearPairData back = defaultProject(kInternal);
+    GearPairData back = defaultProject(Toothing::Internal);
     ASSERT_TRUE(readString(lf + "\n", back).ok());
-    EXPECT_EQ(back.TypSoukoli, kExternal);
+    EXPECT_EQ(back.TypSoukoli, Toothing::External);
     EXPECT_EQ(written(back), bytes);
 }
 
@@ -213,7 +211,7 @@ TEST(ProjectFile, WriterRefusesWhatItCouldNotReadBack) {
     d.IT2 = 13;
     EXPECT_FALSE(writeString(d).ok());
     d = defaultProject();
-    d.StandardDIN_C = true;  // two standards
+    d.standard = static_cast<Standard>(3);  // a standard no flag of the file names
     EXPECT_FALSE(writeString(d).ok());
     d = spectrumProject();
     d.j = 21;

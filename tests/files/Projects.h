@@ -9,7 +9,7 @@
 
 namespace soukoli::testing {
 
-inline GearPairData defaultProject(std::uint16_t toothing = kExternal) {
+inline GearPairData defaultProject(Toothing toothing = Toothing::External) {
     GearPairData d;
     d.TypSoukoli = toothing;
     setDefaults(d);
@@ -19,13 +19,12 @@ inline GearPairData defaultProject(std::uint16_t toothing = kExternal) {
 /// Method B from a spectrum of 20 steps, torques, lives in hours, measured deviations under
 /// scheme "8" (dII and dI), relative counts and the ratio form Fj/Fmin.
 inline GearPairData spectrumProject() {
-    GearPairData d = defaultProject(kInternal);
+    GearPairData d = defaultProject(Toothing::Internal);
     d.MetodaVypoctu = 'B';
     d.ZadaniSil = kLoadsFromSpectrum;
     d.SilyF = false;
     d.NKvCyklech = false;
-    d.SpektrumAbs = false;
-    d.SpektrumPomerjmin = true;
+    d.spectrumForm = SpectrumForm::RatioFjFmin;
     d.SpektrumNAbs = false;
     d.T1 = 212.5;
     d.n1 = 1450;
@@ -38,8 +37,7 @@ inline GearPairData spectrumProject() {
     d.TFe2 = 99.5;
     d.THe1 = 98.75;
     d.THe2 = 97.0;
-    d.KHbetaPrimo = false;
-    d.KHbetaZeSchematu = true;
+    d.KHbetaFrom = KHbetaSource::FromScheme;
     d.Schema = "8";
     d.s1 = 25;
     d.s2 = 30;
@@ -82,11 +80,9 @@ inline GearPairData classesProject() {
     d.Teta1 = 1234.5;
     d.Teta2 = 56789;
     d.Cgama = 20.5;
-    d.KHbetaPrimo = false;
-    d.KHbetaZbcal = true;
+    d.KHbetaFrom = KHbetaSource::FromBcal;
     d.bcal = 48;
-    d.StandardCSN = false;
-    d.StandardDIN_B = true;
+    d.standard = Standard::DIN_B;
     d.awGiven = d.da1Given = true;
     d.PlnyPastorek = true;
     d.Material1 = "16 420 žíhaná";
@@ -157,8 +153,7 @@ inline GearPairData enteredProject() {
     d.Beta = -0.2617993877991494;
     d.x1 = -0.125;
     d.x2 = 0.3;
-    d.KHbetaPrimo = false;
-    d.KHbetaZeSchematu = true;
+    d.KHbetaFrom = KHbetaSource::FromScheme;
     d.Schema = "5";
     d.s1 = 10;
     d.s2 = 12;
@@ -168,8 +163,7 @@ inline GearPairData enteredProject() {
     d.dsh2 = 35;
     d.dII = 42;
     d.Zjednoduseny = true;
-    d.StandardCSN = false;
-    d.StandardDIN_C = true;
+    d.standard = Standard::DIN_C;
     return d;
 }
 

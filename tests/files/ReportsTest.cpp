@@ -66,7 +66,7 @@ TEST(InputReport, DefaultsPrintTheirHeaderLoadingAndAccuracySections) {
 }
 
 TEST(InputReport, InternalToothingPrintsOnlyThePinionBody) {
-    const auto r = inputReportLines(defaultProject(kInternal), kNoon, "x");
+    const auto r = inputReportLines(defaultProject(Toothing::Internal), kNoon, "x");
     EXPECT_TRUE(has(r, "Typ soukolí - Vnitřní"));
     EXPECT_TRUE(has(r, " bs1= 60.0"));
     EXPECT_TRUE(has(r, " sr1= 20.0             sr2= 55.0"));
@@ -77,8 +77,7 @@ TEST(InputReport, InternalToothingPrintsOnlyThePinionBody) {
 
 TEST(InputReport, PairLinesKeepTheirColumnsOrEndEarly) {
     auto d = defaultProject();
-    d.KHbetaPrimo = false;
-    d.KHbetaZeSchematu = true;
+    d.KHbetaFrom = KHbetaSource::FromScheme;
     d.Schema = "8";
     d.Fbeta1Given = false;
     d.Fbeta1 = 3;
@@ -184,8 +183,7 @@ TEST(ResultsReport, HeaderStressesAndTheCsnCondition) {
 
 TEST(ResultsReport, DinBPrintsOuterPointFactorsAndNoYepsilon) {
     auto d = withResults();
-    d.StandardCSN = false;
-    d.StandardDIN_B = true;
+    d.standard = Standard::DIN_B;
     d.Epsalfa = 2.5;
     d.MetodaVypoctu = 'B';
     d.ZadaniSil = kLoadsEntered;
@@ -201,9 +199,7 @@ TEST(ResultsReport, DinBPrintsOuterPointFactorsAndNoYepsilon) {
     EXPECT_TRUE(has(r, " KA= 1.000"));
     EXPECT_TRUE(has(r, " KF1= 0.000                   KFv1= 0.000"));
     EXPECT_EQ(r.back(), " KHalfa1= 0.000               KHbeta1= 0.000");
-
-    d.StandardDIN_B = false;
-    d.StandardDIN_C = true;
+    d.standard = Standard::DIN_C;
     EXPECT_EQ(resultsReportLines(d, kNoon, "x")[0], " Výsledky pevnostního výpočtu soukolí podle DIN 3990 met.C");
 }
 
@@ -242,9 +238,7 @@ TEST(SimplifiedPrintout, TabsBlankLinesAndFormats) {
     EXPECT_EQ(p[81], "\t\t ZE= 189.812                    Zbeta=   0.987");
     for (const auto& line : p)
         EXPECT_TRUE(line.empty() || line.rfind("\t\t", 0) == 0) << line;
-
-    d.StandardCSN = false;
-    d.StandardDIN_B = true;
+    d.standard = Standard::DIN_B;
     const auto b = simplifiedPrintoutLines(d, kNoon);
     EXPECT_EQ(b[61], "\t\t Yepsilon= ------              Ybeta= 0.000");
     EXPECT_EQ(b[63], "\t\t YF1= 2.100                    YF2= 0.000");

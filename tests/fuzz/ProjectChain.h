@@ -77,7 +77,7 @@ inline std::string checkProjectChain(std::string_view bytes) {
     static const GearPairData start = [] {
         SilentUi ui;
         GearPairData g;
-        g.TypSoukoli = kExternal;
+        g.TypSoukoli = Toothing::External;
         resetToDefaults(g, ui);
         return g;
     }();

@@ -10,12 +10,12 @@
 
 namespace soukoli::testing {
 
-inline GearPairData defaultPair(std::uint16_t type = kExternal) {
+inline GearPairData defaultPair(Toothing type = Toothing::External) {
     GearPairData g;
     g.TypSoukoli = type;
     setDefaults(g);
     const double an = g.Alfan, cosAn = std::cos(an);
-    const bool internal = type == kInternal;
+    const bool internal = type == Toothing::Internal;
     g.d1 = 80;
     g.d2 = internal ? -240 : 160;
     g.db1 = g.d1 * cosAn;
