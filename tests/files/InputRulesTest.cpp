@@ -129,9 +129,17 @@ TEST(InputRules, TheWriterRefusesWhatTheReaderWouldNotTakeBack) {
              g.KHbetaFrom = KHbetaSource::FromScheme;
              g.Schema = "1";
              g.Fbeta1Given = false;
-             g.Fbetar1 = g.fpbr1 = -2;
+             g.Fbetar1 = -2;
          },
          false},
+        {"the same project with a positive measured Fbetar1",
+         [](GearPairData& g) {
+             g.KHbetaFrom = KHbetaSource::FromScheme;
+             g.Schema = "1";
+             g.Fbeta1Given = false;
+             g.Fbetar1 = 2;
+         },
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
