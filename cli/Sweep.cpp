@@ -565,7 +565,8 @@ void runVariant(const Plan& plan, std::size_t index, Worker& w, ChunkOut& out) {
     if (plan.plot) {
         out.plot.push_back(plan.axes[plan.plotX].numbers[w.digits[plan.plotX]]);
         out.plot.push_back(plan.plotSeries ? static_cast<double>(w.digits[*plan.plotSeries]) : 0.0);
-        for (const NumericField* f : plan.plotY) out.plot.push_back(ok ? readField(w.g, *f) : kNaN);
+        // A run that stopped leaves a gap in its curves.
+        for (const NumericField* f : plan.plotY) out.plot.push_back(status != kRunStopped ? readField(w.g, *f) : kNaN);
     }
 }
 
