@@ -85,8 +85,10 @@ std::vector<double> niceTicks(double lo, double hi, int targetCount) {
             step = m * power;
             break;
         }
-    const double first = std::ceil(lo / step - 1e-9) * step;
-    for (double t = first; t <= hi + step * 1e-9; t += step) ticks.push_back(std::abs(t) < step * 1e-9 ? 0 : t);
+    // From the last tick at or below lo to the first at or above hi.
+    const double first = std::floor(lo / step + 1e-9);
+    const double last = std::ceil(hi / step - 1e-9);
+    for (double i = first; i <= last; ++i) ticks.push_back(std::abs(i) < 0.5 ? 0 : i * step);
     return ticks;
 }
 
@@ -99,6 +101,9 @@ std::string renderSvg(const PlotChart& chart) {
     yr.settle();
     const std::vector<double> xt = niceTicks(xr.lo, xr.hi);
     const std::vector<double> yt = niceTicks(yr.lo, yr.hi);
+    // The frame runs from the first tick to the last, so every point lies between labelled lines.
+    if (xt.size() >= 2) xr.lo = xt.front(), xr.hi = xt.back();
+    if (yt.size() >= 2) yr.lo = yt.front(), yr.hi = yt.back();
     const double w = kWidth - kLeft - kRight;
     const double h = kHeight - kTop - kBottom;
     const auto px = [&](double x) { return kLeft + (x - xr.lo) / (xr.hi - xr.lo) * w; };
