@@ -15,6 +15,7 @@
 
 #include "cli/CliUi.h"
 #include "cli/Settings.h"
+#include "cli/Sweep.h"
 #include "engine/Driver.h"
 #include "engine/FieldTable.h"
 #include "engine/ResultChecks.h"
@@ -55,7 +56,9 @@ constexpr const char* kDescription =
     "\n"
     "Exit status: 0 every run completed and every check passed; 1 a run completed but a stress\n"
     "reaches its permissible value or a safety factor is not above 1; 2 a run stopped on its input;\n"
-    "3 usage error, unreadable project file or failed save. With several files the worst counts.";
+    "3 usage error, unreadable project file or failed save. With several files the worst counts.\n"
+    "\n"
+    "soukoli-cli sweep PROJECT --vary NAME=FROM:TO:STEP ...: design variants, see soukoli-cli sweep --help.";
 
 enum class Tab { AsSaved, Full, Simplified };
 
@@ -205,6 +208,7 @@ int writeDefaults(const Options& o, std::ostream& err) {
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    if (argc >= 2 && std::string_view(argv[1]) == "sweep") return runSweep(argc - 1, argv + 1, out, err);
     Options o;
     CLI::App app(kDescription, "soukoli-cli");
     app.add_option("files", o.files, "Project files (.PEV) to calculate");
