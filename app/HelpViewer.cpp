@@ -20,7 +20,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "dialogs/Schemata.h"
+#include "dialogs/LayoutSchemeChart.h"
 
 namespace soukoli {
 

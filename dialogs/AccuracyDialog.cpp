@@ -38,7 +38,7 @@ constexpr std::array<DeviationSpec, AccuracyDialog::kDeviations> kDeviationTable
     {"f<sub>y</sub>", &GearPairData::fy, &GearPairData::fyr, &GearPairData::fyGiven, AccuracyField::fyr, false, true},
 }};
 
-QString str(double x, int w, int d) { return QString::fromStdString(str(x, w, d)); }
+QString qstr(double x, int w, int d) { return QString::fromStdString(str(x, w, d)); }
 
 }  // namespace
 
@@ -140,8 +140,8 @@ void AccuracyDialog::refresh() {
         const double measuredValue = data_.*def.measured;
         const bool given = data_.*def.given;
         const bool measuredCounts = def.positive ? measuredValue > 0 : measuredValue != 0;
-        row.limit->setText(measuredCounts || !given ? QString() : str(data_.*def.limit, 2, 1));
-        row.measured->setText(measuredCounts ? str(measuredValue, 2, 1) : QString());
+        row.limit->setText(measuredCounts || !given ? QString() : qstr(data_.*def.limit, 2, 1));
+        row.measured->setText(measuredCounts ? qstr(measuredValue, 2, 1) : QString());
         const bool shown = !def.alignment || schemeRows;
         row.undefined->setVisible(shown && !given);
         for (QWidget* w : std::initializer_list<QWidget*>{row.limitCaption, row.limit, row.measuredCaption, row.measured})

@@ -49,7 +49,7 @@ constexpr std::array<int, 3> kExternalWheelOnly = {4, 8, 10};
 
 int number(DimensionField f) { return static_cast<int>(f); }
 
-QString str(double x, int w, int d) { return QString::fromStdString(str(x, w, d)); }
+QString qstr(double x, int w, int d) { return QString::fromStdString(str(x, w, d)); }
 
 }  // namespace
 
@@ -263,14 +263,14 @@ void DimensionsDialog::writeFields() {
     for (const DimensionFieldSpec& def : kFieldTable) {
         const double x = dimensionQuantity(data_, def.field);
         field(number(def.field))->setText(def.w == 0 ? QString::fromStdString(formatFloat(kPictureLives, x))
-                                                        : str(x, def.w, def.d));
+                                                        : qstr(x, def.w, def.d));
     }
-    label("srmin")->setText(str(data_.srmin, 5, 2));
-    label("df1")->setText(str(data_.df1, 5, 2));
-    label("df2")->setText(str(data_.df2, 5, 2));
-    label("b")->setText(str(data_.b, 1, 2));
-    label("bwF1")->setText(str(data_.bwF1, 1, 2));
-    label("bwF2")->setText(str(data_.bwF2, 1, 2));
+    label("srmin")->setText(qstr(data_.srmin, 5, 2));
+    label("df1")->setText(qstr(data_.df1, 5, 2));
+    label("df2")->setText(qstr(data_.df2, 5, 2));
+    label("b")->setText(qstr(data_.b, 1, 2));
+    label("bwF1")->setText(qstr(data_.bwF1, 1, 2));
+    label("bwF2")->setText(qstr(data_.bwF2, 1, 2));
 }
 
 void DimensionsDialog::refresh() {
