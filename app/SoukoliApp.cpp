@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QScreen>
+#include <array>
 #include <QTabWidget>
 
+#include "app/ChartPlacement.h"
 #include "app/ProjectCommands.h"
 #include "engine/Accuracy.h"
 
@@ -41,21 +44,7 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     ui.setRimDialog(&hlaseni);
     form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
 
-    QObject::connect(&form, &MainWindow::fullCalculationSucceeded, &form, [this] {
-        // In the free lower right corner of the main window, bending above contact; once placed
-        // they stay where the user puts them.
-        const bool placed = wohlohyb.property("placed").toBool();
-        int y = form.frameGeometry().bottom() - 2 * wohlohyb.frameGeometry().height() - 8;
-        for (SnCurveWindow* w : {static_cast<SnCurveWindow*>(&wohlohyb), static_cast<SnCurveWindow*>(&wohldotyk)}) {
-            if (!placed) {
-                w->move(form.frameGeometry().right() - w->frameGeometry().width() - 8, y);
-                y += w->frameGeometry().height() + 8;
-            }
-            w->show();
-            w->update();
-        }
-        wohlohyb.setProperty("placed", true);
-    });
+    QObject::connect(&form, &MainWindow::fullCalculationSucceeded, &form, [this] { showCharts(); });
     QObject::connect(&form, &MainWindow::chartsClosed, &form, [this] {
         wohlohyb.close();
         wohldotyk.close();
@@ -160,6 +149,33 @@ void SoukoliApp::connectCoefficients() {
     });
     QObject::connect(&souc, &CoefficientsDialog::rootFactorsRequested, &form, [this] { ui.runModal(ysa); });
     QObject::connect(&ysa, &ToothRootFactorsDialog::standardChanged, &form, [this] { form.updateCaption(); });
+}
+
+void SoukoliApp::showCharts() {
+    const std::array<SnCurveWindow*, 2> windows{&wohlohyb, &wohldotyk};
+    // Windows still open keep the place the user gave them; closed ones are placed anew beside
+    // the main window, so that they never cover a result.
+    const bool place = !wohlohyb.isVisible() && !wohldotyk.isVisible();
+    for (SnCurveWindow* w : windows) {
+        w->show();
+        w->update();
+    }
+    if (!place) return;
+    // Until the window manager has framed a window its frame is taken as wide as the main
+    // window's.
+    const QMargins decoration(form.geometry().left() - form.frameGeometry().left(),
+                              form.geometry().top() - form.frameGeometry().top(),
+                              form.frameGeometry().right() - form.geometry().right(),
+                              form.frameGeometry().bottom() - form.geometry().bottom());
+    const auto frameSize = [&decoration](const QWidget* w) {
+        return w->frameGeometry() != w->geometry() ? w->frameGeometry().size() : w->geometry().marginsAdded(decoration).size();
+    };
+    const QScreen* screen = form.screen();
+    const QRect available = screen ? screen->availableGeometry() : form.frameGeometry();
+    const auto at = chartPositions(available, form.frameGeometry(), form.resultAreas(), frameSize(&wohlohyb),
+                                   frameSize(&wohldotyk));
+    wohlohyb.move(at[0]);
+    wohldotyk.move(at[1]);
 }
 
 void SoukoliApp::show() {

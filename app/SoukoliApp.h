@@ -91,6 +91,8 @@ public:
 
 private:
     void connectCoefficients();
+    /// The S-N windows after a successful full calculation, beside the main window.
+    void showCharts();
 };
 
 /// Where the help file ships: beside the program.
