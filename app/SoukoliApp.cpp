@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <array>
 #include <QTabWidget>
@@ -15,7 +17,7 @@
 namespace soukoli {
 
 SoukoliApp::SoukoliApp(const QString& helpFile)
-    : printer(defaultPrinter),
+    : printer([this] { return printerOrPdfFile(); }),
       form(data, ui),
       geometrie(data, ui, &form),
       materialy(data, ui, materialovaTabulka, &form),
@@ -176,6 +178,23 @@ void SoukoliApp::showCharts() {
                                    frameSize(&wohldotyk));
     wohlohyb.move(at[0]);
     wohldotyk.move(at[1]);
+}
+
+std::unique_ptr<QPrinter> SoukoliApp::printerOrPdfFile() {
+    if (!QPrinterInfo::defaultPrinter().isNull()) return defaultPrinter();
+    // No printer (common on Linux desktops that print through files): the same pages into a
+    // PDF file the user names.
+    QFileDialog dialog(&form, QStringLiteral("Tisk"));
+    dialog.setObjectName(QStringLiteral("PdfDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (ui.runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return nullptr;
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pdf->setOutputFormat(QPrinter::PdfFormat);
+    pdf->setOutputFileName(dialog.selectedFiles().constFirst());
+    return pdf;
 }
 
 void SoukoliApp::show() {

@@ -93,6 +93,9 @@ private:
     void connectCoefficients();
     /// The S-N windows after a successful full calculation, beside the main window.
     void showCharts();
+    /// The default printer, or with no printer at all a PDF file the user names (nullptr when
+    /// the user cancels).
+    std::unique_ptr<QPrinter> printerOrPdfFile();
 };
 
 /// Where the help file ships: beside the program.
