@@ -261,4 +261,4 @@ private slots:
 };
 
 QTEST_MAIN(SoucFTest)
-#include "SoucFTest.moc"
+#include "CoefficientsDialogTest.moc"

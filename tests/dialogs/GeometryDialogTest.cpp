@@ -308,4 +308,4 @@ private slots:
 };
 
 QTEST_MAIN(GeometrieTest)
-#include "GeometrieTest.moc"
+#include "GeometryDialogTest.moc"

@@ -413,4 +413,4 @@ private slots:
 };
 
 QTEST_MAIN(KHbetaTest)
-#include "KHbetaTest.moc"
+#include "KHbetaDialogTest.moc"

@@ -201,4 +201,4 @@ private slots:
 };
 
 QTEST_MAIN(SpektrumTest)
-#include "SpektrumTest.moc"
+#include "LoadSpectrumDialogTest.moc"

@@ -374,4 +374,4 @@ private slots:
 };
 
 QTEST_MAIN(ZatizeniTest)
-#include "ZatizeniTest.moc"
+#include "LoadingDialogTest.moc"

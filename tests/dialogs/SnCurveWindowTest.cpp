@@ -107,4 +107,4 @@ private slots:
 };
 
 QTEST_MAIN(WohlerTest)
-#include "WohlerTest.moc"
+#include "SnCurveWindowTest.moc"

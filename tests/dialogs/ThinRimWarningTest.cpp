@@ -55,4 +55,4 @@ private slots:
 };
 
 QTEST_MAIN(HlaseniTest)
-#include "HlaseniTest.moc"
+#include "ThinRimWarningTest.moc"

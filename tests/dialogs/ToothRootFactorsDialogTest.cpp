@@ -221,4 +221,4 @@ private slots:
 };
 
 QTEST_MAIN(RootFactorsTest)
-#include "RootFactorsTest.moc"
+#include "ToothRootFactorsDialogTest.moc"
