@@ -196,6 +196,16 @@ bool MainWindow::onFirstTab() const {
     return tabs_->currentIndex() == 0;
 }
 
+QList<QRect> MainWindow::resultAreas() const {
+    const auto global = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+    QRect buttons = global(full_.external->parentWidget()) | global(full_.calculate);
+    for (const QPushButton* b : full_.inputs) buttons |= global(b);
+    QRect contact = global(full_.contact);
+    for (const QLabel* l : {full_.note, full_.reasonEpsalfa, full_.reasonRim1, full_.reasonRim2})
+        if (!l->isHidden()) contact |= global(l);
+    return {buttons, global(full_.bending), contact};
+}
+
 void MainWindow::selectToothingButtons() {
     const bool internal = data_.isInternal();
     for (const Page* p : {&full_, &simplified_}) {
@@ -239,8 +249,11 @@ void MainWindow::hideResults() {
         full_.bending->hideResults();
         full_.contact->hideResults();
         for (QLabel* l : {full_.note, full_.reasonEpsalfa, full_.reasonRim1, full_.reasonRim2}) l->hide();
-        emit chartsClosed();
     }
+    // The S-N windows belong to the first tab's results: they go whenever results are hidden,
+    // also when the second tab is shown (the simplified flag is set by then), so that they
+    // never show a full calculation beside the simplified one.
+    emit chartsClosed();
     if (!first || data_.Zjednoduseny) {
         if (print_) print_->setEnabled(false);
         simplified_.bending->hideResults();

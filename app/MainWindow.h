@@ -3,7 +3,9 @@
 // loading, printing and help.
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -51,6 +53,9 @@ public:
     [[nodiscard]] QPushButton* helpButton() const { return help_; }
     [[nodiscard]] QPushButton* printButton() const { return print_; }
     [[nodiscard]] bool onFirstTab() const;
+    /// What a window beside the results must not cover, in global coordinates: the first tab's
+    /// buttons, both result panels and the note under them.
+    [[nodiscard]] QList<QRect> resultAreas() const;
 
     /// "Úplný výpočet" / "Zjednodušený výpočet" shown.
     void firstTabShown();

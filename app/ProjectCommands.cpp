@@ -34,7 +34,7 @@ MainWindow::ProjectCommands projectCommands(GearPairData& data, Ui& ui, const fi
     };
     c.print = [&data, &ui, &clock, printer = std::move(printer)] {
         const std::unique_ptr<QPrinter> p = printer();
-        printSimplified(data, *p, ui, clock);
+        if (p) printSimplified(data, *p, ui, clock);  // none: the user cancelled
     };
     return c;
 }

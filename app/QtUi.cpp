@@ -2,7 +2,10 @@
 #include "app/QtUi.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "dialogs/ThinRimWarning.h"
 
@@ -25,7 +28,21 @@ void QtUi::message(std::string_view text, std::string_view caption, MessageIcon 
     }
     QMessageBox mb(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon, box.caption,
                    box.text, QMessageBox::Ok, parent_);
+    // A short text made the box narrower than its caption, which the title bar then cut to
+    // "…": the box is at least as wide as the caption with room for the title-bar buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(mb.layout())) {
+        QFont titleFont = mb.font();
+        titleFont.setBold(true);
+        const int width = QFontMetrics(titleFont).horizontalAdvance(box.caption) + 160;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     runModal(mb);
+}
+
+void QtUi::setRimDialog(ThinRimWarning* dialog) {
+    rim_ = dialog;
+    if (rim_) rim_->setWindowTitle(programTitle());
 }
 
 bool QtUi::rimWarningContinue(Gear gear) {

@@ -31,7 +31,8 @@ public:
     std::function<int(QDialog&)> modalHook;
 
     void setParentWindow(QWidget* window) { parent_ = window; }
-    void setRimDialog(ThinRimWarning* dialog) { rim_ = dialog; }
+    /// The rim warning; it carries the caption of the program's message boxes.
+    void setRimDialog(ThinRimWarning* dialog);
     /// An input dialog the engine may open; dialogs not registered yet are not opened.
     void registerDialog(DialogId id, QDialog* dialog) { dialogs_[id] = dialog; }
     /// What a dialog does when the engine chooses its active field (enable and focus it there).

@@ -182,6 +182,11 @@ ResultPanel::ResultPanel(const QString& title, std::span<const RowSpec> rows, QW
         }
     }
     grid->setRowStretch(r, 1);
+    // Without results the panel shows not even its empty frame, yet keeps its place, so that
+    // the main window does not change its layout with every calculation.
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
     hideResults();
 }
 
@@ -205,6 +210,7 @@ void ResultPanel::showResults(const GearPairData& g) {
         c.value->setVisible(visible);
     }
     for (QLabel* h : headings_) h->show();
+    show();
 }
 
 void ResultPanel::hideResults() {
@@ -213,6 +219,7 @@ void ResultPanel::hideResults() {
         c.value->hide();
     }
     for (QLabel* h : headings_) h->hide();
+    hide();
 }
 
 }  // namespace soukoli

@@ -4,16 +4,21 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <array>
 #include <QTabWidget>
 
+#include "app/ChartPlacement.h"
 #include "app/ProjectCommands.h"
 #include "engine/Accuracy.h"
 
 namespace soukoli {
 
 SoukoliApp::SoukoliApp(const QString& helpFile)
-    : printer(defaultPrinter),
+    : printer([this] { return printerOrPdfFile(); }),
       form(data, ui),
       geometrie(data, ui, &form),
       materialy(data, ui, materialovaTabulka, &form),
@@ -42,21 +47,7 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     ui.setRimDialog(&hlaseni);
     form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
 
-    QObject::connect(&form, &MainWindow::fullCalculationSucceeded, &form, [this] {
-        // In the free lower right corner of the main window, bending above contact; once placed
-        // they stay where the user puts them.
-        const bool placed = wohlohyb.property("placed").toBool();
-        int y = form.frameGeometry().bottom() - 2 * wohlohyb.frameGeometry().height() - 8;
-        for (SnCurveWindow* w : {static_cast<SnCurveWindow*>(&wohlohyb), static_cast<SnCurveWindow*>(&wohldotyk)}) {
-            if (!placed) {
-                w->move(form.frameGeometry().right() - w->frameGeometry().width() - 8, y);
-                y += w->frameGeometry().height() + 8;
-            }
-            w->show();
-            w->update();
-        }
-        wohlohyb.setProperty("placed", true);
-    });
+    QObject::connect(&form, &MainWindow::fullCalculationSucceeded, &form, [this] { showCharts(); });
     QObject::connect(&form, &MainWindow::chartsClosed, &form, [this] {
         wohlohyb.close();
         wohldotyk.close();
@@ -161,6 +152,50 @@ void SoukoliApp::connectCoefficients() {
     });
     QObject::connect(&souc, &CoefficientsDialog::rootFactorsRequested, &form, [this] { ui.runModal(ysa); });
     QObject::connect(&ysa, &ToothRootFactorsDialog::standardChanged, &form, [this] { form.updateCaption(); });
+}
+
+void SoukoliApp::showCharts() {
+    const std::array<SnCurveWindow*, 2> windows{&wohlohyb, &wohldotyk};
+    // Windows still open keep the place the user gave them; closed ones are placed anew beside
+    // the main window, so that they never cover a result.
+    const bool place = !wohlohyb.isVisible() && !wohldotyk.isVisible();
+    for (SnCurveWindow* w : windows) {
+        w->show();
+        w->update();
+    }
+    if (!place) return;
+    // Until the window manager has framed a window its frame is taken as wide as the main
+    // window's.
+    const QMargins decoration(form.geometry().left() - form.frameGeometry().left(),
+                              form.geometry().top() - form.frameGeometry().top(),
+                              form.frameGeometry().right() - form.geometry().right(),
+                              form.frameGeometry().bottom() - form.geometry().bottom());
+    const auto frameSize = [&decoration](const QWidget* w) {
+        return w->frameGeometry() != w->geometry() ? w->frameGeometry().size() : w->geometry().marginsAdded(decoration).size();
+    };
+    const QScreen* screen = form.screen();
+    const QRect available = screen ? screen->availableGeometry() : form.frameGeometry();
+    const auto at = chartPositions(available, form.frameGeometry(), form.resultAreas(), frameSize(&wohlohyb),
+                                   frameSize(&wohldotyk));
+    wohlohyb.move(at[0]);
+    wohldotyk.move(at[1]);
+}
+
+std::unique_ptr<QPrinter> SoukoliApp::printerOrPdfFile() {
+    if (!QPrinterInfo::defaultPrinter().isNull()) return defaultPrinter();
+    // No printer (common on Linux desktops that print through files): the same pages into a
+    // PDF file the user names.
+    QFileDialog dialog(&form, QStringLiteral("Tisk"));
+    dialog.setObjectName(QStringLiteral("PdfDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (ui.runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return nullptr;
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pdf->setOutputFormat(QPrinter::PdfFormat);
+    pdf->setOutputFileName(dialog.selectedFiles().constFirst());
+    return pdf;
 }
 
 void SoukoliApp::show() {

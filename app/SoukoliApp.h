@@ -95,6 +95,11 @@ public:
 
 private:
     void connectCoefficients();
+    /// The S-N windows after a successful full calculation, beside the main window.
+    void showCharts();
+    /// The default printer, or with no printer at all a PDF file the user names (nullptr when
+    /// the user cancels).
+    std::unique_ptr<QPrinter> printerOrPdfFile();
 };
 
 /// The help file "help_csn.hlp" of the program in `programDir`: in help/ beside it in the build

@@ -1,11 +1,17 @@
 // soukoli-screenshot: a developer's tool that starts the desktop program without a display,
 // presses "Výpočet" on the chosen tab and writes pictures of the main window and of the S-N
 // windows. Messages of the run go to stderr instead of message boxes.
-//   soukoli-screenshot OUT.png [simplified]
+//   soukoli-screenshot OUT.png [simplified] [B]   (B: method B, equivalent loads from the spectrum)
 //   soukoli-screenshot OUT.png schemes   (the face-load window, the layout schemes and the picture)
 //   soukoli-screenshot OUT.png save      (the file dialog of "Ulož", with Qt's Czech texts)
+//   soukoli-screenshot OUT.png materials | chsz | ya   (the material table; the CHSZ chart with
+//                                                       its loading window; the YA table)
+// Beside OUT.png, OUT-desktop.png shows the windows where they stand on the screen.
+// QT_SCALE_FACTOR=1.5 or 2 gives the pictures of a scaled screen.
 #include <QApplication>
 #include <QFileInfo>
+#include <QPainter>
+#include <QScreen>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
@@ -13,6 +19,23 @@
 
 #include "app/SoukoliApp.h"
 #include "app/Startup.h"
+
+namespace {
+
+// The windows as they stand on the screen, in one picture.
+bool saveDesktop(const QString& name, std::initializer_list<QWidget*> windows) {
+    QRect all;
+    for (QWidget* w : windows) all |= w->frameGeometry();
+    if (const QScreen* s = QGuiApplication::primaryScreen()) all |= s->availableGeometry();
+    QImage image(all.size(), QImage::Format_RGB32);
+    image.fill(QColor(90, 110, 130));
+    QPainter p(&image);
+    for (QWidget* w : windows) p.drawPixmap(w->frameGeometry().topLeft() - all.topLeft(), w->grab().scaled(w->frameGeometry().size()));
+    p.end();
+    return image.save(name);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -65,7 +88,42 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s %s\n", ok ? "written:" : "could not write:", qPrintable(args[1]));
         return ok ? 0 : 1;
     }
+    const QFileInfo outInfo(args[1]);
+    const QString outStem = outInfo.path() + QLatin1Char('/') + outInfo.completeBaseName();
+    if (args.size() > 2 && args[2] == QLatin1String("materials")) {
+        app.materialovaTabulka.setSide(soukoli::Gear::Pinion);
+        app.materialovaTabulka.show();
+        QApplication::processEvents();
+        return app.materialovaTabulka.grab().save(args[1]) ? 0 : 1;
+    }
+    if (args.size() > 2 && (args[2] == QLatin1String("chsz") || args[2] == QLatin1String("ya"))) {
+        app.data.MetodaVypoctu = 'B';
+        app.data.ZadaniSil = soukoli::kLoadsFromClasses;
+        app.form.resize(1000, 640);
+        app.form.show();
+        app.zatizeni.trimForTab(false);
+        app.zatizeni.show();
+        QApplication::processEvents();
+        QWidget* table = &app.chsz;
+        if (args[2] == QLatin1String("chsz")) {
+            app.chsz.openFor({});
+        } else {
+            app.helpYA.openFor({});
+            table = &app.helpYA;
+        }
+        QApplication::processEvents();
+        bool ok = table->grab().save(args[1]);
+        ok = app.zatizeni.grab().save(outStem + QStringLiteral("-loading.png")) && ok;
+        ok = saveDesktop(outStem + QStringLiteral("-desktop.png"), {&app.form, &app.zatizeni, table}) && ok;
+        return ok ? 0 : 1;
+    }
     const bool simplified = args.size() > 2 && args[2] == QLatin1String("simplified");
+    if (args.contains(QLatin1String("B"))) {
+        app.data.MetodaVypoctu = 'B';
+        app.data.ZadaniSil = soukoli::kLoadsFromSpectrum;
+        app.data.KHbeta1Given = true;
+        app.data.KHbeta1 = 1.3;
+    }
     app.form.resize(1000, 640);
     app.form.show();
     if (simplified) app.form.tabs()->setCurrentIndex(1);
@@ -80,6 +138,7 @@ int main(int argc, char* argv[]) {
         const QString stem = fi.path() + QLatin1Char('/') + fi.completeBaseName();
         ok = app.wohlohyb.grab().save(stem + QStringLiteral("-ohyb.png")) && ok;
         ok = app.wohldotyk.grab().save(stem + QStringLiteral("-dotyk.png")) && ok;
+        ok = saveDesktop(stem + QStringLiteral("-desktop.png"), {&app.form, &app.wohlohyb, &app.wohldotyk}) && ok;
     }
     std::fprintf(stderr, "%s %s\n", ok ? "written:" : "could not write:", qPrintable(out));
     return ok ? 0 : 1;

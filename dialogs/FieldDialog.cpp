@@ -96,8 +96,11 @@ bool FieldDialog::validateField(int number) {
     if (!v.accepted) {
         ui_.message(v.message.empty() ? f.message : v.message);
         f.edit->setFocus(Qt::OtherFocusReason);
-    } else if (const auto next = fields_.find(v.focusField); next != fields_.end()) {
-        next->second.edit->setFocus(Qt::OtherFocusReason);
+    } else {
+        // An accepted entry reads as every shown value does ("25" becomes "25.0").
+        showField(number);
+        if (const auto next = fields_.find(v.focusField); next != fields_.end())
+            next->second.edit->setFocus(Qt::OtherFocusReason);
     }
     validating_ = false;
     emit fieldValidated(number, v.accepted);

@@ -3,6 +3,8 @@
 
 #include <QKeyEvent>
 
+#include "dialogs/WindowPlacement.h"
+
 namespace soukoli {
 
 HelpTable::HelpTable(const QString& caption, QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -12,6 +14,7 @@ HelpTable::HelpTable(const QString& caption, QWidget* parent) : QWidget(parent, 
 
 void HelpTable::openFor(std::function<void()> returnFocus) {
     returnFocus_ = std::move(returnFocus);
+    if (!isVisible() && parentWidget()) placeBeside(*this, *parentWidget());
     show();
     raise();
     activateWindow();

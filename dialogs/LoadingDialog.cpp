@@ -91,6 +91,8 @@ LoadingDialog::LoadingDialog(GearPairData& data, Ui& ui, QWidget* parent) : Rule
     runModal = [](QDialog& d) { return d.exec(); };
 
     auto* layout = new QVBoxLayout(this);
+    // The window follows its panels: it shrinks back when a panel goes (method B back to A).
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* methods = new QHBoxLayout;
     methodA_ = new QRadioButton(QStringLiteral("A - Statické zatížení"), this);
     methodB_ = new QRadioButton(QStringLiteral("B - Ekvivalentní zatížení"), this);

@@ -3,11 +3,13 @@
 #include "dialogs/MaterialTable.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 namespace soukoli {
@@ -48,8 +50,7 @@ MaterialTable::MaterialTable(GearPairData& data, QWidget* parent)
     for (const Column& c : kColumns) headers << QString::fromUtf8(c.header).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     grid_->setHorizontalHeaderLabels(headers);
     grid_->verticalHeader()->hide();
-    grid_->horizontalHeader()->setFixedHeight(62 + 14);  // four header lines
-    for (int c = 0; c < 10; ++c) grid_->setColumnWidth(c, kColumns[static_cast<std::size_t>(c)].width + 12);
+    grid_->horizontalHeader()->setMinimumHeight(62);  // the header grows with its four lines
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -66,6 +67,15 @@ MaterialTable::MaterialTable(GearPairData& data, QWidget* parent)
         for (int c = 0; c < 10; ++c)
             grid_->setItem(static_cast<int>(r), c, new QTableWidgetItem(cells[static_cast<std::size_t>(c)]));
     }
+    // Every column as wide as its header and its longest entry (hardness ranges, material
+    // names), never narrower than the table of the standard has it; the window shows them all.
+    grid_->resizeColumnsToContents();
+    int width = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < 10; ++c) {
+        grid_->setColumnWidth(c, std::max(grid_->columnWidth(c) + 8, kColumns[static_cast<std::size_t>(c)].width));
+        width += grid_->columnWidth(c);
+    }
+    grid_->setMinimumWidth(width);
     grid_->setCurrentCell(0, 0);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { choose(row + 1); });
 
@@ -74,7 +84,7 @@ MaterialTable::MaterialTable(GearPairData& data, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);
-    resize(860, 600);
+    resize(sizeHint().width(), 600);
 }
 
 void MaterialTable::setSide(Gear gear) {

@@ -39,7 +39,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.drawImage(0, 0, window_.chart());
+        p.drawImage(0, 0, paintWohler(window_.input(), window_.palette().color(QPalette::Button), devicePixelRatioF()));
     }
 
 private:
@@ -72,8 +72,9 @@ WohlerGeometry wohlerGeometry(const WohlerInput& in) {
     return out;
 }
 
-QImage paintWohler(const WohlerInput& in, QColor background) {
-    QImage image(W, H, QImage::Format_RGB32);
+QImage paintWohler(const WohlerInput& in, QColor background, qreal pixelRatio) {
+    QImage image(QSize(W, H) * pixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(background);
     QPainter p(&image);
 
@@ -90,8 +91,9 @@ QImage paintWohler(const WohlerInput& in, QColor background) {
     courier.setStyleHint(QFont::TypeWriter);
     courier.setPixelSize(11);
     p.setFont(courier);
+    // Unclipped: a cell of the line height cut the tail of the "g" (it read as "q").
     const auto text = [&p](int x, int y, const QString& s) {
-        p.drawText(QRect(x, y, 60, 14), Qt::AlignLeft | Qt::AlignTop, s);
+        p.drawText(QRect(x, y, 60, 14), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, s);
     };
     text(W - 50, H - 14, QStringLiteral("log N"));
     text(5, 4, QStringLiteral("l"));

@@ -51,8 +51,9 @@ inline constexpr int kWohlerHeight = 127;
 /// out (with the pinion, both are: the scales come from it).
 WohlerGeometry wohlerGeometry(const WohlerInput& input);
 
-/// The chart as the window shows it, in the button-face colour of `background`.
-QImage paintWohler(const WohlerInput& input, QColor background);
+/// The chart as the window shows it, in the button-face colour of `background`; `pixelRatio`
+/// draws it for a scaled screen (the image keeps its 216 × 127 logical size).
+QImage paintWohler(const WohlerInput& input, QColor background, qreal pixelRatio = 1);
 
 /// The window: one 216 × 127 paint box; Esc or Enter closes it. It reads the data set each
 /// time it paints.

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "dialogs/WindowPlacement.h"
 #include "engine/ChszCurvesTables.h"
 
 namespace soukoli {
@@ -25,7 +26,9 @@ CHSZChart::CHSZChart(int first, int last, int span, int step, QWidget* parent)
 }
 
 void CHSZChart::paintEvent(QPaintEvent*) {
-    QPixmap bitmap(size());
+    // Drawn at the screen's pixel ratio, so that the chart stays sharp at 1.5× and 2×.
+    QPixmap bitmap(size() * devicePixelRatioF());
+    bitmap.setDevicePixelRatio(devicePixelRatioF());
     bitmap.fill(Qt::white);
     {
         QPainter p(&bitmap);
@@ -49,10 +52,9 @@ void CHSZChart::paintEvent(QPaintEvent*) {
         p.drawLine(w / 2 - 30, h + 20, w / 2 + 30, h + 20);
         p.drawLine(w / 2 + 30, h + 20, w / 2 + 25, h + 17);
         p.drawLine(w / 2 + 30, h + 20, w / 2 + 25, h + 23);
-        p.drawText(w / 2 - 14, h + 32, QStringLiteral("log"));
-        p.setFont(QFont(QStringLiteral("Symbol"), 8));
-        p.drawText(w / 2 + 8, h + 32, QStringLiteral("Φ"));
-        p.setFont(small);
+        // One font for both: a "Symbol" font without a Greek Φ left only "log" on the axis.
+        p.drawText(QRect(w / 2 - 40, h + 21, 80, 14), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
+                   QStringLiteral("log Φ"));
         p.drawText(w - 20, h + 26, QStringLiteral("Ft"));
         p.drawLine(w - 22, h + 28, w - 4, h + 28);
         p.drawText(w - 20, h + 38, QStringLiteral("Ft1"));
@@ -87,7 +89,8 @@ void CHSZChart::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, bitmap);
 }
 
-SpectrumClassChart::SpectrumClassChart(QWidget* parent) : QWidget(parent, Qt::Window) {
+// A tool window stays above the loading dialog that opened it, also while that dialog is modal.
+SpectrumClassChart::SpectrumClassChart(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setWindowTitle(QStringLiteral("CHSZ"));
     setObjectName(QStringLiteral("CHSZ"));
     left_ = new CHSZChart(1, 7, 6, 1, this);
@@ -95,9 +98,11 @@ SpectrumClassChart::SpectrumClassChart(QWidget* parent) : QWidget(parent, Qt::Wi
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(left_);
     layout->addWidget(right_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // both charts whole, always
 }
 
 void SpectrumClassChart::openFor(std::function<void()> returnFocus) {
+    if (!isVisible() && parentWidget()) placeBeside(*this, *parentWidget());
     show();
     raise();
     if (returnFocus) returnFocus();

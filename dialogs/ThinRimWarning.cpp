@@ -11,7 +11,7 @@
 namespace soukoli {
 
 ThinRimWarning::ThinRimWarning(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
       pinionLine_(new QLabel(QStringLiteral("Rozměr sr1 je menší než doporučuje norma."), this)),
       wheelLine_(new QLabel(QStringLiteral("Rozměr sr2 je menší než doporučuje norma."), this)),
       continue_(new QPushButton(QStringLiteral("Počítej dále"), this)),
@@ -31,6 +31,9 @@ ThinRimWarning::ThinRimWarning(QWidget* parent)
     buttons->addWidget(fix_);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
+    // A fixed size: no maximize button either, only the title (and no close button: the
+    // user answers with one of the two buttons or Esc).
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setContentsMargins(24, 18, 24, 14);
     layout->setSpacing(10);
     layout->addWidget(pinionLine_, 0, Qt::AlignHCenter);

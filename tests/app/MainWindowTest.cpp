@@ -135,6 +135,40 @@ private slots:
         QVERIFY(!panelShown(a.form.fullPage().contact));
     }
 
+    void chartsLeaveTheResultPanelsFree() {
+        // The program's own start: the main window at its start size, a full calculation by
+        // method B (the longest panels) with the informative note under them.
+        StartedApp t;
+        SoukoliApp& a = *t.app;
+        a.form.resize(1000, 640);
+        a.form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&a.form));
+        GearPairData& g = a.data;
+        g.MetodaVypoctu = 'B';
+        g.ZadaniSil = kLoadsFromSpectrum;
+        g.KHbeta1Given = true;
+        g.KHbeta1 = 1.3;
+        g.sr1 = g.sR1 = 10;  // thin pinion rim, the user goes on
+        const auto& page = a.form.fullPage();
+        QTest::mouseClick(page.calculate, Qt::LeftButton);
+        QVERIFY2(g.runFlag, qPrintable(t.messages.join(QLatin1Char('|'))));
+        QVERIFY(!page.note->isHidden());
+        QVERIFY(a.wohlohyb.isVisible() && a.wohldotyk.isVisible());
+
+        const auto global = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+        QList<QRect> results{global(page.bending), global(page.contact)};
+        for (const QLabel* l : {page.note, page.reasonRim1}) results << global(l);
+        for (const QWidget* chart : {static_cast<QWidget*>(&a.wohlohyb), static_cast<QWidget*>(&a.wohldotyk)})
+            for (const QRect& r : results)
+                QVERIFY2(!chart->frameGeometry().intersects(r),
+                         qPrintable(QStringLiteral("%1 over the results").arg(chart->windowTitle())));
+        QVERIFY(!a.wohlohyb.frameGeometry().intersects(a.wohldotyk.frameGeometry()));
+
+        // The second tab has no S-N windows.
+        a.form.tabs()->setCurrentIndex(1);
+        QVERIFY(!a.wohlohyb.isVisible() && !a.wohldotyk.isVisible());
+    }
+
     void informativeNoteWithItsReasons() {
         StartedApp t;
         SoukoliApp& a = *t.app;
