@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -182,7 +183,15 @@ std::vector<std::string_view> splitBlanks(std::string_view s) {
 // The name of the value stored at `p` inside `d`, for the load message.
 std::string nameAt(const GearPairData& d, const void* p) {
     for (const auto& f : numericFields()) {
-        const void* at = std::visit([&](auto member) -> const void* { return &(d.*member); }, f.member);
+        // A choice flag names one value of an option, not a place of its own.
+        const void* at = std::visit(
+            [&](auto member) -> const void* {
+                if constexpr (std::is_member_object_pointer_v<decltype(member)>)
+                    return &(d.*member);
+                else
+                    return nullptr;
+            },
+            f.member);
         if (at == p) return std::string(f.name);
     }
     if (p == &d.Material1) return "Material1";

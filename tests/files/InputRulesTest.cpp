@@ -26,7 +26,7 @@ using testing::defaultProject;
 constexpr double kDegree = std::numbers::pi / 180;
 
 // The default project with line `line` (1-based) replaced.
-std::string withLine(std::size_t line, const std::string& text, std::uint16_t toothing = Toothing::External) {
+std::string withLine(std::size_t line, const std::string& text, Toothing toothing = Toothing::External) {
     std::string bytes = writeString(defaultProject(toothing)).bytes;
     std::size_t at = 0;
     for (std::size_t i = 1; i < line; ++i) at = bytes.find("\r\n", at) + 2;
