@@ -14,54 +14,20 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "tests/support/CliRun.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Result = soukoli::testing::CliResult;
+using soukoli::testing::slurp;
 
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+std::string quote(const std::string& s) { return soukoli::testing::shellQuote(s); }
 
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class Cli : public ::testing::Test {
+class Cli : public soukoli::testing::CliFixture {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("soukoli-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    Result run(const std::string& args) {
-        const fs::path errFile = dir_ / "stderr.txt";
-        const std::string command = "cd " + quote(dir_.string()) + " && " + quote(SOUKOLI_CLI) + " " + args +
-                                    " 2>" + quote(errFile.string());
-        Result r;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return r;
-        std::array<char, 4096> buf{};
-        std::size_t n = 0;
-        while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-        const int raw = pclose(pipe);
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.err = slurp(errFile);
-        return r;
-    }
+    Cli() : CliFixture(SOUKOLI_CLI, "soukoli-cli-") {}
 
     // A new project as the program starts it.
     std::string defaults(const std::string& name = "p.PEV", bool internal = false) {
@@ -77,7 +43,6 @@ protected:
         return nlohmann::json::parse(first);
     }
 
-    fs::path dir_;
 };
 
 TEST_F(Cli, HelpAndUsageErrors) {

@@ -18,6 +18,8 @@
 
 #include "cli/Sweep.h"
 
+#include "tests/support/CliRun.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -112,24 +114,10 @@ TEST(SweepGrammar, ProductSizeRefusesOverflow) {
 
 // ---- through the binary ----
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Result = soukoli::testing::CliResult;
+using soukoli::testing::slurp;
 
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (const char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+std::string quote(const std::string& s) { return soukoli::testing::shellQuote(s); }
 
 std::vector<std::string> split(const std::string& text, char by) {
     std::vector<std::string> parts;
@@ -140,31 +128,9 @@ std::vector<std::string> split(const std::string& text, char by) {
     return parts;
 }
 
-class Sweep : public ::testing::Test {
+class Sweep : public soukoli::testing::CliFixture {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("soukoli-sweep-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    Result run(const std::string& args) {
-        const fs::path errFile = dir_ / "stderr.txt";
-        const std::string command = "cd " + quote(dir_.string()) + " && " + quote(SOUKOLI_CLI) + " " + args + " 2>" +
-                                    quote(errFile.string());
-        Result r;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return r;
-        std::array<char, 4096> buf{};
-        std::size_t n = 0;
-        while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-        const int raw = pclose(pipe);
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.err = slurp(errFile);
-        return r;
-    }
+    Sweep() : CliFixture(SOUKOLI_CLI, "soukoli-sweep-") {}
 
     // Rows of a CSV table without its header.
     static std::vector<std::vector<std::string>> rows(const std::string& csv) {
@@ -177,7 +143,6 @@ protected:
 
     static std::string example(const char* name) { return quote(std::string(SOUKOLI_EXAMPLES) + "/" + name); }
 
-    fs::path dir_;
 };
 
 TEST_F(Sweep, RowsEqualSeparateSetRuns) {
