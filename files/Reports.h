@@ -22,6 +22,11 @@ std::vector<std::string> resultsReportLines(const GearPairData& d, const LocalTi
 /// further text sharing a line with its own two TABs); empty lines are empty.
 std::vector<std::string> simplifiedPrintoutLines(const GearPairData& d, const LocalTime& now);
 
+/// A result as the reports print it, str(x:w:d); a value no calculation can have shown (not
+/// finite, or beyond the largest shown result: left by a run that stopped) prints as "-----"
+/// in its column, as the window shows a value that does not apply.
+std::string reportedResult(double x, int w, int d);
+
 /// Title of the print job of the simplified printout.
 inline constexpr const char* kPrintoutTitle = "Zjednodušený výpočet";
 

@@ -1,6 +1,9 @@
 // The results report (.VYS): stresses, permissible stresses, safety factors and the other
 // factors as the last calculation left them, for the full and the simplified calculation.
+#include <cmath>
+
 #include "engine/Numbers.h"
+#include "engine/ResultGuard.h"
 #include "files/ReportTables.h"
 #include "files/Reports.h"
 
@@ -8,8 +11,8 @@ namespace soukoli::files {
 
 namespace {
 
-std::string stress(double x) { return str(x, 6, 1); }
-std::string factor(double x) { return str(x, 5, 3); }
+std::string stress(double x) { return reportedResult(x, 6, 1); }
+std::string factor(double x) { return reportedResult(x, 5, 3); }
 
 // The informative rows: thin rims, and a transverse contact ratio of 2 or more under ČSN 01 4686.
 void informative(std::vector<std::string>& out, const GearPairData& d) {
@@ -85,7 +88,7 @@ void contact(std::vector<std::string>& out, const GearPairData& d) {
         out.push_back(" KA= " + factor(d.KA));
     out.push_back(" Zepsilon= " + factor(d.Zepsilon) + "              ZH= " + factor(d.ZH));
     if (full) out.push_back(" ZN1= " + factor(d.ZN1) + "                   ZN2= " + factor(d.ZN2));
-    out.push_back(" ZE= " + str(d.ZE, 7, 3) + "                  Zbeta= " + factor(d.Zbeta));
+    out.push_back(" ZE= " + reportedResult(d.ZE, 7, 3) + "                  Zbeta= " + factor(d.Zbeta));
     if (d.MetodaVypoctu == 'B') {
         out.push_back(" KH1= " + factor(d.KH1) + "                   KHv1= " + factor(d.KHv1));
         out.push_back(" KHalfa1= " + factor(d.KHalfa1) + "               KHbeta1= " + factor(d.KHbeta1));
@@ -93,6 +96,13 @@ void contact(std::vector<std::string>& out, const GearPairData& d) {
 }
 
 }  // namespace
+
+std::string reportedResult(double x, int w, int d) {
+    if (std::isfinite(x) && std::abs(x) <= kLargestShownResult) return str(x, w, d);
+    constexpr std::string_view kNotShown = "-----";
+    const auto width = static_cast<std::size_t>(std::max(w, 0));
+    return std::string(width > kNotShown.size() ? width - kNotShown.size() : 0, ' ') + std::string(kNotShown);
+}
 
 std::vector<std::string> resultsReportLines(const GearPairData& d, const LocalTime& now, const std::string& fileName) {
     std::vector<std::string> out;

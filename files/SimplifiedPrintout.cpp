@@ -11,8 +11,8 @@ namespace {
 
 constexpr std::string_view kTabs = "\t\t";
 
-std::string f53(double x) { return str(x, 5, 3); }
-std::string f61(double x) { return str(x, 6, 1); }
+std::string f53(double x) { return reportedResult(x, 5, 3); }
+std::string f61(double x) { return reportedResult(x, 6, 1); }
 std::string deg(double rad) { return str(rad * 180.0 / kReportPi, 6, 3); }
 
 class Printout {

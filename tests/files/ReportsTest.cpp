@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -217,6 +218,26 @@ TEST(ResultsReport, SimplifiedCalculationAndThinRims) {
     const auto encoded = encodeLines({r[11]});
     ASSERT_TRUE(encoded.ok());
     EXPECT_EQ(encoded.bytes, " Mal\xE1 tlou\x9A\x9Dka v\xECnce kola - sr2<3.5\xB7mn\r\n");
+}
+
+TEST(ResultsReport, ValuesNoRunCouldShowPrintAsDashes) {
+    // What a run stopped by the last check leaves behind: a save right after it still writes the
+    // report, but never Inf, NaN or a number wider than its column.
+    auto d = withResults();
+    d.SigmaHPmax1 = std::numeric_limits<double>::infinity();
+    d.SigmaH1 = 4e41;
+    d.SF2 = std::numeric_limits<double>::quiet_NaN();
+    for (const auto& lines : {resultsReportLines(d, kNoon, "x"), simplifiedPrintoutLines(d, kNoon)}) {
+        for (const auto& line : lines) {
+            EXPECT_EQ(line.find("Inf"), std::string::npos) << line;
+            EXPECT_EQ(line.find("NaN"), std::string::npos) << line;
+            EXPECT_EQ(line.find("400000000000"), std::string::npos) << line;
+        }
+    }
+    const auto r = resultsReportLines(d, kNoon, "x");
+    const auto at = std::find_if(r.begin(), r.end(), [](const std::string& l) { return l.starts_with(" SigmaH1 = "); });
+    ASSERT_NE(at, r.end());
+    EXPECT_TRUE(at->starts_with(" SigmaH1 =  -----")) << *at;
 }
 
 TEST(SimplifiedPrintout, TabsBlankLinesAndFormats) {
