@@ -10,7 +10,7 @@
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
 #include "app/QtUi.h"
-#include "dialogs/SpectrumClassChart.h"
+#include "dialogs/LoadClassChart.h"
 #include "dialogs/GeometryDialog.h"
 #include "dialogs/YaTable.h"
 #include "dialogs/ApplicationFactorTable.h"
@@ -24,7 +24,7 @@
 #include "dialogs/LayoutSchemeDialog.h"
 #include "dialogs/DimensionsDialog.h"
 #include "dialogs/LayoutSchemeChart.h"
-#include "dialogs/LoadSpectrumDialog.h"
+#include "dialogs/LoadLevelsDialog.h"
 #include "dialogs/LoadingDialog.h"
 #include "dialogs/GrindingNotchDialog.h"
 #include "dialogs/CoefficientsDialog.h"
@@ -74,8 +74,8 @@ public:
     AccuracyDialog presnost;
     // Loading: the dialog, the CHSZ chart, the spectrum and the KA, YA, KAS tables.
     LoadingDialog zatizeni;
-    SpectrumClassChart chsz;
-    LoadSpectrumDialog spektrum;
+    LoadClassChart chsz;
+    LoadLevelsDialog spektrum;
     ApplicationFactorTable helpKA;
     YaTable helpYA;
     KasTable helpKAS;

@@ -120,11 +120,11 @@ bool parseVary(std::string_view text, VaryAxis& out, std::string& error) {
         return false;
     }
     out = VaryAxis{std::string(text.substr(0, eq)), {}, {}};
-    const std::string_view spec = text.substr(eq + 1);
+    const std::string_view list = text.substr(eq + 1);
     const std::string what = "--vary " + out.name + ": ";
-    if (spec.find(':') != std::string_view::npos) {
-        const auto parts = split(spec, ':');
-        if (parts.size() != 3) return error = what + "a range is FROM:TO:STEP, not '" + std::string(spec) + "'", false;
+    if (list.find(':') != std::string_view::npos) {
+        const auto parts = split(list, ':');
+        if (parts.size() != 3) return error = what + "a range is FROM:TO:STEP, not '" + std::string(list) + "'", false;
         double v[3];
         bool degrees[3];
         int decimals = 0;
@@ -153,8 +153,8 @@ bool parseVary(std::string_view text, VaryAxis& out, std::string& error) {
         }
         return true;
     }
-    for (std::string_view p : split(spec, ',')) {
-        if (p.empty()) return error = what + "an empty value in '" + std::string(spec) + "'", false;
+    for (std::string_view p : split(list, ',')) {
+        if (p.empty()) return error = what + "an empty value in '" + std::string(list) + "'", false;
         out.values.emplace_back(p);
         stripDegrees(p);
         const NumberParse n = parseNumber(p);

@@ -13,11 +13,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "dialogs/SpectrumClassChart.h"
+#include "dialogs/LoadClassChart.h"
 #include "dialogs/YaTable.h"
 #include "dialogs/ApplicationFactorTable.h"
 #include "dialogs/KasTable.h"
-#include "dialogs/LoadSpectrumDialog.h"
+#include "dialogs/LoadLevelsDialog.h"
 #include "engine/LoadingInput.h"
 
 namespace soukoli {
@@ -216,7 +216,7 @@ void LoadingDialog::addUnitRadios(Panel p, QWidget* panel, bool lives) {
     units_[p] = u;
 }
 
-void LoadingDialog::setCompanions(LoadSpectrumDialog* spectrum, SpectrumClassChart* chart, YaTable* ya, ApplicationFactorTable* ka, KasTable* kas) {
+void LoadingDialog::setCompanions(LoadLevelsDialog* spectrum, LoadClassChart* chart, YaTable* ya, ApplicationFactorTable* ka, KasTable* kas) {
     spectrum_ = spectrum;
     chart_ = chart;
     helpYA_ = ya;

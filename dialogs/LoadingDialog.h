@@ -20,11 +20,11 @@ class QWidget;
 
 namespace soukoli {
 
-class SpectrumClassChart;
+class LoadClassChart;
 class YaTable;
 class ApplicationFactorTable;
 class KasTable;
-class LoadSpectrumDialog;
+class LoadLevelsDialog;
 
 class LoadingDialog : public RuledFieldDialog {
     Q_OBJECT
@@ -32,7 +32,7 @@ public:
     LoadingDialog(GearPairData& data, Ui& ui, QWidget* parent = nullptr);
 
     /// The windows this dialog opens; they are created after it.
-    void setCompanions(LoadSpectrumDialog* spectrum, SpectrumClassChart* chart, YaTable* ya, ApplicationFactorTable* ka, KasTable* kas);
+    void setCompanions(LoadLevelsDialog* spectrum, LoadClassChart* chart, YaTable* ya, ApplicationFactorTable* ka, KasTable* kas);
     /// Shows a modal window (the spectrum dialog) and gives its result; QDialog::exec unless set.
     std::function<int(QDialog&)> runModal;
 
@@ -108,8 +108,8 @@ private:
     void focusField(int number);
 
     GearPairData& data_;
-    LoadSpectrumDialog* spectrum_ = nullptr;
-    SpectrumClassChart* chart_ = nullptr;
+    LoadLevelsDialog* spectrum_ = nullptr;
+    LoadClassChart* chart_ = nullptr;
     YaTable* helpYA_ = nullptr;
     ApplicationFactorTable* helpKA_ = nullptr;
     KasTable* helpKAS_ = nullptr;

@@ -64,7 +64,7 @@ private slots:
         a.data.ZadaniSil = kLoadsFromSpectrum;
         a.zatizeni.repaintFields();
         a.zatizeni.spectrumButton()->click();
-        QCOMPARE(t.modals, QStringList{QStringLiteral("LoadSpectrumDialog")});
+        QCOMPARE(t.modals, QStringList{QStringLiteral("LoadLevelsDialog")});
     }
 };
 

@@ -7,11 +7,11 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "dialogs/SpectrumClassChart.h"
+#include "dialogs/LoadClassChart.h"
 #include "dialogs/YaTable.h"
 #include "dialogs/ApplicationFactorTable.h"
 #include "dialogs/KasTable.h"
-#include "dialogs/LoadSpectrumDialog.h"
+#include "dialogs/LoadLevelsDialog.h"
 #include "dialogs/LoadingDialog.h"
 #include "support/RecordingUi.h"
 
@@ -33,8 +33,8 @@ class ZatizeniTest : public QObject {
     testing::RecordingUi ui_;
     GearPairData data_;
     std::unique_ptr<LoadingDialog> dialog_;
-    std::unique_ptr<LoadSpectrumDialog> spectrum_;
-    std::unique_ptr<SpectrumClassChart> chart_;
+    std::unique_ptr<LoadLevelsDialog> spectrum_;
+    std::unique_ptr<LoadClassChart> chart_;
     std::unique_ptr<YaTable> ya_;
     std::unique_ptr<ApplicationFactorTable> ka_;
     std::unique_ptr<KasTable> kas_;
@@ -70,8 +70,8 @@ private slots:
         data_.z2 = 40;
         modals_.clear();
         dialog_ = std::make_unique<LoadingDialog>(data_, ui_);
-        spectrum_ = std::make_unique<LoadSpectrumDialog>(data_, ui_, dialog_.get());
-        chart_ = std::make_unique<SpectrumClassChart>(dialog_.get());
+        spectrum_ = std::make_unique<LoadLevelsDialog>(data_, ui_, dialog_.get());
+        chart_ = std::make_unique<LoadClassChart>(dialog_.get());
         ya_ = std::make_unique<YaTable>(dialog_.get());
         ka_ = std::make_unique<ApplicationFactorTable>(dialog_.get());
         kas_ = std::make_unique<KasTable>(dialog_.get());
@@ -316,7 +316,7 @@ private slots:
     void spectrumButtonOpensTheSpectrumModally() {
         showFor(26);
         QTest::mouseClick(dialog_->spectrumButton(), Qt::LeftButton);
-        QCOMPARE(modals_, QStringList{QStringLiteral("LoadSpectrumDialog")});
+        QCOMPARE(modals_, QStringList{QStringLiteral("LoadLevelsDialog")});
     }
 
     void referenceWindowsGiveTheFocusBack() {

@@ -1,6 +1,6 @@
 // The CHSZ chart: each class curve Ft/Ft1 = P(a)/10 with a = −log Φ, drawn column by column
 // from the right edge leftwards and finished with a vertical line once it reaches the top.
-#include "dialogs/SpectrumClassChart.h"
+#include "dialogs/LoadClassChart.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -90,7 +90,7 @@ void CHSZChart::paintEvent(QPaintEvent*) {
 }
 
 // A tool window stays above the loading dialog that opened it, also while that dialog is modal.
-SpectrumClassChart::SpectrumClassChart(QWidget* parent) : QWidget(parent, Qt::Tool) {
+LoadClassChart::LoadClassChart(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setWindowTitle(QStringLiteral("CHSZ"));
     setObjectName(QStringLiteral("CHSZ"));
     left_ = new CHSZChart(1, 7, 6, 1, this);
@@ -101,14 +101,14 @@ SpectrumClassChart::SpectrumClassChart(QWidget* parent) : QWidget(parent, Qt::To
     layout->setSizeConstraint(QLayout::SetFixedSize);  // both charts whole, always
 }
 
-void SpectrumClassChart::openFor(std::function<void()> returnFocus) {
+void LoadClassChart::openFor(std::function<void()> returnFocus) {
     if (!isVisible() && parentWidget()) placeBeside(*this, *parentWidget());
     show();
     raise();
     if (returnFocus) returnFocus();
 }
 
-void SpectrumClassChart::keyReleaseEvent(QKeyEvent* event) {
+void LoadClassChart::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) close();
     event->accept();
 }

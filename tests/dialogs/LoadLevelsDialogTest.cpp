@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "dialogs/PressPreFilter.h"
-#include "dialogs/LoadSpectrumDialog.h"
+#include "dialogs/LoadLevelsDialog.h"
 #include "support/RecordingUi.h"
 
 using namespace soukoli;
@@ -28,7 +28,7 @@ class SpektrumTest : public QObject {
     testing::RecordingUi ui_;
     PressPreFilter filter_;
     GearPairData data_;
-    std::unique_ptr<LoadSpectrumDialog> dialog_;
+    std::unique_ptr<LoadLevelsDialog> dialog_;
 
     void enter(NumberEdit* e, const QString& text) {
         e->setFocus(Qt::OtherFocusReason);
@@ -50,7 +50,7 @@ private slots:
         data_.z2 = 40;
         data_.MetodaVypoctu = 'B';
         data_.ZadaniSil = kLoadsFromSpectrum;
-        dialog_ = std::make_unique<LoadSpectrumDialog>(data_, ui_);
+        dialog_ = std::make_unique<LoadLevelsDialog>(data_, ui_);
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
     }
@@ -201,4 +201,4 @@ private slots:
 };
 
 QTEST_MAIN(SpektrumTest)
-#include "LoadSpectrumDialogTest.moc"
+#include "LoadLevelsDialogTest.moc"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/LoadingInput.h"
-#include "engine/LoadSpectrumInput.h"
+#include "engine/LoadLevelsInput.h"
 
 namespace soukoli {
 namespace {

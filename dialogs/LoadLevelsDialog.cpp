@@ -1,7 +1,7 @@
 // The load spectrum dialog: the number of steps, a row of count and level per step, the modes of
 // both axes, the sample picture, and the buttons; a press on "&Nulování", "&Help" or "&Esc"
 // leaves the field being edited unchecked.
-#include "dialogs/LoadSpectrumDialog.h"
+#include "dialogs/LoadLevelsDialog.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -110,9 +110,9 @@ void SpectrumSample::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, bitmap);
 }
 
-LoadSpectrumDialog::LoadSpectrumDialog(GearPairData& data, Ui& ui, QWidget* parent) : RuledFieldDialog(ui, parent), data_(data) {
+LoadLevelsDialog::LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent) : RuledFieldDialog(ui, parent), data_(data) {
     setWindowTitle(QStringLiteral("Popis spektra - hladinová metoda podle ČSN 01 4686"));
-    setObjectName(QStringLiteral("LoadSpectrumDialog"));
+    setObjectName(QStringLiteral("LoadLevelsDialog"));
 
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
@@ -182,16 +182,16 @@ LoadSpectrumDialog::LoadSpectrumDialog(GearPairData& data, Ui& ui, QWidget* pare
 
     // A press on these must not check the count or level being edited.
     for (QPushButton* b : {help_, esc_, clear_}) suppressValidationOnPress(b);
-    connect(ok_, &QPushButton::clicked, this, &LoadSpectrumDialog::confirm);
-    connect(help_, &QPushButton::clicked, this, &LoadSpectrumDialog::requestHelp);
-    connect(esc_, &QPushButton::clicked, this, &LoadSpectrumDialog::reject);
+    connect(ok_, &QPushButton::clicked, this, &LoadLevelsDialog::confirm);
+    connect(help_, &QPushButton::clicked, this, &LoadLevelsDialog::requestHelp);
+    connect(esc_, &QPushButton::clicked, this, &LoadLevelsDialog::reject);
     connect(clear_, &QPushButton::clicked, this, [this] {
         clearSpectrum(data_);
         repaintFields();
     });
 }
 
-void LoadSpectrumDialog::buildOptions(QWidget* y, QWidget* x) {
+void LoadLevelsDialog::buildOptions(QWidget* y, QWidget* x) {
     auto* yLayout = new QVBoxLayout(y);
     auto* units = new QButtonGroup(y);
     forces_ = new QRadioButton(QStringLiteral("Obvodové síly"), y);
@@ -261,12 +261,12 @@ void LoadSpectrumDialog::buildOptions(QWidget* y, QWidget* x) {
     });
 }
 
-void LoadSpectrumDialog::modeChanged() {
+void LoadLevelsDialog::modeChanged() {
     clearSpectrum(data_);
     repaintFields();
 }
 
-void LoadSpectrumDialog::repaintFields() {
+void LoadLevelsDialog::repaintFields() {
     const int j = std::min<int>(data_.j, static_cast<int>(kMaxSpectrumSteps));
     steps_->setText(QString::fromStdString(str(data_.j, 3, 0)));
     const int fixed = fixedLevelStep(data_);
@@ -292,7 +292,7 @@ void LoadSpectrumDialog::repaintFields() {
     sample_->update();
 }
 
-void LoadSpectrumDialog::confirm() {
+void LoadLevelsDialog::confirm() {
     if (!spectrumComplete(data_)) {
         ui().message(kSpectrumIncomplete);
         countField(1)->setFocus(Qt::OtherFocusReason);
@@ -303,13 +303,13 @@ void LoadSpectrumDialog::confirm() {
     accept();
 }
 
-void LoadSpectrumDialog::reject() {
+void LoadLevelsDialog::reject() {
     if (handover_) cancelSpectrum(data_, *handover_);
     handover_.reset();
     RuledFieldDialog::reject();
 }
 
-void LoadSpectrumDialog::showEvent(QShowEvent* event) {
+void LoadLevelsDialog::showEvent(QShowEvent* event) {
     // The loading dialog's data as handed over on opening; "&Esc" puts them back.
     handover_ = takeSpectrumHandover(data_);
     openSpectrum(data_);

@@ -1,7 +1,7 @@
 // The load spectrum dialog's rules: steps, counts (cycles or hours, cumulative or per step) and
 // levels (absolute, or one of three ratios) with their ordering, the table's fixed values, and
 // the hand-over of the pinion's load to and from the loading dialog.
-#include "engine/LoadSpectrumInput.h"
+#include "engine/LoadLevelsInput.h"
 
 #include <cmath>
 #include <cstdlib>

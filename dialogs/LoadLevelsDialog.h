@@ -1,7 +1,7 @@
-// LoadSpectrumDialog: "Popis spektra - hladinová metoda podle ČSN 01 4686", the pinion's operating load
+// LoadLevelsDialog: "Popis spektra - hladinová metoda podle ČSN 01 4686", the pinion's operating load
 // as a step spectrum of up to 20 steps (count and level per step). "O&k" turns it into the
 // equivalent loads; "&Esc" gives the loading dialog back what it handed over. Rules in
-// engine/LoadSpectrumInput.h.
+// engine/LoadLevelsInput.h.
 #pragma once
 
 #include <array>
@@ -9,7 +9,7 @@
 
 #include "dialogs/RuledFieldDialog.h"
 #include "engine/GearPairData.h"
-#include "engine/LoadSpectrumInput.h"
+#include "engine/LoadLevelsInput.h"
 
 class QLabel;
 class QPushButton;
@@ -30,10 +30,10 @@ private:
     const GearPairData& data_;
 };
 
-class LoadSpectrumDialog : public RuledFieldDialog {
+class LoadLevelsDialog : public RuledFieldDialog {
     Q_OBJECT
 public:
-    LoadSpectrumDialog(GearPairData& data, Ui& ui, QWidget* parent = nullptr);
+    LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent = nullptr);
 
     [[nodiscard]] int helpTopic() const override { return 44; }
 

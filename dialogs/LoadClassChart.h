@@ -1,4 +1,4 @@
-// SpectrumClassChart: "CHSZ", the chart of the 17 load-spectrum classes beside the CHSZ fields of the
+// LoadClassChart: "CHSZ", the chart of the 17 load-spectrum classes beside the CHSZ fields of the
 // loading dialog: classes 1-7 over log Φ from -6 to 0, classes 8-17 over -10 to 0.
 #pragma once
 
@@ -24,10 +24,10 @@ private:
     int first_, last_, span_, step_;
 };
 
-class SpectrumClassChart : public QWidget {
+class LoadClassChart : public QWidget {
     Q_OBJECT
 public:
-    explicit SpectrumClassChart(QWidget* parent = nullptr);
+    explicit LoadClassChart(QWidget* parent = nullptr);
 
     /// Shows the chart; `returnFocus` puts the focus into the CHSZ field that asked for it.
     void openFor(std::function<void()> returnFocus);
