@@ -36,9 +36,9 @@ struct FieldId {
     bool operator==(const FieldId&) const = default;
 };
 
-/// The spectrum dialog's fields of step `step` (1 ... kMaxSpectrumSteps).
-[[nodiscard]] constexpr FieldId spectrumCountField(int step) { return {InputWindow::LoadLevels, step + 1}; }
-[[nodiscard]] constexpr FieldId spectrumLevelField(int step) {
+/// The load-level window's fields of step `step` (1 ... kMaxSpectrumSteps).
+[[nodiscard]] constexpr FieldId levelCountField(int step) { return {InputWindow::LoadLevels, step + 1}; }
+[[nodiscard]] constexpr FieldId levelValueField(int step) {
     return {InputWindow::LoadLevels, step + 1 + static_cast<int>(kMaxSpectrumSteps)};
 }
 
