@@ -21,20 +21,20 @@ using F = CellFormat;
 using C = CellCheck;
 using S = CellShow;
 
-constexpr CellSpec stress(std::string_view field, const char* caption, std::string_view limit = {}) {
+constexpr ResultCell stress(std::string_view field, const char* caption, std::string_view limit = {}) {
     return {field, caption, F::Stress, limit.empty() ? C::None : C::AgainstLimit, limit};
 }
-constexpr CellSpec safety(std::string_view field, const char* caption) {
+constexpr ResultCell safety(std::string_view field, const char* caption) {
     return {field, caption, F::Factor, C::Safety};
 }
-constexpr CellSpec factor(std::string_view field, const char* caption, CellShow show = S::Always) {
+constexpr ResultCell factor(std::string_view field, const char* caption, CellShow show = S::Always) {
     return {field, caption, F::Factor, C::None, {}, {}, nullptr, false, show};
 }
-constexpr CellSpec tooth(std::string_view field, const char* caption, std::string_view dinB, const char* dinBCaption) {
+constexpr ResultCell tooth(std::string_view field, const char* caption, std::string_view dinB, const char* dinBCaption) {
     return {field, caption, F::Factor, C::None, {}, dinB, dinBCaption};
 }
 
-constexpr auto kBending = std::to_array<RowSpec>({
+constexpr auto kBending = std::to_array<ResultRow>({
     {stress("SigmaF1", "σ<sub>F1</sub>", "SigmaFP1"), stress("SigmaF2", "σ<sub>F2</sub>", "SigmaFP2")},
     {stress("SigmaFP1", "σ<sub>FP1</sub>"), stress("SigmaFP2", "σ<sub>FP2</sub>")},
     {safety("SF1", "S<sub>F1</sub>"), safety("SF2", "S<sub>F2</sub>")},
@@ -59,7 +59,7 @@ constexpr auto kBending = std::to_array<RowSpec>({
 });
 constexpr std::size_t kBendingSimplified = 11;
 
-constexpr auto kContactFull = std::to_array<RowSpec>({
+constexpr auto kContactFull = std::to_array<ResultRow>({
     {stress("SigmaH1", "σ<sub>H1</sub>", "SigmaHP1"), stress("SigmaH2", "σ<sub>H2</sub>", "SigmaHP2")},
     {stress("SigmaHP1", "σ<sub>HP1</sub>"), stress("SigmaHP2", "σ<sub>HP2</sub>")},
     {safety("SH1", "S<sub>H1</sub>"), safety("SH2", "S<sub>H2</sub>")},
@@ -77,13 +77,13 @@ constexpr auto kContactFull = std::to_array<RowSpec>({
     {factor("KHalfa1", "K<sub>Hα</sub>'", S::MethodB), factor("KHbeta1", "K<sub>Hβ</sub>'", S::MethodB)},
 });
 
-constexpr auto kContactSimplified = std::to_array<RowSpec>({
+constexpr auto kContactSimplified = std::to_array<ResultRow>({
     kContactFull[0], kContactFull[1], kContactFull[2], kContactFull[3], kContactFull[4], kContactFull[5],
     kContactFull[7], kContactFull[8], kContactFull[9], kContactFull[10], kContactFull[12],
     {factor("ZR1", "Z<sub>R1</sub>"), factor("ZR2", "Z<sub>R2</sub>")},
 });
 
-bool visibleFor(const CellSpec& s, char method) {
+bool visibleFor(const ResultCell& s, char method) {
     switch (s.show) {
     case S::MethodA: return method == 'A';
     case S::MethodB: return method == 'B';
@@ -106,15 +106,15 @@ QFont valueFont() {
 
 }  // namespace
 
-std::span<const RowSpec> bendingRows(bool simplified) {
-    return std::span<const RowSpec>(kBending).first(simplified ? kBendingSimplified : kBending.size());
+std::span<const ResultRow> bendingRows(bool simplified) {
+    return std::span<const ResultRow>(kBending).first(simplified ? kBendingSimplified : kBending.size());
 }
 
-std::span<const RowSpec> contactRows(bool simplified) {
-    return simplified ? std::span<const RowSpec>(kContactSimplified) : std::span<const RowSpec>(kContactFull);
+std::span<const ResultRow> contactRows(bool simplified) {
+    return simplified ? std::span<const ResultRow>(kContactSimplified) : std::span<const ResultRow>(kContactFull);
 }
 
-CellText cellText(const CellSpec& s, const GearPairData& g) {
+CellText cellText(const ResultCell& s, const GearPairData& g) {
     const bool dinB = loadsAtSinglePairPoint(g.standard);
     if (dinB && s.dashedWithDinB) return {"  -----", false};
     const std::string_view field = dinB && !s.dinBField.empty() ? s.dinBField : s.field;
@@ -138,7 +138,7 @@ CellText cellText(const CellSpec& s, const GearPairData& g) {
     return out;
 }
 
-ResultPanel::ResultPanel(const QString& title, std::span<const RowSpec> rows, QWidget* parent)
+ResultPanel::ResultPanel(const QString& title, std::span<const ResultRow> rows, QWidget* parent)
     : QGroupBox(title, parent) {
     setObjectName(title);
     auto* grid = new QGridLayout(this);
@@ -158,9 +158,9 @@ ResultPanel::ResultPanel(const QString& title, std::span<const RowSpec> rows, QW
     };
     heading(QStringLiteral("Napětí v MPa a bezpečnosti"), 0);
     int r = 1;
-    for (const RowSpec& row : rows) {
+    for (const ResultRow& row : rows) {
         int column = 0;
-        for (const CellSpec* def : {&row.left, &row.right}) {
+        for (const ResultCell* def : {&row.left, &row.right}) {
             if (!def->field.empty()) {
                 auto* caption = new QLabel(QString::fromUtf8(def->caption), this);
                 caption->setTextFormat(Qt::RichText);

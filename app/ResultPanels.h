@@ -19,7 +19,7 @@ enum class CellShow { Always, MethodA, MethodB };
 
 /// One value of a panel. Captions are rich text; a tooth factor names another field and caption
 /// under "DIN - ISO  B", and Yepsilon shows "  -----" there.
-struct CellSpec {
+struct ResultCell {
     std::string_view field;
     const char* caption = "";
     CellFormat format = CellFormat::Factor;
@@ -32,18 +32,18 @@ struct CellSpec {
 };
 
 /// Two values side by side, pinion (or the first factor) left.
-struct RowSpec {
-    CellSpec left;
-    CellSpec right;
+struct ResultRow {
+    ResultCell left;
+    ResultCell right;
 };
 
-std::span<const RowSpec> bendingRows(bool simplified);
-std::span<const RowSpec> contactRows(bool simplified);
+std::span<const ResultRow> bendingRows(bool simplified);
+std::span<const ResultRow> contactRows(bool simplified);
 
 class ResultPanel : public QGroupBox {
     Q_OBJECT
 public:
-    ResultPanel(const QString& title, std::span<const RowSpec> rows, QWidget* parent = nullptr);
+    ResultPanel(const QString& title, std::span<const ResultRow> rows, QWidget* parent = nullptr);
 
     /// Fills every value from the data set and shows the controls that belong to the method.
     void showResults(const GearPairData& data);
@@ -51,7 +51,7 @@ public:
     void hideResults();
 
     struct Cell {
-        const CellSpec* def;
+        const ResultCell* def;
         QLabel* caption;
         QLabel* value;
     };
@@ -70,6 +70,6 @@ struct CellText {
     bool red = false;
     bool available = true;  // false: the data set has no such field
 };
-CellText cellText(const CellSpec& def, const GearPairData& data);
+CellText cellText(const ResultCell& def, const GearPairData& data);
 
 }  // namespace soukoli

@@ -7,9 +7,13 @@
 //   soukoli-screenshot OUT.png materials | chsz | ya   (the material table; the CHSZ chart with
 //                                                       its loading window; the YA table)
 // Beside OUT.png, OUT-desktop.png shows the windows where they stand on the screen.
+//   soukoli-screenshot OUT.png windows   (every input window, OUT-<window>.png each, and on stderr
+//                                        every label or button narrower than its text)
 // QT_SCALE_FACTOR=1.5 or 2 gives the pictures of a scaled screen.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QPixmap>
@@ -33,6 +37,50 @@ bool saveDesktop(const QString& name, std::initializer_list<QWidget*> windows) {
     for (QWidget* w : windows) p.drawPixmap(w->frameGeometry().topLeft() - all.topLeft(), w->grab().scaled(w->frameGeometry().size()));
     p.end();
     return image.save(name);
+}
+
+// Labels, buttons and options of a shown window that are narrower or lower than their text needs.
+int reportClipped(const QWidget& window) {
+    int clipped = 0;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window)) continue;
+        QString text;
+        if (const auto* l = qobject_cast<const QLabel*>(w)) {
+            if (l->wordWrap() || !l->pixmap().isNull()) continue;
+            text = l->text();
+        } else if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
+            text = b->text();
+        } else {
+            continue;
+        }
+        if (text.trimmed().isEmpty()) continue;
+        const QSize need = w->minimumSizeHint();
+        if (w->width() + 1 < need.width() || w->height() + 1 < need.height()) {
+            std::fprintf(stderr, "clipped: %s: '%s' is %dx%d, needs %dx%d\n", qPrintable(window.objectName()),
+                         qPrintable(text), w->width(), w->height(), need.width(), need.height());
+            ++clipped;
+        }
+    }
+    return clipped;
+}
+
+// Every input window shown on its own with the start-up data.
+int saveInputWindows(soukoli::SoukoliApp& app, const QString& stem) {
+    const std::initializer_list<QWidget*> windows = {
+        &app.geometrie, &app.materialy, &app.materialovaTabulka, &app.rozmery, &app.khbeta, &app.pudorys,
+        &app.presnost, &app.zatizeni, &app.spektrum, &app.souc, &app.ysa, &app.rog, &app.hlaseni,
+        &app.helpKA, &app.helpYA, &app.helpKAS, &app.yt, &app.zlzrzv, &app.moduly};
+    bool ok = true;
+    int clipped = 0;
+    for (QWidget* w : windows) {
+        w->show();
+        QApplication::processEvents();
+        ok = w->grab().save(stem + QLatin1Char('-') + w->objectName() + QStringLiteral(".png")) && ok;
+        clipped += reportClipped(*w);
+        w->hide();
+    }
+    std::fprintf(stderr, "%d clipped\n", clipped);
+    return ok ? 0 : 1;
 }
 
 }  // namespace
@@ -90,6 +138,7 @@ int main(int argc, char* argv[]) {
     }
     const QFileInfo outInfo(args[1]);
     const QString outStem = outInfo.path() + QLatin1Char('/') + outInfo.completeBaseName();
+    if (args.size() > 2 && args[2] == QLatin1String("windows")) return saveInputWindows(app, outStem);
     if (args.size() > 2 && args[2] == QLatin1String("materials")) {
         app.materialovaTabulka.setSide(soukoli::Gear::Pinion);
         app.materialovaTabulka.show();

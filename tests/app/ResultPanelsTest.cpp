@@ -13,9 +13,9 @@ using namespace soukoli;
 
 namespace {
 
-const CellSpec& specOf(std::span<const RowSpec> rows, std::string_view field) {
-    for (const RowSpec& r : rows)
-        for (const CellSpec* s : {&r.left, &r.right})
+const ResultCell& specOf(std::span<const ResultRow> rows, std::string_view field) {
+    for (const ResultRow& r : rows)
+        for (const ResultCell* s : {&r.left, &r.right})
             if (s->field == field) return *s;
     qFatal("no cell %s", std::string(field).c_str());
 }
@@ -96,9 +96,9 @@ private slots:
 
     void panelsListTheirValues() {
         // First tab: 40 bending and 30 contact values; second tab: 22 and 24.
-        const auto count = [](std::span<const RowSpec> rows) {
+        const auto count = [](std::span<const ResultRow> rows) {
             int n = 0;
-            for (const RowSpec& r : rows) n += !r.left.field.empty() + !r.right.field.empty();
+            for (const ResultRow& r : rows) n += !r.left.field.empty() + !r.right.field.empty();
             return n;
         };
         QCOMPARE(count(bendingRows(false)), 40);
