@@ -255,12 +255,12 @@ CheckedFieldDialog::Verdict DimensionsDialog::commit(DimensionField f, double va
         dimensionQuantity(data_, f) = value;
         return {false, {}};
     }
-    // A refused entry can still have put another dimension right (bs = b without a web): the
-    // window shows that too.
+    // A refused entry can still have put a dimension right (bs = b without a web): the window
+    // shows that too.
     std::array<double, kDimensionFields> before{};
     for (int n = 1; n <= kDimensionFields; ++n) before[static_cast<std::size_t>(n - 1)] = dimensionQuantity(data_, static_cast<DimensionField>(n));
     const FieldEntry v = commitDimension(data_, f, value);
-    bool othersChanged = false;
+    bool othersChanged = dimensionQuantity(data_, f) != value;  // the entry itself put right
     for (int n = 1; n <= kDimensionFields; ++n)
         othersChanged |= n != static_cast<int>(f) && dimensionQuantity(data_, static_cast<DimensionField>(n)) != before[static_cast<std::size_t>(n - 1)];
     const AccuracyLookups& due = v.effects.lookups;
