@@ -118,7 +118,7 @@ bool setAccuracy(GearPairData& g, AccuracyField field, const std::string& name, 
                  std::string& error) {
     const NumberParse number = parseNumber(value);
     const bool readable = number.ok() && std::isfinite(number.value);
-    if (!commitAccuracy(g, field, readable ? number.value : 0, readable))
+    if (!commitAccuracy(g, field, readable ? number.value : 0, readable).accepted())
         return error = name + ": " + std::string(accuracyMessage(field)), false;
     return true;
 }
@@ -130,10 +130,10 @@ bool enterCentreDistance(GearPairData& g, double aw, bool x1Set, bool x2Set, Ui&
     if (aw != 0 && x1Set && x2Set) return error = "aw, x1 and x2 cannot all be set: the shift sum follows from aw", false;
     const double x1 = g.x1;
     const double x2 = g.x2;
-    const GeometryEntryResult r = enterGeometryValue(g, GeometryField::aw, aw, ui);
+    const FieldEntry r = enterGeometryValue(g, GeometryField::aw, aw, ui);
     if (!r.accepted()) return error = r.message, false;
     if (r.outcome != EntryOutcome::Accepted || !(x1Set || x2Set)) return true;
-    const GeometryEntryResult s = x1Set ? enterGeometryValue(g, GeometryField::x1, x1, ui)
+    const FieldEntry s = x1Set ? enterGeometryValue(g, GeometryField::x1, x1, ui)
                                         : enterGeometryValue(g, GeometryField::x2, x2, ui);
     if (!s.accepted()) return error = s.message, false;
     return true;

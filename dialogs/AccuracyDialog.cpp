@@ -52,7 +52,7 @@ AccuracyDialog::AccuracyDialog(GearPairData& data, Ui& ui, QWidget* parent)
         return addCheckedField(
             static_cast<int>(f),
             [this, f](double v, bool readable) {
-                const bool accepted = commitAccuracy(data_, f, v, readable);
+                const bool accepted = commitAccuracy(data_, f, v, readable).accepted();
                 if (accepted) refresh();
                 return Verdict{accepted, {}};
             },

@@ -184,8 +184,8 @@ QPushButton* CoefficientsDialog::rowHelp(int number) const {
 }
 
 bool CoefficientsDialog::commit(int number) {
-    const CoefficientEntry entry = enterCoefficient(data_, number, field(number)->text().toStdString());
-    if (entry == CoefficientEntry::Rejected) {
+    const FieldEntry entry = enterCoefficient(data_, number, field(number)->text().toStdString());
+    if (!entry.accepted()) {
         rejectedField_ = number;
         return false;
     }

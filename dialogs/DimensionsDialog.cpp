@@ -2,6 +2,8 @@
 // the warnings and the closing checks. The rules live in engine/BodyDimensions.
 #include "dialogs/DimensionsDialog.h"
 
+#include <array>
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -253,10 +255,20 @@ CheckedFieldDialog::Verdict DimensionsDialog::commit(DimensionField f, double va
         dimensionQuantity(data_, f) = value;
         return {false, {}};
     }
-    const DimensionVerdict v = commitDimension(data_, f, value);
-    if (v.faceWidth && faceWidthChanged) faceWidthChanged(f == DimensionField::b1 ? Gear::Pinion : Gear::Wheel);
-    if (v.accepted || v.changed) refresh();
-    return {v.accepted, v.message};
+    // A refused entry can still have put a dimension right (bs = b without a web): the window
+    // shows that too.
+    std::array<double, kDimensionFields> before{};
+    for (int n = 1; n <= kDimensionFields; ++n) before[static_cast<std::size_t>(n - 1)] = dimensionQuantity(data_, static_cast<DimensionField>(n));
+    const FieldEntry v = commitDimension(data_, f, value);
+    bool othersChanged = dimensionQuantity(data_, f) != value;  // the entry itself put right
+    for (int n = 1; n <= kDimensionFields; ++n)
+        othersChanged |= n != static_cast<int>(f) && dimensionQuantity(data_, static_cast<DimensionField>(n)) != before[static_cast<std::size_t>(n - 1)];
+    const AccuracyLookups& due = v.effects.lookups;
+    if ((due.pinionAlignment || due.wheelAlignment) && faceWidthChanged) faceWidthChanged(due.pinionAlignment ? Gear::Pinion : Gear::Wheel);
+    if (v.accepted() || othersChanged) refresh();
+    if (v.accepted()) return {true, {}};
+    refusal_ = v.message == kRefusedEntry ? std::string() : v.message;  // empty: the field's own message
+    return {false, refusal_};
 }
 
 void DimensionsDialog::writeFields() {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
 
 #include "dialogs/CheckedFieldDialog.h"
 #include "engine/BodyDimensions.h"
@@ -78,6 +79,7 @@ private:
     QLabel* addLabel(const char* name, const QString& text);
 
     GearPairData& data_;
+    std::string refusal_;  // the message of the last refused entry, shown after commit returns
     std::array<QLabel*, kDimensionFields> captions_{};
     std::array<QCheckBox*, 2> solid_{};
     QCheckBox* tetaGiven_ = nullptr;

@@ -97,9 +97,9 @@ GeometryDialog::GeometryDialog(GearPairData& data, Ui& ui, QWidget* parent) : Fi
 }
 
 FieldDialog::Verdict GeometryDialog::enter(GeometryField f, const std::string& text) {
-    const GeometryEntryResult r = enterGeometryField(data_, f, text, ui());
+    const FieldEntry r = enterGeometryField(data_, f, text, ui());
     if (r.accepted()) showDerivedFields(f, r.outcome);
-    if (r.outcome == EntryOutcome::Accepted && r.accuracy.any()) emit geometryChanged(r.accuracy);
+    if (r.outcome == EntryOutcome::Accepted && r.effects.lookups.any()) emit geometryChanged(r.effects.lookups);
     return {r.accepted(), r.message, r.parseStatus, r.focusField};
 }
 

@@ -36,9 +36,9 @@ KHbetaDialog::KHbetaDialog(GearPairData& data, Ui& ui, QWidget* parent) : FieldD
     // Field  label              unit     rule                        message
     //   1    b_cal              [mm]     bcal > 0                    kMsgBcal
     //   2    K_Hβ                        KHbeta ≥ 1                  kMsgKHbeta
-    edit1_ = addField(1, [this](double v) { const bool ok = commitBcal(data_, v); emit dataChanged(); return ok; },
+    edit1_ = addField(1, [this](double v) { const bool ok = commitBcal(data_, v).accepted(); emit dataChanged(); return ok; },
                       std::string(kMsgBcal));
-    edit2_ = addField(2, [this](double v) { const bool ok = commitKHbeta(data_, v); emit dataChanged(); return ok; },
+    edit2_ = addField(2, [this](double v) { const bool ok = commitKHbeta(data_, v).accepted(); emit dataChanged(); return ok; },
                       std::string(kMsgKHbeta));
     auto* bcalName = new QLabel(QStringLiteral("b<sub>cal</sub>"), this);
     auto* bcalUnit = new QLabel(QStringLiteral("[mm]"), this);

@@ -127,9 +127,9 @@ void LayoutSchemeDialog::selectLayout(int number) {
 }
 
 bool LayoutSchemeDialog::commit(int field, double value) {
-    const LayoutFieldResult r = commitLayoutField(data_, field, value);
+    const FieldEntry r = commitLayoutField(data_, field, value);
     // A text that is no number is rejected by the field itself: no warning and no ratio for it.
-    if (!r.accepted || !parseNumber(edit(field)->text().toStdString()).ok()) return false;
+    if (!r.accepted() || !parseNumber(edit(field)->text().toStdString()).ok()) return false;
     edit(field)->setText(qs(str(value, 6, 1)));
     if (field <= 4) {
         const bool shaft1 = field == 1 || field == 3;

@@ -119,9 +119,10 @@ LoadLevelsDialog::LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent) 
     auto* stepsRow = new QHBoxLayout;
     stepsRow->addWidget(new QLabel(QStringLiteral("Počet stupňů"), this));
     steps_ = addRuledField(1, [this](double value) {
-        std::optional<std::string> rejection = commitSpectrumSteps(data_, value);
-        if (!rejection) repaintFields();
-        return rejection;
+        const FieldEntry e = commitSpectrumSteps(data_, value);
+        if (!e.accepted()) return std::optional<std::string>(e.message);
+        repaintFields();
+        return std::optional<std::string>();
     });
     steps_->setMaximumWidth(50);
     stepsRow->addWidget(steps_);
@@ -140,14 +141,16 @@ LoadLevelsDialog::LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent) 
         const auto i = static_cast<std::size_t>(k - 1);
         stepLabels_[i] = new QLabel(QString::number(k), inputs);
         counts_[i] = addRuledField(k + 1, [this, k](double value) {
-            std::optional<std::string> rejection = commitSpectrumCount(data_, k, value);
-            if (!rejection) countField(k)->setText(QString::fromStdString(spectrumCountText(value)));
-            return rejection;
+            const FieldEntry e = commitSpectrumCount(data_, k, value);
+            if (!e.accepted()) return std::optional<std::string>(e.message);
+            countField(k)->setText(QString::fromStdString(spectrumCountText(value)));
+            return std::optional<std::string>();
         });
         levels_[i] = addRuledField(k + 21, [this, k](double value) {
-            std::optional<std::string> rejection = commitSpectrumLevel(data_, k, value);
-            if (!rejection) levelField(k)->setText(QString::fromStdString(spectrumLevelText(data_, value)));
-            return rejection;
+            const FieldEntry e = commitSpectrumLevel(data_, k, value);
+            if (!e.accepted()) return std::optional<std::string>(e.message);
+            levelField(k)->setText(QString::fromStdString(spectrumLevelText(data_, value)));
+            return std::optional<std::string>();
         });
         counts_[i]->setMaximumWidth(110);
         levels_[i]->setMaximumWidth(110);

@@ -162,9 +162,10 @@ QWidget* LoadingDialog::buildPanel(Panel p) {
         Row row;
         row.label = new QLabel(panel);
         row.edit = addRuledField(f.number, [this, number = f.number](double value) {
-            std::optional<std::string> rejection = commitLoadingField(data_, number, value);
-            if (!rejection) repaintFields();
-            return rejection;
+            const FieldEntry e = commitLoadingField(data_, number, value);
+            if (!e.accepted()) return std::optional<std::string>(e.message);
+            repaintFields();
+            return std::optional<std::string>();
         });
         row.edit->setMaximumWidth(110);
         row.unit = new QLabel(panel);

@@ -89,7 +89,9 @@ std::string_view accuracyMessage(AccuracyField field) {
     }
 }
 
-bool commitAccuracy(GearPairData& g, AccuracyField field, double value, bool readable) {
+namespace {
+
+bool accuracyAccepted(GearPairData& g, AccuracyField field, double value, bool readable) {
     const auto grade = [&](std::uint16_t& it, Gear gear) {
         const bool whole = readable && std::trunc(value) == value && value >= 0 && value <= 65535;
         if (whole) it = static_cast<std::uint16_t>(value);
@@ -116,6 +118,12 @@ bool commitAccuracy(GearPairData& g, AccuracyField field, double value, bool rea
         case AccuracyField::fyr: return measuredEntry(g.fyr, false, lookupAlignment, Gear::Pinion);
     }
     return false;
+}
+
+}  // namespace
+
+FieldEntry commitAccuracy(GearPairData& g, AccuracyField field, double value, bool readable) {
+    return accuracyAccepted(g, field, value, readable) ? acceptedEntry() : refusedEntry(accuracyMessage(field));
 }
 
 }  // namespace soukoli

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "engine/EntryResult.h"
 #include "engine/GearPairData.h"
 #include "engine/Ui.h"
 
@@ -46,6 +47,7 @@ enum class AccuracyField { IT1 = 1, IT2, fpbr1, fpbr2, Fbetar1, Fbetar2, fxr, fy
 /// follows: the lookups of the gear for a grade; for a measured deviation its flag, cleared by
 /// a measured value and set again by 0 ("not measured": the limiting deviation applies when
 /// the standard defines one). The window passes an empty measured field as a readable 0.
-[[nodiscard]] bool commitAccuracy(GearPairData& g, AccuracyField field, double value, bool readable);
+/// Refused with accuracyMessage(field).
+[[nodiscard]] FieldEntry commitAccuracy(GearPairData& g, AccuracyField field, double value, bool readable);
 
 }  // namespace soukoli

@@ -92,12 +92,6 @@ double notchSensitivity(const GearPairData& g, Gear gear) {
 }
 
 void runBendingStage(GearPairData& g, Ui& ui, bool rootFactorsDialogActive) {
-    if (g.isInternal() && !usesCsnRootCharts(g.standard)) {
-        // Only ČSN 01 4686 gives the root factors of an internal wheel.
-        ui.message(kInternalOnlyCsn);
-        g.runFlag = false;
-        return;
-    }
     if (!g.KFbetaGiven) {
         if (g.Zjednoduseny) {
             g.KFbeta = g.KHbeta;

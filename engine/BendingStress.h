@@ -8,8 +8,6 @@
 
 namespace soukoli {
 
-inline constexpr std::string_view kInternalOnlyCsn = "Vnitřní ozubení lze počítat pouze podle ČSN 01 4686.";
-
 /// Exponent NF of KFbeta = KHbeta^NF: r = b/h with h = 2·mn (helical) or 2·mn/Epsalfa (spur),
 /// NF = r²/(1 + r + r²).
 [[nodiscard]] double faceLoadExponent(const GearPairData& data);
@@ -19,7 +17,8 @@ inline constexpr std::string_view kInternalOnlyCsn = "Vnitřní ozubení lze po�
 
 /// Bending stage: KFbeta, KF, the tooth-root factors of both gears (which may stop the run),
 /// SigmaF, YN, Ydelta, YX, SigmaFP and SF. `rootFactorsDialogActive` is passed on to the stress
-/// correction (range checks skipped while that dialog is the active window).
+/// correction (range checks skipped while that dialog is the active window). An internal pair
+/// reaches it only under ČSN 01 4686: the driver refuses the others before any stage.
 void runBendingStage(GearPairData& data, Ui& ui, bool rootFactorsDialogActive = false);
 
 /// Static bending stage: SigmaFSt, YS, YdeltaSt, YdeltaStT, SigmaFmax and SigmaFPmax.

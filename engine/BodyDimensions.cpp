@@ -37,19 +37,21 @@ void updateRim(GearBody& x, double srmin) {
     x.thin = x.sR < srmin;
 }
 
-DimensionVerdict rejected(std::string_view message = {}) { return {false, message, false, false}; }
-DimensionVerdict accepted() { return {true, {}, true, false}; }
+FieldEntry rejected(std::string_view message = {}) { return refusedEntry(message); }
+FieldEntry accepted() {
+    FieldEntry e;
+    e.effects.bodies = true;
+    return e;
+}
 
-DimensionVerdict bodyWidth(GearPairData& g, Gear gear) {
+FieldEntry bodyWidth(GearPairData& g, Gear gear) {
     GearBody x = body(g, gear);
     const bool pinion = gear == Gear::Pinion;
     if (!(x.bs > 0)) return rejected();
     if (x.sd <= 0 && x.bs != x.b) {
         // Without a web the body is as wide as the face: the window puts that right.
         x.bs = x.b;
-        DimensionVerdict v = rejected(pinion ? "Pro sd1=0 platí bs1=b1" : "Pro sd2=0 platí bs2=b2");
-        v.changed = true;
-        return v;
+        return rejected(pinion ? "Pro sd1=0 platí bs1=b1" : "Pro sd2=0 platí bs2=b2");
     }
     if (x.solid && x.bs < x.b) return rejected(pinion ? "Pro plný pastorek platí bs1>=b1" : "Pro plné kolo platí bs2>=b2");
     if (x.bs > x.b + kWidthTolerance) x.sd = (x.df - x.dh) / 2 - x.sr;
@@ -57,7 +59,7 @@ DimensionVerdict bodyWidth(GearPairData& g, Gear gear) {
     return accepted();
 }
 
-DimensionVerdict rimThickness(GearPairData& g, Gear gear) {
+FieldEntry rimThickness(GearPairData& g, Gear gear) {
     GearBody x = body(g, gear);
     if (!(x.sr > 0)) return rejected();
     const bool fitChecked = gear == Gear::Pinion || !g.isInternal();
@@ -66,21 +68,19 @@ DimensionVerdict rimThickness(GearPairData& g, Gear gear) {
     return accepted();
 }
 
-DimensionVerdict webDimension(GearPairData& g, Gear gear) {
+FieldEntry webDimension(GearPairData& g, Gear gear) {
     GearBody x = body(g, gear);
     if (!(x.sd >= 0)) return rejected();
     if (x.bs > x.b + kWidthTolerance) x.sr = (x.df - x.dh) / 2 - x.sd;
     const bool fitChecked = gear == Gear::Pinion || !g.isInternal();
     if (fitChecked && !((x.df - x.dh) / 2 - x.sr >= x.sd)) {
-        DimensionVerdict v = rejected(kDoesNotFit);
-        v.changed = true;
-        return v;
+        return rejected(kDoesNotFit);
     }
     updateRim(x, g.srmin);
     return accepted();
 }
 
-DimensionVerdict shaftDiameter(GearPairData& g, Gear gear) {
+FieldEntry shaftDiameter(GearPairData& g, Gear gear) {
     GearBody x = body(g, gear);
     const bool pinion = gear == Gear::Pinion;
     if (!(x.dh >= 0)) return rejected();
@@ -90,9 +90,7 @@ DimensionVerdict shaftDiameter(GearPairData& g, Gear gear) {
     if (x.solid || x.bs >= x.b) x.sr = (x.df - x.dh) / 2;
     updateRim(x, g.srmin);
     if (!(x.df - 2 * (x.sr + x.sd) >= x.dh)) {
-        DimensionVerdict v = rejected(kDoesNotFit);
-        v.changed = true;
-        return v;
+        return rejected(kDoesNotFit);
     }
     return accepted();
 }
@@ -124,16 +122,17 @@ double& dimensionQuantity(GearPairData& g, DimensionField field) {
     return g.Cgama;
 }
 
-DimensionVerdict commitDimension(GearPairData& g, DimensionField field, double value) {
+FieldEntry commitDimension(GearPairData& g, DimensionField field, double value) {
     dimensionQuantity(g, field) = value;
     switch (field) {
         case DimensionField::b1:
         case DimensionField::b2: {
             if (!(value > 0)) return rejected();
             computeFaceWidths(g);
-            DimensionVerdict v = accepted();
-            v.faceWidth = true;
-            return v;
+            FieldEntry e = accepted();
+            // The alignment deviations follow the face width.
+            (field == DimensionField::b1 ? e.effects.lookups.pinionAlignment : e.effects.lookups.wheelAlignment) = true;
+            return e;
         }
         case DimensionField::bs1: return bodyWidth(g, Gear::Pinion);
         case DimensionField::bs2: return bodyWidth(g, Gear::Wheel);

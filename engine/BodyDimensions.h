@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "engine/EntryResult.h"
 #include "engine/GearPairData.h"
 #include "engine/Ui.h"
 
@@ -18,18 +19,11 @@ inline constexpr int kDimensionFields = 14;
 
 inline constexpr std::string_view kDoesNotFit = "Nevleze se do patního průměru";
 
-/// The outcome of one field: accepted, or rejected with `message` (empty: "Neplatné zadání").
-/// `changed` says that other quantities were written (the window shows them again), and
-/// `faceWidth` that b1 or b2 was accepted (the alignment deviations follow the face width).
-struct DimensionVerdict {
-    bool accepted = true;
-    std::string_view message;
-    bool changed = false;
-    bool faceWidth = false;
-};
-
-/// Stores `value` in the field's quantity, then judges it and recomputes what depends on it.
-[[nodiscard]] DimensionVerdict commitDimension(GearPairData& g, DimensionField field, double value);
+/// Stores `value` in the field's quantity, then judges it and recomputes the dimensions that
+/// depend on it. Accepted, the gear bodies are due again (`effects.bodies`) and, for b1 or b2,
+/// the alignment lookup of that gear; refused with the field's message (a rule may already have
+/// adjusted a related dimension, which enterField puts back with the entry).
+[[nodiscard]] FieldEntry commitDimension(GearPairData& g, DimensionField field, double value);
 
 /// The quantity behind a field.
 [[nodiscard]] double& dimensionQuantity(GearPairData& g, DimensionField field);

@@ -75,9 +75,9 @@ void applyEnteredLimitStresses(GearPairData& g) {
     if (g.SigmaFlimb2Given) g.YT2 = 1.0;
 }
 
-CoefficientEntry enterCoefficient(GearPairData& g, int number, std::string_view text) {
+FieldEntry enterCoefficient(GearPairData& g, int number, std::string_view text) {
     const CoefficientField* f = coefficientField(number);
-    if (!f) return CoefficientEntry::Rejected;
+    if (!f) return refusedEntry();
     const bool optional = f->given != nullptr;
     // An emptied optional field is the same as 0: the factor is computed again. (Keeping the
     // mark with the value 0 would let a run use a factor of 0.)
@@ -86,11 +86,10 @@ CoefficientEntry enterCoefficient(GearPairData& g, int number, std::string_view 
     quantity = p.value;
     double* twin = loadsAtSinglePairPoint(g.standard) ? dinBTwin(g, number) : nullptr;
     if (twin) *twin = p.value;
-    if (!p.ok() || !(p.value >= 0)) return CoefficientEntry::Rejected;
+    if (!p.ok() || !(p.value >= 0)) return refusedEntry(kRefusedEntry, p.status);
 
-    if (optional) {
-        g.*(f->given) = p.value != 0;
-        if (p.value == 0) return CoefficientEntry::Emptied;
+    if (optional) g.*(f->given) = p.value != 0;
+    if (optional && p.value != 0) {
         switch (number) {
         case 13:
         case 15: clearProductFactor(g, true); break;
@@ -98,12 +97,12 @@ CoefficientEntry enterCoefficient(GearPairData& g, int number, std::string_view 
         case 16: clearProductFactor(g, false); break;
         case 17: clearSingleFactors(g, true); break;
         case 18: clearSingleFactors(g, false); break;
-        case 23:
-        case 24: applyEnteredLimitStresses(g); break;
         default: break;
         }
     }
-    return CoefficientEntry::Shown;
+    // A bending limit entered directly fixes YT at 1, as the window shows it.
+    applyEnteredLimitStresses(g);
+    return acceptedEntry();
 }
 
 std::optional<NotchProblem> notchCombinationProblem(const GearPairData& g) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/CoefficientsTables.h"
+#include "engine/EntryResult.h"
 #include "engine/GearPairData.h"
 
 namespace soukoli {
@@ -46,18 +47,14 @@ inline constexpr std::string_view kNotchCombination2 =
 /// YT1 := 1.0 while SigmaFlimb1 is entered directly, YT2 likewise.
 void applyEnteredLimitStresses(GearPairData& data);
 
-enum class CoefficientEntry {
-    Rejected,  // not a number ≥ 0: "Neplatné zadání"
-    Shown,     // accepted; the field shows the value in its format
-    Emptied,   // an optional factor cleared by 0 (or an empty field): computed again
-};
-
 /// The entry `text` of field `number`. The value is stored before it is judged. An optional
 /// factor entered as a non-zero value is marked as entered directly; 0 or an empty field clears
 /// the mark. YFa, YSa and YFS of one gear exclude each other (an entered YFa or YSa resets YFS to
 /// 1.0, an entered YFS resets YFa and YSa to 1.0); under "DIN - ISO  B" fields 13-16 also write
-/// YFe1, YFe2, YSe1, YSe2.
-CoefficientEntry enterCoefficient(GearPairData& data, int number, std::string_view text);
+/// YFe1, YFe2, YSe1, YSe2. An entered bending limit fixes YT (applyEnteredLimitStresses). Refused
+/// (not a number of 0 or more) with the general message and the position of an unreadable
+/// character.
+[[nodiscard]] FieldEntry enterCoefficient(GearPairData& data, int number, std::string_view text);
 
 struct NotchProblem {
     std::string_view message;

@@ -44,6 +44,15 @@ bool checkRim(GearPairData& g, Ui& ui, Gear gear) {
 
 }  // namespace
 
+bool checkStandardRatesPair(GearPairData& g, Ui& ui) {
+    if (g.isInternal() && !usesCsnRootCharts(g.standard)) {
+        ui.message(kInternalOnlyCsn);
+        g.runFlag = false;
+        return false;
+    }
+    return true;
+}
+
 bool checkContactRatios(GearPairData& g, Ui& ui) {
     if (g.Epsgama <= 1) {
         stopFor(g, ui, "Součinitel Epsilongama <=1. Uprav geometrii.", DialogId::Geometry);
@@ -90,6 +99,7 @@ void checkGearBodies(GearPairData& g, Ui& ui) {
 
 void runFullCalculation(GearPairData& g, Ui& ui) {
     g.runFlag = true;
+    if (!checkStandardRatesPair(g, ui)) return;
     checkGearBodies(g, ui);
     if (!g.runFlag) return;
     computeFaceWidths(g);
@@ -117,6 +127,7 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
 
 void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
     g.runFlag = true;
+    if (!checkStandardRatesPair(g, ui)) return;
     computeFaceWidths(g);
     computeContactGeometry(g, ui);
     if (!checkContactRatios(g, ui)) return;

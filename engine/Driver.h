@@ -8,6 +8,8 @@
 
 namespace soukoli {
 
+inline constexpr std::string_view kInternalOnlyCsn = "Vnitřní ozubení lze počítat pouze podle ČSN 01 4686.";
+
 /// "Úplný výpočet". The outcome is `runFlag`; every value is left in the data set.
 void runFullCalculation(GearPairData& data, Ui& ui);
 
@@ -17,6 +19,11 @@ void runSimplifiedCalculation(GearPairData& data, Ui& ui);
 /// Checks that hub, web and rim fit inside the root circle of each gear and that the rims are
 /// thick enough; clears `runFlag` and asks for the dimensions dialog when they are not.
 void checkGearBodies(GearPairData& data, Ui& ui);
+
+/// Only ČSN 01 4686 rates an internal wheel (the DIN - ISO methods have no root factors for it):
+/// both calculations ask this before any stage runs, so a refused pair leaves every value as it
+/// was. Clears `runFlag` and returns false when the pair cannot be rated.
+bool checkStandardRatesPair(GearPairData& data, Ui& ui);
 
 /// The contact-ratio checks common to both calculations: Epsgama of 1 or less stops the run
 /// (false, geometry dialog requested); with ČSN 01 4686 an Epsalfa of 2 or more only warns.

@@ -78,18 +78,18 @@ void faceLoadOptionClicked(GearPairData& g, KHbetaSource option, bool checked) {
     }
 }
 
-bool commitBcal(GearPairData& g, double value) {
+FieldEntry commitBcal(GearPairData& g, double value) {
     g.bcal = value;
-    if (!(value > 0)) return false;
+    if (!(value > 0)) return refusedEntry(kMsgBcal);
     g.KHbetaFrom = KHbetaSource::FromBcal;
-    return true;
+    return acceptedEntry();
 }
 
-bool commitKHbeta(GearPairData& g, double value) {
+FieldEntry commitKHbeta(GearPairData& g, double value) {
     g.KHbeta = value;
-    if (!(value >= 1)) return false;
+    if (!(value >= 1)) return refusedEntry(kMsgKHbeta);
     g.KHbetaFrom = KHbetaSource::Entered;
-    return true;
+    return acceptedEntry();
 }
 
 FaceLoadProblem checkFaceLoadInput(const GearPairData& g) {
@@ -113,7 +113,7 @@ std::string_view layoutFieldMessage(int field) {
     return kLayoutMessages[static_cast<std::size_t>(field - 1)];
 }
 
-LayoutFieldResult commitLayoutField(GearPairData& g, int field, double v) {
+FieldEntry commitLayoutField(GearPairData& g, int field, double v) {
     bool ok = false;
     std::string_view warning;
     switch (field) {
@@ -142,10 +142,10 @@ LayoutFieldResult commitLayoutField(GearPairData& g, int field, double v) {
             ok = v > 0;
             if (ok && v < g.dsh1) warning = kWarnDI;
             break;
-        default: return {false, layoutFieldMessage(field)};
+        default: return refusedEntry(layoutFieldMessage(field));
     }
-    if (!ok) return {false, layoutFieldMessage(field)};
-    return {true, warning};
+    if (!ok) return refusedEntry(layoutFieldMessage(field));
+    return acceptedEntry(warning);
 }
 
 bool layoutFieldShown(int number, int field) {

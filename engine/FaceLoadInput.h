@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/EntryResult.h"
 #include "engine/GearPairData.h"
 
 namespace soukoli {
@@ -32,9 +33,10 @@ inline constexpr std::string_view kMsgNoLayout = "Není vybrané půdorysné sch
 void faceLoadOptionClicked(GearPairData& g, KHbetaSource option, bool checked);
 
 /// Field 1 of the face-load window: bcal > 0; accepted, the contact band is the source.
-bool commitBcal(GearPairData& g, double value);
-/// Field 2: KHbeta ≥ 1; accepted, KHbeta is entered directly.
-bool commitKHbeta(GearPairData& g, double value);
+/// Refused with kMsgBcal.
+[[nodiscard]] FieldEntry commitBcal(GearPairData& g, double value);
+/// Field 2: KHbeta ≥ 1; accepted, KHbeta is entered directly. Refused with kMsgKHbeta.
+[[nodiscard]] FieldEntry commitKHbeta(GearPairData& g, double value);
 
 /// "&Ok" of the face-load window: what is wrong with the chosen source, if anything.
 enum class FaceLoadProblem { None, NoSource, Bcal, KHbeta };
@@ -49,12 +51,9 @@ struct LeverRatio {
 
 /// Fields 1 … 8 of the layout-scheme window: s1, s2, lw1, lw2, dsh1, dsh2, dII, dI.
 inline constexpr int kLayoutFields = 8;
-struct LayoutFieldResult {
-    bool accepted = false;
-    std::string_view message;  // the rejection, or the warning that accepts the value
-};
-/// Stores `value` in field `field` and judges it.
-LayoutFieldResult commitLayoutField(GearPairData& g, int field, double value);
+/// Stores `value` in field `field` and judges it: refused with the field's message, or accepted
+/// with a warning as the message when a shaft or bore is larger than it should be.
+[[nodiscard]] FieldEntry commitLayoutField(GearPairData& g, int field, double value);
 /// The rejection message of a field.
 [[nodiscard]] std::string_view layoutFieldMessage(int field);
 /// Whether field `field` is used by layout `number` (dII from "3" on, dI with "8" only).

@@ -1,12 +1,11 @@
 // The one entry path of the input windows. Each window's rule stays in its own unit (geometry,
-// body dimensions, accuracy, loading, spectrum, materials, face load, layout, coefficients);
-// this unit reads the text, runs the rule on the data set, puts the data set back when the rule
-// refuses, and runs what the windows run after an accepted entry.
+// body dimensions, accuracy, loading, load levels, materials, face load, layout, coefficients) and
+// answers with a FieldEntry; this unit reads the text, runs the rule on the data set, puts the
+// data set back when the rule refuses, and runs what the rule made due after an accepted entry.
 #include "engine/FieldEntry.h"
 
 #include <charconv>
 #include <cmath>
-#include <optional>
 
 #include "engine/Accuracy.h"
 #include "engine/BodyDimensions.h"
@@ -21,88 +20,37 @@ namespace soukoli {
 
 namespace {
 
-FieldEntry fromGeometry(const GeometryEntryResult& r) {
-    FieldEntry e;
-    e.outcome = r.outcome;
-    e.message = r.message;
-    e.parseStatus = r.parseStatus;
-    e.focusField = r.focusField;
-    e.effects.lookups = r.accuracy;
-    return e;
-}
-
-FieldEntry refused(std::string_view message, std::int32_t parseStatus) {
-    FieldEntry e;
-    e.outcome = EntryOutcome::Rejected;
-    e.message = message.empty() ? std::string(kRefusedEntry) : std::string(message);
-    e.parseStatus = parseStatus;
-    return e;
-}
-
-// A rule's judgement of a number: refused with its own message (empty: the field's message).
-struct Judgement {
-    bool accepted = true;
-    std::string message;
-};
-
-Judgement accept(std::string_view warning = {}) { return {true, std::string(warning)}; }
-Judgement refuse(std::string_view message = {}) { return {false, std::string(message)}; }
-Judgement judged(const std::optional<std::string>& rejection) {
-    return rejection ? Judgement{false, *rejection} : Judgement{};
-}
-
-// The number `value` (0 for an unreadable text) judged by the rule of a field that takes a
-// plain number; `effects` receives what the accepted value ran. An unreadable text is judged
-// too, so that it gets the rule's message where the rule refuses 0 as well.
-Judgement judgeNumber(GearPairData& g, FieldId id, double value, bool readable, FieldEffects& effects) {
+// The rule of a field that takes a plain number, run on `value` (0 for an unreadable text, which
+// the caller refuses in the end). An unreadable text is judged too where that gives it the
+// rule's own message (a rule that refuses 0 as well).
+FieldEntry judgeNumber(GearPairData& g, FieldId id, double value, bool readable) {
     switch (id.window) {
         case InputWindow::Geometry:
-            return refuse();  // entered through its own rule
-        case InputWindow::Dimensions: {
-            if (!readable) return refuse();
-            const auto field = static_cast<DimensionField>(id.number);
-            const DimensionVerdict v = commitDimension(g, field, value);
-            if (!v.accepted) return refuse(v.message);
-            if (v.faceWidth) {
-                const Gear gear = field == DimensionField::b1 ? Gear::Pinion : Gear::Wheel;
-                lookupAlignment(g, gear);
-                (gear == Gear::Pinion ? effects.lookups.pinionAlignment : effects.lookups.wheelAlignment) = true;
-            }
-            effects.bodies = true;
-            return accept();
-        }
-        case InputWindow::Accuracy: {
-            const auto field = static_cast<AccuracyField>(id.number);
-            if (!commitAccuracy(g, field, value, readable)) return refuse(accuracyMessage(field));
-            return accept();
-        }
+        case InputWindow::Coefficients:
+            return refusedEntry();  // entered as text through their own rules
+        case InputWindow::Dimensions:
+            if (!readable) return refusedEntry();
+            return commitDimension(g, static_cast<DimensionField>(id.number), value);
+        case InputWindow::Accuracy:
+            return commitAccuracy(g, static_cast<AccuracyField>(id.number), value, readable);
         case InputWindow::Loading:
-            return judged(commitLoadingField(g, id.number, value));
+            return commitLoadingField(g, id.number, value);
         case InputWindow::LoadLevels: {
             constexpr int steps = static_cast<int>(kMaxSpectrumSteps);
-            if (id.number == 1) return judged(commitSpectrumSteps(g, value));
-            if (id.number <= 1 + steps) return judged(commitSpectrumCount(g, id.number - 1, value));
-            return judged(commitSpectrumLevel(g, id.number - 1 - steps, value));
+            if (id.number == 1) return commitSpectrumSteps(g, value);
+            if (id.number <= 1 + steps) return commitSpectrumCount(g, id.number - 1, value);
+            return commitSpectrumLevel(g, id.number - 1 - steps, value);
         }
-        case InputWindow::Materials: {
-            double* quantity = materialQuantity(g, id.number);
-            if (quantity == nullptr || !materialValueAccepted(id.number, value)) return refuse();
-            *quantity = value;
-            return accept();
-        }
+        case InputWindow::Materials:
+            return commitMaterial(g, id.number, value);
         case InputWindow::FaceLoad:
-            if (id.number == 1) return commitBcal(g, value) ? accept() : refuse(kMsgBcal);
-            return commitKHbeta(g, value) ? accept() : refuse(kMsgKHbeta);
-        case InputWindow::Layout: {
-            const LayoutFieldResult r = commitLayoutField(g, id.number, value);
+            return id.number == 1 ? commitBcal(g, value) : commitKHbeta(g, value);
+        case InputWindow::Layout:
             // A text that is no number gets the field's message, never a warning.
-            if (!r.accepted || !readable) return refuse(layoutFieldMessage(id.number));
-            return accept(r.message);
-        }
-        case InputWindow::Coefficients:
-            return refuse();  // entered through its own rule
+            if (!readable) return refusedEntry(layoutFieldMessage(id.number));
+            return commitLayoutField(g, id.number, value);
     }
-    return refuse();
+    return refusedEntry();
 }
 
 bool fieldExists(FieldId id) {
@@ -123,47 +71,44 @@ bool fieldExists(FieldId id) {
     return false;
 }
 
-// Runs `rule` on the data set; a refusal puts every quantity back as it was.
-template <class Rule>
-FieldEntry guarded(GearPairData& g, FieldId id, Rule rule) {
-    if (!fieldExists(id)) return refused({}, 0);
-    GearPairData before = g;
-    FieldEntry e = rule();
-    if (!e.accepted()) {
-        g = std::move(before);
-        e.effects = {};
-    }
-    return e;
-}
-
-// What follows an accepted geometry entry outside its own rule: the accuracy lookups it made due,
-// and in the full calculation the gear bodies (the dimensions window shows them).
-void runConsequences(GearPairData& g, FieldId id, FieldEntry& e) {
-    if (id.window != InputWindow::Geometry || e.outcome == EntryOutcome::Unchanged) return;
+// What an accepted entry made due outside its own rule: the accuracy lookups, and the gear
+// bodies (after a geometry entry only in the full calculation, where the dimensions window
+// shows them).
+void runConsequences(GearPairData& g, FieldId id, FieldEntry& e, Ui& ui) {
+    if (e.outcome == EntryOutcome::Unchanged) return;
     const AccuracyLookups& due = e.effects.lookups;
     if (due.pinionPitch) lookupBasePitch(g, Gear::Pinion);
     if (due.wheelPitch) lookupBasePitch(g, Gear::Wheel);
     if (due.pinionAlignment) lookupAlignment(g, Gear::Pinion);
     if (due.wheelAlignment) lookupAlignment(g, Gear::Wheel);
-    e.effects.bodies = !g.Zjednoduseny;
+    if (id.window == InputWindow::Geometry) e.effects.bodies = !g.Zjednoduseny;
+    if (e.effects.bodies) refreshBodies(g, ui);
 }
 
-FieldEntry enterNumber(GearPairData& g, FieldId id, double value, std::int32_t parseStatus, Ui& ui) {
-    FieldEntry e;
-    const Judgement j = judgeNumber(g, id, value, parseStatus == 0, e.effects);
-    if (!j.accepted) return refused(j.message, parseStatus);
-    if (parseStatus != 0) return refused({}, parseStatus);
-    e.message = j.message;
-    if (e.effects.bodies) refreshBodies(g, ui);
+// Runs `rule` on the data set; a refusal puts every quantity back as it was, an acceptance runs
+// its consequences.
+template <class Rule>
+FieldEntry guarded(GearPairData& g, FieldId id, Ui& ui, Rule rule) {
+    if (!fieldExists(id)) return refusedEntry();
+    GearPairData before = g;
+    FieldEntry e = rule();
+    if (!e.accepted()) {
+        g = std::move(before);
+        e.effects = {};
+        return e;
+    }
+    runConsequences(g, id, e, ui);
     return e;
 }
 
-FieldEntry enterCoefficientText(GearPairData& g, int number, std::string_view text) {
-    if (enterCoefficient(g, number, text) == CoefficientEntry::Rejected)
-        return refused({}, parseNumber(text).status);
-    // A bending limit entered directly fixes YT at 1, as the window shows it.
-    applyEnteredLimitStresses(g);
-    return {};
+FieldEntry enterNumber(GearPairData& g, FieldId id, double value, std::int32_t parseStatus) {
+    FieldEntry e = judgeNumber(g, id, value, parseStatus == 0);
+    if (!e.accepted()) {
+        e.parseStatus = parseStatus;
+        return e;
+    }
+    if (parseStatus != 0) return refusedEntry(kRefusedEntry, parseStatus);
+    return e;
 }
 
 }  // namespace
@@ -174,20 +119,16 @@ void refreshBodies(GearPairData& g, Ui& ui) {
 }
 
 FieldEntry enterField(GearPairData& g, FieldId id, std::string_view text, Ui& ui) {
-    return guarded(g, id, [&] {
+    return guarded(g, id, ui, [&] {
         switch (id.window) {
-            case InputWindow::Geometry: {
-                FieldEntry e = fromGeometry(enterGeometryField(g, static_cast<GeometryField>(id.number), text, ui));
-                if (e.accepted()) runConsequences(g, id, e);
-                if (e.effects.bodies) refreshBodies(g, ui);
-                return e;
-            }
+            case InputWindow::Geometry:
+                return enterGeometryField(g, static_cast<GeometryField>(id.number), text, ui);
             case InputWindow::Coefficients:
-                return enterCoefficientText(g, id.number, text);
+                return enterCoefficient(g, id.number, text);
             case InputWindow::Accuracy: {
                 // An emptied measured deviation is the entry 0, "not measured".
                 const bool measured = id.number >= static_cast<int>(AccuracyField::fpbr1);
-                if (measured && text.find_first_not_of(' ') == std::string_view::npos) return enterNumber(g, id, 0, 0, ui);
+                if (measured && text.find_first_not_of(' ') == std::string_view::npos) return enterNumber(g, id, 0, 0);
                 break;
             }
             case InputWindow::Dimensions:
@@ -199,24 +140,20 @@ FieldEntry enterField(GearPairData& g, FieldId id, std::string_view text, Ui& ui
                 break;
         }
         const NumberParse p = parseNumber(text);
-        return enterNumber(g, id, p.value, p.status, ui);
+        return enterNumber(g, id, p.value, p.status);
     });
 }
 
 FieldEntry enterFieldValue(GearPairData& g, FieldId id, double value, Ui& ui) {
-    return guarded(g, id, [&] {
+    return guarded(g, id, ui, [&] {
         switch (id.window) {
-            case InputWindow::Geometry: {
-                FieldEntry e = fromGeometry(enterGeometryValue(g, static_cast<GeometryField>(id.number), value, ui));
-                if (e.accepted()) runConsequences(g, id, e);
-                if (e.effects.bodies) refreshBodies(g, ui);
-                return e;
-            }
+            case InputWindow::Geometry:
+                return enterGeometryValue(g, static_cast<GeometryField>(id.number), value, ui);
             case InputWindow::Coefficients: {
                 // The shortest text that reads back as the same number.
                 char buffer[32];
                 const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-                return enterCoefficientText(g, id.number, std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer)));
+                return enterCoefficient(g, id.number, std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer)));
             }
             case InputWindow::Dimensions:
             case InputWindow::Accuracy:
@@ -227,7 +164,7 @@ FieldEntry enterFieldValue(GearPairData& g, FieldId id, double value, Ui& ui) {
             case InputWindow::Layout:
                 break;
         }
-        return enterNumber(g, id, value, std::isfinite(value) ? 0 : 1, ui);
+        return enterNumber(g, id, value, std::isfinite(value) ? 0 : 1);
     });
 }
 

@@ -2,13 +2,14 @@
 // identity, and the one function that reads the text, judges it by the window's rule, stores it
 // only when it is accepted and runs what an accepted entry triggers (recomputed geometry, the
 // accuracy lookups, the gear bodies). The windows and soukoli-cli both enter fields through it,
-// so the same entries give the same data set in either.
+// so the same entries give the same data set in either. Its answer, FieldEntry (EntryResult.h),
+// is the shape every window's rule answers in.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
+#include "engine/EntryResult.h"
 #include "engine/GearPairData.h"
 #include "engine/GeometryInput.h"
 #include "engine/Ui.h"
@@ -41,32 +42,6 @@ struct FieldId {
 [[nodiscard]] constexpr FieldId levelValueField(int step) {
     return {InputWindow::LoadLevels, step + 1 + static_cast<int>(kMaxSpectrumSteps)};
 }
-
-/// What an accepted entry ran besides storing its own value.
-struct FieldEffects {
-    AccuracyLookups lookups;  // limiting deviations looked up again
-    bool bodies = false;      // masses, inertia, stiffness and nE1 recomputed (full calculation)
-
-    bool operator==(const FieldEffects&) const = default;
-};
-
-/// The answer to one entry. Refused: the data set is as it was before the entry, and `message`
-/// is the text to show. Accepted: `message` is a warning to show beside the accepted value
-/// (mostly empty).
-struct FieldEntry {
-    EntryOutcome outcome = EntryOutcome::Accepted;
-    std::string message;
-    std::int32_t parseStatus = 0;  // 0, the position of the unreadable character, or 1 for a
-                                   // number refused by a rule between fields
-    int focusField = 0;            // the field of the same window that takes the focus next
-                                   // (0: the entered one keeps it)
-    FieldEffects effects;
-
-    [[nodiscard]] bool accepted() const { return outcome != EntryOutcome::Rejected; }
-};
-
-/// The message of a refused entry when its rule has none of its own.
-inline constexpr std::string_view kRefusedEntry = "Neplatné zadání";
 
 /// Enters `text` into field `id` as the window does when the field is left or Enter is pressed:
 /// read with the decimal point (degrees for the geometry's angles), judged by the field's rule

@@ -40,26 +40,21 @@ constexpr std::array<std::string_view, kGeometryFieldCount> kMessages = {
     "Neplatné zadání hlavového průměru kola",
 };
 
-std::string messageOf(GeometryField field) {
-    return std::string(geometryFieldMessage(field));
+FieldEntry refused(GeometryField field, std::int32_t parseStatus) {
+    return refusedEntry(geometryFieldMessage(field), parseStatus);
 }
 
-GeometryEntryResult refused(std::string message, std::int32_t parseStatus) {
-    GeometryEntryResult r;
-    r.outcome = EntryOutcome::Rejected;
-    r.message = std::move(message);
-    r.parseStatus = parseStatus;
-    return r;
+FieldEntry acceptedWith(AccuracyLookups lookups = {}) {
+    FieldEntry e;
+    e.effects.lookups = lookups;
+    return e;
 }
 
-GeometryEntryResult refused(GeometryField field, std::int32_t parseStatus) {
-    return refused(messageOf(field), parseStatus);
-}
-
-GeometryEntryResult acceptedWith(AccuracyLookups accuracy = {}) {
-    GeometryEntryResult r;
-    r.accuracy = accuracy;
-    return r;
+FieldEntry movedTo(EntryOutcome outcome, int focusField = 0) {
+    FieldEntry e;
+    e.outcome = outcome;
+    e.focusField = focusField;
+    return e;
 }
 
 void clearTipDiameterFlags(GearPairData& g) {
@@ -80,7 +75,7 @@ bool recomputeIfFormed(GearPairData& g, Ui& ui, Recompute recompute) {
 
 // z1, z2, mn, beta, alfan and an accepted shift sum: the tip diameters follow again, the centre
 // distance follows from the shift sum, then the diameters.
-GeometryEntryResult acceptMainInput(GearPairData& g, GeometryField field, Ui& ui, AccuracyLookups accuracy) {
+FieldEntry acceptMainInput(GearPairData& g, GeometryField field, Ui& ui, AccuracyLookups accuracy) {
     // Judged before anything is computed: such a pair has no centre distance to speak of.
     if (g.isInternal() && g.z1 + g.z2 >= 0) return refused(field, 0);
     const bool formed = recomputeIfFormed(g, ui, [](GearPairData& t, Ui& u) {
@@ -94,7 +89,7 @@ GeometryEntryResult acceptMainInput(GearPairData& g, GeometryField field, Ui& ui
 // Profile shift of one gear (x1 or x2). With the centre distance given, the other coefficient
 // takes up the rest of the sum that aw fixes; otherwise the sum must lie on the side of xmez where
 // a working pressure angle exists.
-GeometryEntryResult enterShift(GearPairData& g, GeometryField field, double value, std::int32_t status, Ui& ui) {
+FieldEntry enterShift(GearPairData& g, GeometryField field, double value, std::int32_t status, Ui& ui) {
     const bool pinion = field == GeometryField::x1;
     (pinion ? g.x1 : g.x2) = value;
     if (status != 0) return refused(field, status);
@@ -110,13 +105,13 @@ GeometryEntryResult enterShift(GearPairData& g, GeometryField field, double valu
     if (!std::isfinite(xmez)) return refused(field, 0);
     g.xmez = xmez;
     if (shiftSumBeyondLimit(g, xmez))
-        return refused("Nemožný součet jednotkových korekcí x1+x2  (xmez= " + str(xmez, 8, 5) + ")", 1);
+        return refusedEntry("Nemožný součet jednotkových korekcí x1+x2  (xmez= " + str(xmez, 8, 5) + ")", 1);
     g.xs = g.x1 + g.x2;
     return acceptMainInput(g, field, ui, {});
 }
 
 // Every field but the centre distance: store, judge, recompute.
-GeometryEntryResult enterNumber(GearPairData& g, GeometryField field, double v, std::int32_t status, Ui& ui) {
+FieldEntry enterNumber(GearPairData& g, GeometryField field, double v, std::int32_t status, Ui& ui) {
     const bool readable = status == 0;
     const auto judge = [&](bool inRange) { return readable && inRange; };
     switch (field) {
@@ -128,15 +123,15 @@ GeometryEntryResult enterNumber(GearPairData& g, GeometryField field, double v, 
     case GeometryField::z2:
         g.z2 = v;
         if (!judge(v != 0)) return refused(field, status);
-        if (!g.isInternal() && v < 4) return refused("Počet zubů kola vol větší než 3", 0);
-        if (g.isInternal() && v > -4) return refused("Počet zubů korunového kola vol menší než -3", 0);
+        if (!g.isInternal() && v < 4) return refusedEntry("Počet zubů kola vol větší než 3");
+        if (g.isInternal() && v > -4) return refusedEntry("Počet zubů korunového kola vol menší než -3");
         chooseCutter(g);
         return acceptMainInput(g, field, ui, {.wheelPitch = true});
     case GeometryField::mn:
         g.mn = v;
         if (!judge(v > 0)) return refused(field, status);
         {
-            GeometryEntryResult r = acceptMainInput(
+            FieldEntry r = acceptMainInput(
                 g, field, ui, {.pinionPitch = true, .wheelPitch = true, .pinionAlignment = true, .wheelAlignment = true});
             // ČSN 01 4686: the rim should be at least 3.5 modules thick.
             if (r.accepted()) g.srmin = 3.5 * g.mn;
@@ -208,50 +203,43 @@ bool blank(std::string_view text) {
 }  // namespace
 
 std::string_view geometryFieldMessage(GeometryField field) {
-    return kMessages[static_cast<std::size_t>(field) - 1];
+    const auto n = static_cast<std::size_t>(field);
+    return n >= 1 && n <= kMessages.size() ? kMessages[n - 1] : kRefusedEntry;
 }
 
-GeometryEntryResult enterGeometryField(GearPairData& g, GeometryField field, std::string_view text, Ui& ui) {
+FieldEntry enterGeometryField(GearPairData& g, GeometryField field, std::string_view text, Ui& ui) {
     const NumberParse p = parseNumber(text);
     if (field == GeometryField::aw) {
         if (p.ok() && std::abs(std::abs(p.value) - std::abs(g.aw)) <= kUnchangedCentreDistance) {
-            GeometryEntryResult r;
-            r.outcome = EntryOutcome::Unchanged;
-            return r;
+            return movedTo(EntryOutcome::Unchanged);
         }
         // An emptied field returns to the zero-shift pair as 0 does; other unreadable text is
         // refused rather than taken for 0, so a mistyped distance ("122,5") keeps the shifts.
         if (blank(text)) {
             resetToZeroShift(g, ui);
-            GeometryEntryResult r;
-            r.outcome = EntryOutcome::Reset;
-            r.focusField = static_cast<int>(GeometryField::x1);
-            return r;
+            return movedTo(EntryOutcome::Reset, static_cast<int>(GeometryField::x1));
         }
     }
     const bool degrees = field == GeometryField::Beta || field == GeometryField::Alfan;
     return enterNumber(g, field, degrees ? p.value * kDegree : p.value, p.status, ui);
 }
 
-GeometryEntryResult enterGeometryValue(GearPairData& g, GeometryField field, double value, Ui& ui) {
+FieldEntry enterGeometryValue(GearPairData& g, GeometryField field, double value, Ui& ui) {
     if (field != GeometryField::aw) return enterNumber(g, field, value, std::isfinite(value) ? 0 : 1, ui);
     if (value == 0) {
         resetToZeroShift(g, ui);
-        GeometryEntryResult r;
-        r.outcome = EntryOutcome::Reset;
-        r.focusField = static_cast<int>(GeometryField::x1);
-        return r;
+        return movedTo(EntryOutcome::Reset, static_cast<int>(GeometryField::x1));
     }
     return enterCentreDistance(g, value, ui);
 }
 
-GeometryEntryResult enterCentreDistance(GearPairData& g, double aw, Ui& ui) {
+FieldEntry enterCentreDistance(GearPairData& g, double aw, Ui& ui) {
     if (!std::isfinite(aw) || aw == 0 || (g.isInternal() ? aw > 0 : aw < 0)) return refused(GeometryField::aw, 0);
     // awmin: the centre distance at the limiting shift sum xmez, where the working angle is 0.
     const double awmin = minimumCentreDistance(g);
     if (!std::isfinite(awmin)) return refused(GeometryField::aw, 0);
     if (std::abs(awmin) >= std::abs(aw))
-        return refused("Nemožně malá osová vzdálenost aw (awmin= " + str(awmin, 8, 5) + ")", 1);
+        return refusedEntry("Nemožně malá osová vzdálenost aw (awmin= " + str(awmin, 8, 5) + ")", 1);
     const bool formed = recomputeIfFormed(g, ui, [aw](GearPairData& t, Ui& u) {
         t.aw = aw;
         t.awGiven = true;

@@ -3,10 +3,9 @@
 // distance, shift sum, diameters). The geometry dialog and soukoli-cli both run them.
 #pragma once
 
-#include <cstdint>
-#include <string>
 #include <string_view>
 
+#include "engine/EntryResult.h"
 #include "engine/GearPairData.h"
 #include "engine/Ui.h"
 
@@ -19,35 +18,6 @@ enum class GeometryField {
 };
 inline constexpr int kGeometryFieldCount = 16;
 
-enum class EntryOutcome {
-    Accepted,   // stored and everything that follows from it recomputed
-    Rejected,   // refused with `message`; nothing that depends on the field was recomputed
-    Unchanged,  // a centre distance within 0.0009 mm of the current one: nothing happens
-    Reset,      // a centre distance of 0 (or an emptied field): back to the zero-shift pair
-};
-
-/// The lookups of the accuracy values (ČSN 01 4682) that an accepted entry makes due.
-struct AccuracyLookups {
-    bool pinionPitch = false;
-    bool wheelPitch = false;
-    bool pinionAlignment = false;
-    bool wheelAlignment = false;
-
-    [[nodiscard]] bool any() const { return pinionPitch || wheelPitch || pinionAlignment || wheelAlignment; }
-    bool operator==(const AccuracyLookups&) const = default;
-};
-
-struct GeometryEntryResult {
-    EntryOutcome outcome = EntryOutcome::Accepted;
-    std::string message;           // the text shown for a refused entry
-    std::int32_t parseStatus = 0;  // 0, the position of the unreadable character, or 1 for a
-                                   // number refused by a rule between fields
-    int focusField = 0;            // the field that takes the focus next (0: the entered one)
-    AccuracyLookups accuracy;      // due after an accepted entry
-
-    [[nodiscard]] bool accepted() const { return outcome != EntryOutcome::Rejected; }
-};
-
 /// The message of a refused entry in `field` (the range or readability message; the rules
 /// between fields have their own, returned with the refusal).
 [[nodiscard]] std::string_view geometryFieldMessage(GeometryField field);
@@ -55,17 +25,18 @@ struct GeometryEntryResult {
 /// Enters the text of a field: reads it with the decimal point (degrees for Beta and Alfan),
 /// stores the number (the centre distance only once accepted), judges it and recomputes what
 /// follows. Messages of the geometry operations themselves go through `ui`; the refusal message
-/// is returned, not shown.
-GeometryEntryResult enterGeometryField(GearPairData& g, GeometryField field, std::string_view text, Ui& ui);
+/// is returned, not shown. The accuracy lookups the entry makes due come back in
+/// `effects.lookups` (enterField runs them; it also puts back a refused entry).
+FieldEntry enterGeometryField(GearPairData& g, GeometryField field, std::string_view text, Ui& ui);
 
 /// The same for a number already read (angles in radians). The centre distance taken this way
 /// has no "unchanged" step: 0 returns to the zero-shift pair, any other value is judged.
-GeometryEntryResult enterGeometryValue(GearPairData& g, GeometryField field, double value, Ui& ui);
+FieldEntry enterGeometryValue(GearPairData& g, GeometryField field, double value, Ui& ui);
 
 /// A centre distance entered: refused when its sign does not fit the toothing or when it is not
 /// above awmin (the distance at the limiting shift sum); otherwise aw is taken as given, the
 /// shift sum follows from the involute relation and is split equally, and the diameters follow.
-GeometryEntryResult enterCentreDistance(GearPairData& g, double aw, Ui& ui);
+FieldEntry enterCentreDistance(GearPairData& g, double aw, Ui& ui);
 
 /// Back to the zero-shift pair: x1 = x2 = 0, aw = a, the centre distance no longer given, the
 /// diameters recomputed.

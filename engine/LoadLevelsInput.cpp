@@ -14,7 +14,6 @@ namespace soukoli {
 
 namespace {
 
-std::optional<std::string> reject(std::string_view m) { return std::string(m); }
 
 std::size_t index(int step) { return static_cast<std::size_t>(step - 1); }
 
@@ -53,69 +52,69 @@ int fixedLevelStep(const GearPairData& g) {
     return 0;
 }
 
-std::optional<std::string> commitSpectrumSteps(GearPairData& g, double value) {
+FieldEntry commitSpectrumSteps(GearPairData& g, double value) {
     // Only a valid count is stored: the tables hold 20 steps.
     if (!(value >= 1 && value <= static_cast<double>(kMaxSpectrumSteps)) || std::floor(value) != value)
-        return reject(kInvalidEntry);
+        return refusedEntry(kInvalidEntry);
     const auto j = static_cast<std::uint16_t>(value);
     if (j != g.j) {
         g.j = j;
         clearSpectrum(g);
     }
-    return std::nullopt;
+    return acceptedEntry();
 }
 
-std::optional<std::string> commitSpectrumCount(GearPairData& g, int step, double value) {
-    if (!validStep(step)) return reject(kInvalidEntry);
+FieldEntry commitSpectrumCount(GearPairData& g, int step, double value) {
+    if (!validStep(step)) return refusedEntry(kInvalidEntry);
     auto& N = g.Nj;
     const std::size_t i = index(step);
     N[i] = value;
-    if (!(value > 0)) return reject(kInvalidEntry);
+    if (!(value > 0)) return refusedEntry(kInvalidEntry);
     if (g.SpektrumNAbs) {
         // Cumulative counts mark the end of each step: they grow from step to step.
-        if (i > 0 && !(value > N[i - 1])) return reject(kMustExceedPrevious);
-        if (i + 1 < N.size() && N[i + 1] > 0 && !(value < N[i + 1])) return reject(kMustBeBelowNext);
+        if (i > 0 && !(value > N[i - 1])) return refusedEntry(kMustExceedPrevious);
+        if (i + 1 < N.size() && N[i + 1] > 0 && !(value < N[i + 1])) return refusedEntry(kMustBeBelowNext);
     }
-    return std::nullopt;
+    return acceptedEntry();
 }
 
-std::optional<std::string> commitSpectrumLevel(GearPairData& g, int step, double value) {
-    if (!validStep(step)) return reject(kInvalidEntry);
+FieldEntry commitSpectrumLevel(GearPairData& g, int step, double value) {
+    if (!validStep(step)) return refusedEntry(kInvalidEntry);
     auto& F = g.Fj;
     const std::size_t i = index(step);
     F[i] = value;
-    if (!(value > 0)) return reject(kInvalidEntry);
+    if (!(value > 0)) return refusedEntry(kInvalidEntry);
     // Ft_j/Ft_1 lies below 1, Ft_1/Ft_j and Ft_j/Ft_min above 1 (the step fixed at 1 excepted).
     switch (g.spectrumForm) {
         case SpectrumForm::Absolute: break;
         case SpectrumForm::RatioFjF1:
-            if (step != 1 && value >= 1) return reject(kInvalidEntry);
+            if (step != 1 && value >= 1) return refusedEntry(kInvalidEntry);
             break;
         case SpectrumForm::RatioF1Fj:
-            if (step != 1 && value <= 1) return reject(kInvalidEntry);
+            if (step != 1 && value <= 1) return refusedEntry(kInvalidEntry);
             break;
         case SpectrumForm::RatioFjFmin: {
             const bool fixedStep = step == fixedLevelStep(g) || step == steps(g);
-            if (!fixedStep && value <= 1) return reject(kInvalidEntry);
+            if (!fixedStep && value <= 1) return refusedEntry(kInvalidEntry);
             break;
         }
     }
     switch (g.spectrumForm) {
         case SpectrumForm::RatioF1Fj:
             // Ft_1/Ft_j grows as the levels fall.
-            if (i > 0 && !(value > F[i - 1])) return reject(kMustExceedPrevious);
-            if (i + 1 < F.size() && F[i + 1] > 0 && !(value < F[i + 1])) return reject(kMustBeBelowNext);
+            if (i > 0 && !(value > F[i - 1])) return refusedEntry(kMustExceedPrevious);
+            if (i + 1 < F.size() && F[i + 1] > 0 && !(value < F[i + 1])) return refusedEntry(kMustBeBelowNext);
             break;
         case SpectrumForm::Absolute:
-            if (i > 0 && !(value < F[i - 1])) return reject(kMustBeBelowPrevious);
+            if (i > 0 && !(value < F[i - 1])) return refusedEntry(kMustBeBelowPrevious);
             if (step == 1) (g.SilyF ? g.Ft1 : g.T1) = value;  // the first level is the pinion's load
             break;
         case SpectrumForm::RatioFjF1:
         case SpectrumForm::RatioFjFmin:
-            if (i > 0 && !(value < F[i - 1])) return reject(kMustBeBelowPrevious);
+            if (i > 0 && !(value < F[i - 1])) return refusedEntry(kMustBeBelowPrevious);
             break;
     }
-    return std::nullopt;
+    return acceptedEntry();
 }
 
 std::string spectrumCountText(double x) {

@@ -3,10 +3,10 @@
 // table, the display of the values, and what "O&k" and "&Esc" do to the loading data.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "engine/EntryResult.h"
 #include "engine/GearPairData.h"
 
 namespace soukoli {
@@ -28,14 +28,14 @@ void clearSpectrum(GearPairData& g);
 /// open (absolute levels, or a single step).
 [[nodiscard]] int fixedLevelStep(const GearPairData& g);
 
-/// Field 1, the number of steps: an integer 1 … 20. A new number clears the table. Gives the
-/// rejection message or nothing.
-[[nodiscard]] std::optional<std::string> commitSpectrumSteps(GearPairData& g, double value);
+/// Field 1, the number of steps: an integer 1 … 20. A new number clears the table. Refused with
+/// the rule's message, as are the two below.
+[[nodiscard]] FieldEntry commitSpectrumSteps(GearPairData& g, double value);
 /// The count of step `step` (1 … 20): > 0, and growing when the counts are cumulative.
-[[nodiscard]] std::optional<std::string> commitSpectrumCount(GearPairData& g, int step, double value);
+[[nodiscard]] FieldEntry commitSpectrumCount(GearPairData& g, int step, double value);
 /// The level of step `step` (1 … 20): > 0, within the range of its form and ordered as the
 /// form requires; an absolute first level is also the pinion's load.
-[[nodiscard]] std::optional<std::string> commitSpectrumLevel(GearPairData& g, int step, double value);
+[[nodiscard]] FieldEntry commitSpectrumLevel(GearPairData& g, int step, double value);
 
 /// A count: "  0" when cleared, str(x:8:2) below 10, str(x:5:0) up to 99999, "#.###E+0;" above.
 [[nodiscard]] std::string spectrumCountText(double x);

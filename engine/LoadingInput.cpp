@@ -67,12 +67,12 @@ std::string directEntryMessage(const GearPairData& g, int field) {
 
 // A class field: an integer 1 … 17. A value that is no integer of the 16-bit field is not
 // stored, so the data set never holds a wrapped class.
-std::optional<std::string> commitClass(GearPairData& g, std::uint16_t& chsz, double value, std::string_view message) {
+FieldEntry commitClass(GearPairData& g, std::uint16_t& chsz, double value, std::string_view message) {
     const bool integral = value >= 0 && value <= 65535 && std::floor(value) == value;
     if (integral) chsz = static_cast<std::uint16_t>(value);
-    if (!integral || value < 1 || value > 17) return std::string(message);
+    if (!integral || value < 1 || value > 17) return refusedEntry(message);
     computeEquivalentLoadsFromClasses(g);
-    return std::nullopt;
+    return acceptedEntry();
 }
 
 // b·factor/divisor into `target`, unless the divisor is 0 (the target keeps its value then).
@@ -84,23 +84,22 @@ double wheelShare(const GearPairData& g) { return g.z2 != 0 ? g.z1 / std::abs(g.
 
 }  // namespace
 
-std::optional<std::string> commitLoadingField(GearPairData& g, int field, double value) {
+FieldEntry commitLoadingField(GearPairData& g, int field, double value) {
     if (field == 16) return commitClass(g, g.CHSZ1, value, kCHSZ1Message);
     if (field == 17) return commitClass(g, g.CHSZ2, value, kCHSZ2Message);
     double* q = fieldQuantity(g, field);
-    if (!q) return std::string(kInvalidEntry);
+    if (!q) return refusedEntry(kInvalidEntry);
     const double before = *q;
     *q = value;
-    const auto reject = [](std::string_view m) { return std::optional<std::string>(std::string(m)); };
     switch (field) {
         case 1:
         case 9:
         case 26:
-            if (!(value > 0)) return reject(kInvalidEntry);
+            if (!(value > 0)) return refusedEntry(kInvalidEntry);
             if (field == 9 && g.ZadaniSil == kLoadsFromClasses) computeEquivalentLoadsFromClasses(g);
             // A new nominal load voids the spectrum's results; leaving the field unchanged does not.
             if (field == 26 && value != before) clearEquivalentLoads(g);
-            return std::nullopt;
+            return acceptedEntry();
         case 5:
         case 6:
         case 13:
@@ -109,24 +108,24 @@ std::optional<std::string> commitLoadingField(GearPairData& g, int field, double
         case 20: {
             // The static panel allows 0.6999999, the others 0.699999: both take 0.7 as typed.
             const double low = field <= 6 ? 0.6999999 : 0.699999;
-            if (value >= low && value <= 1) return std::nullopt;
-            return reject(field == 5 || field == 13 || field == 19 ? kYA1Message : kYA2Message);
+            if (value >= low && value <= 1) return acceptedEntry();
+            return refusedEntry(field == 5 || field == 13 || field == 19 ? kYA1Message : kYA2Message);
         }
-        case 7: return value >= 1 && value <= g.KAS ? std::nullopt : reject(kKAStaticMessage);
+        case 7: return value >= 1 && value <= g.KAS ? acceptedEntry() : refusedEntry(kKAStaticMessage);
         case 15:
-        case 21: return value >= 1 ? std::nullopt : reject(kKAMessage);
-        case 8: return value >= 1 && value >= g.KA ? std::nullopt : reject(kKASMessage);
+        case 21: return value >= 1 ? acceptedEntry() : refusedEntry(kKAMessage);
+        case 8: return value >= 1 && value >= g.KA ? acceptedEntry() : refusedEntry(kKASMessage);
         case 22:
         case 23:
         case 24:
         case 25: {
             const double limit = g.SilyF ? g.Ft1 : g.T1;
-            if (!(value > 0) || value > limit) return directEntryMessage(g, field);
+            if (!(value > 0) || value > limit) return refusedEntry(directEntryMessage(g, field));
             *directFlag(g, field) = true;
-            return std::nullopt;
+            return acceptedEntry();
         }
         default:  // n1 and the lives
-            return value > 0 ? std::nullopt : reject(kInvalidEntry);
+            return value > 0 ? acceptedEntry() : refusedEntry(kInvalidEntry);
     }
 }
 

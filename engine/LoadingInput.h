@@ -3,10 +3,10 @@
 // and lives, and the checks of "&Ok". The desktop dialog and the tests call these.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "engine/EntryResult.h"
 #include "engine/GearPairData.h"
 #include "engine/Ui.h"
 
@@ -32,9 +32,8 @@ inline constexpr int kLoadingFields = 26;
 
 /// Field `field` (1 … 26) left or confirmed with `value`: the quantity is stored (before it is
 /// judged), judged, and on acceptance its dependants are recomputed (classes, cleared
-/// equivalent loads, the own flag of a directly entered load). Gives the rejection message, or
-/// nothing when the value is accepted.
-[[nodiscard]] std::optional<std::string> commitLoadingField(GearPairData& g, int field, double value);
+/// equivalent loads, the own flag of a directly entered load). Refused with the field's message.
+[[nodiscard]] FieldEntry commitLoadingField(GearPairData& g, int field, double value);
 
 /// What field `field` shows: str(x:5:1), the lives picture in cycles, str(x:5:3) for the
 /// factors, width 3 for the classes; a directly entered load only when its flag is set.

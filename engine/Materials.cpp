@@ -104,4 +104,11 @@ double* materialQuantity(GearPairData& g, int field) {
     }
 }
 
+FieldEntry commitMaterial(GearPairData& g, int field, double value) {
+    double* quantity = materialQuantity(g, field);
+    if (quantity == nullptr) return refusedEntry();
+    *quantity = value;
+    return materialValueAccepted(field, value) ? acceptedEntry() : refusedEntry();
+}
+
 }  // namespace soukoli

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/EntryResult.h"
 #include "engine/GearPairData.h"
 #include "engine/MaterialTables.h"
 #include "engine/Ui.h"
@@ -37,5 +38,9 @@ void applyMaterialChoice(GearPairData& g, Gear gear, const MaterialChoice& choic
 
 /// The quantity of numeric field `field` (as above), or nullptr.
 [[nodiscard]] double* materialQuantity(GearPairData& g, int field);
+
+/// Field `field` left or confirmed with `value`: stored, then judged by the rule above (refused
+/// with the general message, as is a field that holds no number).
+[[nodiscard]] FieldEntry commitMaterial(GearPairData& g, int field, double value);
 
 }  // namespace soukoli

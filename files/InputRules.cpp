@@ -45,7 +45,7 @@ bool positive(const GearPairData&, GearPairData&, double v) { return v > 0; }
 // The loading dialog's own judgement of its field `field`. The fields used here judge the value
 // alone, so one scratch copy serves them all.
 bool loadingAccepts(GearPairData& scratch, int field, double v) {
-    return !commitLoadingField(scratch, field, v).has_value();
+    return commitLoadingField(scratch, field, v).accepted();
 }
 
 Accepts loadingField(int field) {
@@ -141,7 +141,7 @@ void remainingRules(std::vector<Rule>& r) {
         r.push_back({dev.measured, alignment ? Accepts(nonNegative) : Accepts(anyNumber)});
     }
     r.push_back({&G::KHbeta, ifSource(KHbetaSource::Entered, [](const G&, G& scratch, double v) {
-                     return v == 0 || commitKHbeta(scratch, v);
+                     return v == 0 || commitKHbeta(scratch, v).accepted();
                  })});
     r.push_back({&G::bcal, ifSource(KHbetaSource::FromBcal, nonNegative)});
     for (const auto m : {&G::s1, &G::s2, &G::lw1, &G::lw2, &G::dsh1, &G::dsh2, &G::dII, &G::dI})

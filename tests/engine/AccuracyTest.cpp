@@ -1,13 +1,27 @@
-// Lookups of the limiting deviations after ČSN 01 4682 and the rules of the accuracy fields.
+// Lookups of the limiting deviations after ČSN 01 4682 and the rules of the accuracy fields,
+// entered through the one entry path.
 // Expected deviations are the printed values of the standard's tables (grades 6 ... 9, grade 8
 // as stated for the program, grade 3 module class 1); 0 means "nedefin.".
 #include <gtest/gtest.h>
 
 #include "engine/Accuracy.h"
+#include "engine/FieldEntry.h"
+#include "support/RecordingUi.h"
 #include "support/GearPairs.h"
 
 using namespace soukoli;
 using soukoli::testing::defaultPair;
+
+namespace {
+
+using A = AccuracyField;
+
+FieldEntry enter(GearPairData& g, A field, std::string_view text) {
+    soukoli::testing::RecordingUi ui;
+    return enterField(g, {InputWindow::Accuracy, static_cast<int>(field)}, text, ui);
+}
+
+}  // namespace
 
 TEST(Accuracy, BasePitchOverGradesAndClasses) {
     struct Row {
@@ -61,18 +75,18 @@ TEST(Accuracy, LookupsFollowTheGradeAndNeverKeepAnEarlierValue) {
     EXPECT_DOUBLE_EQ(g.fy, 12.5);
     EXPECT_TRUE(g.fpb1Given && g.fpb2Given && g.Fbeta1Given && g.Fbeta2Given && g.fxGiven && g.fyGiven);
 
-    ASSERT_TRUE(commitAccuracy(g, AccuracyField::IT1, 7, true));
+    ASSERT_TRUE(enter(g, A::IT1, "7").accepted());
     EXPECT_DOUBLE_EQ(g.fpb1, 17);
     EXPECT_DOUBLE_EQ(g.Fbeta1, 16);
     EXPECT_DOUBLE_EQ(g.fy, 8);
     for (int grade : {5, 10}) {
-        ASSERT_TRUE(commitAccuracy(g, AccuracyField::IT1, grade, true));
+        ASSERT_TRUE(enter(g, A::IT1, std::to_string(grade)).accepted());
         EXPECT_FALSE(g.fpb1Given || g.Fbeta1Given || g.fxGiven || g.fyGiven) << grade;
         EXPECT_EQ(g.fpb1, 0);
         EXPECT_EQ(g.fx, 0);
         EXPECT_TRUE(g.fpb2Given && g.Fbeta2Given) << "the wheel keeps its grade";
     }
-    ASSERT_TRUE(commitAccuracy(g, AccuracyField::IT1, 8, true));
+    ASSERT_TRUE(enter(g, A::IT1, "8").accepted());
     EXPECT_TRUE(g.fpb1Given && g.Fbeta1Given && g.fxGiven && g.fyGiven);
 
     g.b1 = 700;  // wider than the known classes
@@ -86,44 +100,64 @@ TEST(Accuracy, LookupsFollowTheGradeAndNeverKeepAnEarlierValue) {
     EXPECT_DOUBLE_EQ(g.fpb2, 26);  // |d2| = 240: class 2
 }
 
-TEST(AccuracyFields, GradesFromTwoToTwelve) {
+TEST(AccuracyFields, EachFieldAcceptsOrRefusesWithItsMessage) {
+    struct Row {
+        A field;
+        const char* text;
+        const char* refusal;  // nullptr: accepted
+    };
+    const Row rows[] = {
+        {A::IT1, "2", nullptr},     {A::IT2, "12", nullptr},
+        {A::IT1, "1", "Stupeň přesnosti vol od 2 do 12"},   {A::IT1, "13", "Stupeň přesnosti vol od 2 do 12"},
+        {A::IT2, "8.5", "Stupeň přesnosti vol od 2 do 12"}, {A::IT2, "x", "Stupeň přesnosti vol od 2 do 12"},
+        {A::IT2, "", "Stupeň přesnosti vol od 2 do 12"},
+        {A::Fbetar1, "-2", "Úchylku zadej kladnou"},         {A::Fbetar2, "3", nullptr},
+        {A::fpbr1, "-2", nullptr},  // a base pitch deviation has a direction
+        {A::fpbr2, "1,5", "Chyba vstupu"},                   {A::fyr, "abc", "Chyba vstupu"},
+        {A::fxr, "", nullptr},      // an emptied measured field: "not measured"
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(r.field) << " '" << r.text << "'");
+        GearPairData g = defaultPair();
+        const GearPairData before = g;
+        const FieldEntry e = enter(g, r.field, r.text);
+        EXPECT_EQ(e.accepted(), r.refusal == nullptr);
+        if (r.refusal) {
+            EXPECT_EQ(e.message, r.refusal);
+            EXPECT_EQ(g.IT1, before.IT1);
+            EXPECT_EQ(g.IT2, before.IT2);
+        }
+    }
+    // Grade 2 is accepted, but not tabulated.
     GearPairData g = defaultPair();
-    EXPECT_FALSE(commitAccuracy(g, AccuracyField::IT1, 1, true));
-    EXPECT_FALSE(commitAccuracy(g, AccuracyField::IT1, 13, true));
-    EXPECT_EQ(g.IT1, 13);  // stored before it is judged
-    EXPECT_FALSE(commitAccuracy(g, AccuracyField::IT2, 8.5, true));
-    EXPECT_FALSE(commitAccuracy(g, AccuracyField::IT2, 0, false));
-    EXPECT_TRUE(commitAccuracy(g, AccuracyField::IT1, 2, true));
-    EXPECT_FALSE(g.fpb1Given);  // grade 2 is not tabulated
-    EXPECT_TRUE(commitAccuracy(g, AccuracyField::IT2, 12, true));
-    EXPECT_EQ(accuracyMessage(AccuracyField::IT2), "Stupeň přesnosti vol od 2 do 12");
+    ASSERT_TRUE(enter(g, A::IT1, "2").accepted());
+    EXPECT_EQ(g.IT1, 2);
+    EXPECT_FALSE(g.fpb1Given);
 }
 
 TEST(AccuracyFields, MeasuredDeviationsReplaceTheLimitsUntilTakenBack) {
     GearPairData g = defaultPair();
     lookupAllDeviations(g);
-    EXPECT_FALSE(commitAccuracy(g, AccuracyField::Fbetar1, -2, true));
+    EXPECT_FALSE(enter(g, A::Fbetar1, "-2").accepted());
     EXPECT_TRUE(g.Fbeta1Given);
-    EXPECT_EQ(accuracyMessage(AccuracyField::Fbetar1), "Úchylku zadej kladnou");
-    EXPECT_TRUE(commitAccuracy(g, AccuracyField::fpbr1, -2, true));
+    EXPECT_TRUE(enter(g, A::fpbr1, "-2").accepted());
     EXPECT_FALSE(g.fpb1Given);
     EXPECT_DOUBLE_EQ(g.fpbr1, -2);
-    EXPECT_FALSE(commitAccuracy(g, AccuracyField::fyr, 0, false));
+    EXPECT_FALSE(enter(g, A::fyr, "x").accepted());
     EXPECT_TRUE(g.fyGiven);
-    EXPECT_EQ(accuracyMessage(AccuracyField::fyr), "Chyba vstupu");
-    EXPECT_TRUE(commitAccuracy(g, AccuracyField::fxr, 4, true));
-    EXPECT_TRUE(commitAccuracy(g, AccuracyField::Fbetar2, 3, true));
+    EXPECT_TRUE(enter(g, A::fxr, "4").accepted());
+    EXPECT_TRUE(enter(g, A::Fbetar2, "3").accepted());
     EXPECT_FALSE(g.fxGiven || g.Fbeta2Given);
     EXPECT_TRUE(g.fpb2Given && g.Fbeta1Given && g.fyGiven);
 
     // 0 (or an empty field) takes a measured value back: the limit applies again.
-    EXPECT_TRUE(commitAccuracy(g, AccuracyField::fpbr1, 0, true));
-    EXPECT_TRUE(commitAccuracy(g, AccuracyField::fxr, 0, true));
+    EXPECT_TRUE(enter(g, A::fpbr1, "0").accepted());
+    EXPECT_TRUE(enter(g, A::fxr, " ").accepted());
     EXPECT_TRUE(g.fpb1Given && g.fxGiven);
     EXPECT_DOUBLE_EQ(g.fpb1, 24);
     // ... but only where the standard defines one.
-    ASSERT_TRUE(commitAccuracy(g, AccuracyField::IT1, 5, true));
-    EXPECT_TRUE(commitAccuracy(g, AccuracyField::fpbr1, 0, true));
+    ASSERT_TRUE(enter(g, A::IT1, "5").accepted());
+    EXPECT_TRUE(enter(g, A::fpbr1, "0").accepted());
     EXPECT_FALSE(g.fpb1Given);
 
     // "&Nuluj": nothing measured, every defined limit applies.

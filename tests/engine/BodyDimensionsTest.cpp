@@ -1,8 +1,10 @@
-// The dimensions window's rules on the default pair (df1 = 70, df2 = 150, srmin = 14): messages
-// of each field, what a field recomputes, the solid-gear option, the reset and the closing checks.
+// The dimensions window's rules on the default pair (df1 = 70, df2 = 150, srmin = 14), entered
+// through the one entry path: messages of each field, what a field recomputes, the solid-gear
+// option, the reset and the closing checks.
 #include <gtest/gtest.h>
 
 #include "engine/BodyDimensions.h"
+#include "engine/FieldEntry.h"
 #include "support/GearPairs.h"
 #include "support/RecordingUi.h"
 
@@ -12,15 +14,73 @@ using soukoli::testing::RecordingUi;
 
 namespace {
 
-DimensionVerdict enter(GearPairData& g, DimensionField f, double v) { return commitDimension(g, f, v); }
+using F = DimensionField;
+
+FieldEntry enter(GearPairData& g, F field, std::string_view text) {
+    RecordingUi ui;
+    return enterField(g, {InputWindow::Dimensions, static_cast<int>(field)}, text, ui);
+}
+
+double& quantityOf(GearPairData& g, double GearPairData::*member) { return g.*member; }
+
+struct Entry {
+    Toothing type;
+    F field;
+    const char* text;
+    const char* refusal;                // nullptr: accepted
+    double GearPairData::*quantity;     // accepted: holds `expected`; refused: as before
+    double expected;
+};
 
 }  // namespace
+
+TEST(BodyDimensions, EachFieldAcceptsOrRefusesWithItsMessage) {
+    using G = GearPairData;
+    constexpr auto E = Toothing::External;
+    constexpr auto I = Toothing::Internal;
+    const Entry entries[] = {
+        {E, F::b1, "0", "Neplatné zadání", &G::b1, 0},
+        {E, F::b1, "12,5", "Neplatné zadání", &G::b1, 0},
+        {E, F::bs1, "50", "Pro sd1=0 platí bs1=b1", &G::bs1, 0},
+        {E, F::bs2, "70", "Pro sd2=0 platí bs2=b2", &G::bs2, 0},
+        {E, F::sr1, "20", nullptr, &G::sr1, 20},
+        {E, F::sr1, "20.1", "Nevleze se do patního průměru", &G::sr1, 0},
+        {E, F::sr1, "0", "Neplatné zadání", &G::sr1, 0},
+        {E, F::sr2, "55", nullptr, &G::sr2, 55},
+        {E, F::sr2, "500", "Nevleze se do patního průměru", &G::sr2, 0},
+        {I, F::sr2, "500", nullptr, &G::sr2, 500},  // the body of an internal wheel lies outside
+        {E, F::sd1, "-0.1", "Neplatné zadání", &G::sd1, 0},
+        {E, F::dh1, "70", "Průměr hřídele je větší než patní průměr pastorku", &G::dh1, 0},
+        {E, F::dh2, "150", "Průměr hřídele je větší než patní průměr kola", &G::dh2, 0},
+        {E, F::dh1, "42", nullptr, &G::sr1, (70 - 42) / 2.0},  // the shaft sets the rim
+        {E, F::db, "60", "Kola mimo záběr", &G::db, 0},
+        {E, F::db, "-60", "Kola mimo záběr", &G::db, 0},
+        {E, F::db, "59.9", nullptr, &G::b, 60 - 59.9},
+        {E, F::Teta1, "0", "Neplatné zadání", &G::Teta1, 0},
+        {E, F::Cgama, "0", "Neplatné zadání", &G::Cgama, 0},
+    };
+    for (const Entry& e : entries) {
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(e.field) << " '" << e.text << "'");
+        GearPairData g = defaultPair(e.type);
+        const double before = quantityOf(g, e.quantity);
+        const FieldEntry r = enter(g, e.field, e.text);
+        if (e.refusal) {
+            EXPECT_FALSE(r.accepted());
+            EXPECT_EQ(r.message, e.refusal);
+            EXPECT_EQ(quantityOf(g, e.quantity), before);
+        } else {
+            EXPECT_TRUE(r.accepted()) << r.message;
+            EXPECT_NEAR(quantityOf(g, e.quantity), e.expected, 1e-9);
+            EXPECT_TRUE(r.effects.bodies);
+        }
+    }
+}
 
 TEST(BodyDimensions, DefaultsFitWithoutWarningAndClose) {
     GearPairData g = defaultPair();
     RecordingUi ui;
-    EXPECT_TRUE(enter(g, DimensionField::sr1, 20).accepted);
-    EXPECT_TRUE(enter(g, DimensionField::sr2, 55).accepted);
+    ASSERT_TRUE(enter(g, F::sr1, "20").accepted());
+    ASSERT_TRUE(enter(g, F::sr2, "55").accepted());
     const DimensionWarnings w = dimensionWarnings(g);
     EXPECT_FALSE(w.thinRim1 || w.thinRim2 || w.impossiblePinion || w.impossibleWheel || w.apart);
     EXPECT_EQ(checkDimensionsForClosing(g, ui), "");
@@ -28,66 +88,34 @@ TEST(BodyDimensions, DefaultsFitWithoutWarningAndClose) {
     EXPECT_GT(g.Cgama, 0);
 }
 
-TEST(BodyDimensions, FieldMessages) {
+TEST(BodyDimensions, BodyWidthWithAWeb) {
+    // A solid pinion may not be narrower than its face; a wider body gets its web.
     GearPairData g = defaultPair();
-    EXPECT_EQ(enter(g, DimensionField::dh1, 70).message, "Průměr hřídele je větší než patní průměr pastorku");
-    EXPECT_DOUBLE_EQ(g.dh1, 70);  // stored before it is judged
-    g = defaultPair();
-    EXPECT_EQ(enter(g, DimensionField::dh2, 150).message, "Průměr hřídele je větší než patní průměr kola");
-    g = defaultPair();
-    EXPECT_EQ(enter(g, DimensionField::db, 60).message, "Kola mimo záběr");
-    g = defaultPair();
-    EXPECT_EQ(enter(g, DimensionField::db, -60).message, "Kola mimo záběr");
-    g = defaultPair();
-    EXPECT_TRUE(enter(g, DimensionField::db, 59.9).accepted);
-    EXPECT_NEAR(g.b, 0.1, 1e-9);
-    g = defaultPair();
-    EXPECT_EQ(enter(g, DimensionField::sr1, 20.1).message, kDoesNotFit);
-    EXPECT_EQ(enter(g, DimensionField::sr1, 0).message, "");
-    EXPECT_FALSE(enter(g, DimensionField::sr1, 0).accepted);
-    g = defaultPair();
-    EXPECT_FALSE(enter(g, DimensionField::sd1, -0.1).accepted);
-    EXPECT_FALSE(enter(g, DimensionField::Teta1, 0).accepted);
-    EXPECT_FALSE(enter(g, DimensionField::Cgama, 0).accepted);
-    EXPECT_FALSE(enter(g, DimensionField::b1, 0).accepted);
-}
-
-TEST(BodyDimensions, BodyWidthWithoutWebEqualsFaceWidth) {
-    GearPairData g = defaultPair();
-    const DimensionVerdict v = enter(g, DimensionField::bs1, 50);
-    EXPECT_FALSE(v.accepted);
-    EXPECT_EQ(v.message, "Pro sd1=0 platí bs1=b1");
-    EXPECT_TRUE(v.changed);
-    EXPECT_DOUBLE_EQ(g.bs1, 60);
-    EXPECT_EQ(enter(g, DimensionField::bs2, 70).message, "Pro sd2=0 platí bs2=b2");
-    // With a web: a solid pinion may not be narrower than its face; a wider body gets its web.
-    g = defaultPair();
     g.sd1 = 5;
     g.PlnyPastorek = true;
-    EXPECT_EQ(enter(g, DimensionField::bs1, 50).message, "Pro plný pastorek platí bs1>=b1");
+    EXPECT_EQ(enter(g, F::bs1, "50").message, "Pro plný pastorek platí bs1>=b1");
     g.PlnyPastorek = false;
-    EXPECT_TRUE(enter(g, DimensionField::bs1, 80).accepted);
+    g.sd1 = 5;
+    EXPECT_TRUE(enter(g, F::bs1, "80").accepted());
     EXPECT_DOUBLE_EQ(g.sd1, (70 - 30) / 2.0 - 20);
 }
 
-TEST(BodyDimensions, ShaftSetsTheRimAndTheThinRimFlag) {
+TEST(BodyDimensions, ShaftSetsTheThinRimFlagBeyondSrmin) {
     GearPairData g = defaultPair();
-    EXPECT_TRUE(enter(g, DimensionField::dh1, 42).accepted);
-    EXPECT_DOUBLE_EQ(g.sr1, 14);
+    ASSERT_TRUE(enter(g, F::dh1, "42").accepted());
     EXPECT_DOUBLE_EQ(g.sR1, 14);
     EXPECT_FALSE(g.TenkyVenec1);  // equal to srmin is not thin
-    EXPECT_TRUE(enter(g, DimensionField::dh1, 42.2).accepted);
+    ASSERT_TRUE(enter(g, F::dh1, "42.2").accepted());
     EXPECT_TRUE(g.TenkyVenec1);
     EXPECT_TRUE(dimensionWarnings(g).thinRim1);
 }
 
-TEST(BodyDimensions, InternalWheelSkipsTheWheelsFit) {
-    GearPairData g = defaultPair(Toothing::Internal);
-    EXPECT_TRUE(enter(g, DimensionField::sr2, 500).accepted);
-    EXPECT_FALSE(dimensionWarnings(g).impossibleWheel);
-    GearPairData e = defaultPair();
-    EXPECT_EQ(enter(e, DimensionField::sr2, 500).message, kDoesNotFit);
-    EXPECT_TRUE(dimensionWarnings(e).impossibleWheel);
+TEST(BodyDimensions, FaceWidthLooksUpItsGearsAlignment) {
+    GearPairData g = defaultPair();
+    const FieldEntry r = enter(g, F::b2, "70");
+    ASSERT_TRUE(r.accepted());
+    EXPECT_EQ(r.effects.lookups, (AccuracyLookups{.wheelAlignment = true}));
+    EXPECT_DOUBLE_EQ(g.b, 60);  // the narrower face carries
 }
 
 TEST(BodyDimensions, WarningsAtTheirBoundaries) {

@@ -1,14 +1,22 @@
-// Entries of the coefficients dialog: direct-entry marks, the exclusive tooth-root factors, the
+// Entries of the coefficients dialog through the one entry path: direct-entry marks, the exclusive tooth-root factors, the
 // DIN - ISO B twins, YT under an entered SigmaFlimb, and the notch check of "&Ok".
 #include <gtest/gtest.h>
 
 #include "engine/Coefficients.h"
+#include "engine/FieldEntry.h"
 #include "support/GearPairs.h"
+#include "support/RecordingUi.h"
 
 namespace soukoli {
 namespace {
 
 using testing::defaultPair;
+
+FieldEntry entry(GearPairData& g, int field, std::string_view text) {
+    testing::RecordingUi ui;
+    return enterField(g, {InputWindow::Coefficients, field}, text, ui);
+}
+bool enter(GearPairData& g, int field, std::string_view text) { return entry(g, field, text).accepted(); }
 
 TEST(CoefficientFields, NumberedOneToThirtyFourWithTheirFormats) {
     for (int n = 1; n <= 34; ++n) ASSERT_EQ(coefficientField(n)->number, n);
@@ -29,39 +37,55 @@ TEST(CoefficientFields, NumberedOneToThirtyFourWithTheirFormats) {
 
 TEST(CoefficientEntry, NonZeroMarksZeroAndEmptyClear) {
     GearPairData g = defaultPair();
-    EXPECT_EQ(enterCoefficient(g, 8, "1.25"), CoefficientEntry::Shown);
+    EXPECT_TRUE(enter(g, 8, "1.25"));
     EXPECT_TRUE(g.KFalfaGiven);
     EXPECT_EQ(g.KFalfa, 1.25);
     EXPECT_EQ(coefficientText(g, 8), "1.250");
-    EXPECT_EQ(enterCoefficient(g, 8, "0"), CoefficientEntry::Emptied);
+    EXPECT_TRUE(enter(g, 8, "0"));
     EXPECT_FALSE(g.KFalfaGiven);
     EXPECT_EQ(coefficientText(g, 8), "");
-    EXPECT_EQ(enterCoefficient(g, 34, "1.1"), CoefficientEntry::Shown);
-    EXPECT_EQ(enterCoefficient(g, 34, "  "), CoefficientEntry::Emptied);
+    EXPECT_TRUE(enter(g, 34, "1.1"));
+    EXPECT_TRUE(enter(g, 34, "  "));
     EXPECT_FALSE(g.ZDGiven);
     EXPECT_EQ(g.ZD, 0);
-    EXPECT_EQ(enterCoefficient(g, 32, " +1.5E0"), CoefficientEntry::Shown);
+    EXPECT_TRUE(enter(g, 32, " +1.5E0"));
     EXPECT_TRUE(g.KHbeta1Given);
 }
 
-TEST(CoefficientEntry, RejectedEntriesAreStoredButLeaveTheMarks) {
+TEST(CoefficientEntry, RefusedEntriesLeaveValueAndMark) {
+    struct Row {
+        int field;
+        const char* text;
+        bool unreadable;  // refused with the position of the bad character
+    };
+    const Row rows[] = {
+        {19, "-0.5", false}, {19, "1,2", true},
+        {1, "", true},  // a mandatory input is never empty
+        {1, "-0.001", false}, {23, "abc", true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.field << " '" << r.text << "'");
+        GearPairData g = defaultPair();
+        ASSERT_TRUE(enter(g, 19, "1.2"));
+        const GearPairData before = g;
+        const FieldEntry e = entry(g, r.field, r.text);
+        EXPECT_FALSE(e.accepted());
+        EXPECT_EQ(e.message, "Neplatné zadání");
+        EXPECT_EQ(e.parseStatus > 0, r.unreadable);
+        EXPECT_EQ(g.YN1, 1.2);
+        EXPECT_TRUE(g.YN1Given);
+        EXPECT_EQ(g.tg1, before.tg1);
+        EXPECT_EQ(g.SigmaFlimb1Given, before.SigmaFlimb1Given);
+    }
     GearPairData g = defaultPair();
-    ASSERT_EQ(enterCoefficient(g, 19, "1.2"), CoefficientEntry::Shown);
-    EXPECT_EQ(enterCoefficient(g, 19, "-0.5"), CoefficientEntry::Rejected);
-    EXPECT_EQ(g.YN1, -0.5);
-    EXPECT_TRUE(g.YN1Given);
-    EXPECT_EQ(enterCoefficient(g, 19, "1,2"), CoefficientEntry::Rejected);
-    EXPECT_EQ(enterCoefficient(g, 1, ""), CoefficientEntry::Rejected);  // a mandatory input is never empty
-    EXPECT_EQ(enterCoefficient(g, 1, "-0.001"), CoefficientEntry::Rejected);
-    EXPECT_EQ(g.tg1, -0.001);
-    EXPECT_EQ(enterCoefficient(g, 1, "0"), CoefficientEntry::Shown);  // 0 is a valid notch depth
+    EXPECT_TRUE(enter(g, 1, "0"));  // 0 is a valid notch depth
 }
 
 TEST(CoefficientEntry, FormAndCorrectionFactorsExcludeTheirProduct) {
     GearPairData g = defaultPair();
-    ASSERT_EQ(enterCoefficient(g, 13, "2.5"), CoefficientEntry::Shown);
-    ASSERT_EQ(enterCoefficient(g, 15, "1.7"), CoefficientEntry::Shown);
-    EXPECT_EQ(enterCoefficient(g, 17, "2.1"), CoefficientEntry::Shown);
+    ASSERT_TRUE(enter(g, 13, "2.5"));
+    ASSERT_TRUE(enter(g, 15, "1.7"));
+    EXPECT_TRUE(enter(g, 17, "2.1"));
     EXPECT_TRUE(g.YFS1Given);
     EXPECT_FALSE(g.YFa1Given);
     EXPECT_FALSE(g.YSa1Given);
@@ -73,34 +97,34 @@ TEST(CoefficientEntry, FormAndCorrectionFactorsExcludeTheirProduct) {
     EXPECT_EQ(coefficientText(g, 15), "");
     EXPECT_EQ(coefficientText(g, 17), "2.100");
 
-    EXPECT_EQ(enterCoefficient(g, 13, "2.4"), CoefficientEntry::Shown);
+    EXPECT_TRUE(enter(g, 13, "2.4"));
     EXPECT_FALSE(g.YFS1Given);
     EXPECT_EQ(g.YFS1, 1.0);
     EXPECT_EQ(coefficientText(g, 17), "");
 
     // The wheel's factors are a pair of their own.
-    ASSERT_EQ(enterCoefficient(g, 18, "2.0"), CoefficientEntry::Shown);
+    ASSERT_TRUE(enter(g, 18, "2.0"));
     EXPECT_TRUE(g.YFa1Given);
-    EXPECT_EQ(enterCoefficient(g, 16, "1.9"), CoefficientEntry::Shown);
+    EXPECT_TRUE(enter(g, 16, "1.9"));
     EXPECT_FALSE(g.YFS2Given);
     // Entering 0 clears only the factor itself.
-    ASSERT_EQ(enterCoefficient(g, 17, "2.2"), CoefficientEntry::Shown);
-    EXPECT_EQ(enterCoefficient(g, 17, "0"), CoefficientEntry::Emptied);
+    ASSERT_TRUE(enter(g, 17, "2.2"));
+    EXPECT_TRUE(enter(g, 17, "0"));
     EXPECT_FALSE(g.YFa1Given || g.YSa1Given || g.YFS1Given);
 }
 
 TEST(CoefficientEntry, DinIsoBWritesTheTwinsOfTheToothRootFactors) {
     GearPairData g = defaultPair();
     g.standard = Standard::DIN_B;
-    enterCoefficient(g, 13, "2.6");
-    enterCoefficient(g, 16, "1.8");
+    EXPECT_TRUE(enter(g, 13, "2.6"));
+    EXPECT_TRUE(enter(g, 16, "1.8"));
     EXPECT_EQ(g.YFa1, 2.6);
     EXPECT_EQ(g.YFe1, 2.6);
     EXPECT_EQ(g.YSa2, 1.8);
     EXPECT_EQ(g.YSe2, 1.8);
     // Not under DIN - ISO C.
     g.standard = Standard::DIN_C;
-    enterCoefficient(g, 14, "2.7");
+    EXPECT_TRUE(enter(g, 14, "2.7"));
     EXPECT_EQ(g.YFa2, 2.7);
     EXPECT_NE(g.YFe2, 2.7);
 }
@@ -108,12 +132,12 @@ TEST(CoefficientEntry, DinIsoBWritesTheTwinsOfTheToothRootFactors) {
 TEST(CoefficientEntry, FieldsFiveAndSixEditZrInTheSimplifiedCalculation) {
     GearPairData g = defaultPair();
     g.Zjednoduseny = true;
-    EXPECT_EQ(enterCoefficient(g, 5, "0.85"), CoefficientEntry::Shown);
+    EXPECT_TRUE(enter(g, 5, "0.85"));
     EXPECT_EQ(g.ZR1, 0.85);
     EXPECT_EQ(g.YT1, 1.0);
     EXPECT_EQ(coefficientText(g, 5), "0.850");
     g.Zjednoduseny = false;
-    EXPECT_EQ(enterCoefficient(g, 6, "1.3"), CoefficientEntry::Shown);
+    EXPECT_TRUE(enter(g, 6, "1.3"));
     EXPECT_EQ(g.YT2, 1.3);
     EXPECT_EQ(g.ZR2, 1.0);
 }
@@ -122,7 +146,7 @@ TEST(CoefficientEntry, EnteredSigmaFlimbFixesYt) {
     GearPairData g = defaultPair();
     g.YT1 = 1.3;
     EXPECT_TRUE(coefficientEditable(g, 5));
-    enterCoefficient(g, 23, "400");
+    EXPECT_TRUE(enter(g, 23, "400"));
     EXPECT_EQ(g.YT1, 1.0);
     EXPECT_FALSE(coefficientEditable(g, 5));
     EXPECT_TRUE(coefficientEditable(g, 6));

@@ -1,5 +1,6 @@
-// The calculation driver: the body check with every way out, the contact-ratio stop and warning,
-// and what the simplified calculation sets on its own.
+// The calculation driver: the refusal of an internal pair under DIN - ISO, the body check with
+// every way out, the contact-ratio stop and warning, and what the simplified calculation sets on
+// its own.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +8,7 @@
 
 #include "engine/BasicGeometry.h"
 #include "engine/Driver.h"
+#include "engine/FieldTable.h"
 #include "support/RecordingUi.h"
 
 namespace soukoli {
@@ -27,6 +29,50 @@ GearPairData pair(Toothing type = Toothing::External) {
     updateCentreDistance(g, quiet);
     updateDiameters(g, quiet);
     return g;
+}
+
+// Fields that differ between two data sets (NaN equal to NaN), the run flag left aside.
+std::vector<std::string_view> changedFields(const GearPairData& before, const GearPairData& after) {
+    std::vector<std::string_view> changed;
+    for (const NumericField& f : numericFields()) {
+        if (f.name == "runFlag") continue;
+        const double a = readField(before, f), b = readField(after, f);
+        if (a != b && !(std::isnan(a) && std::isnan(b))) changed.push_back(f.name);
+    }
+    return changed;
+}
+
+TEST(StandardCheck, InternalPairUnderDinIsoStopsBeforeAnyStage) {
+    for (const bool simplified : {false, true}) {
+        for (const Standard standard : {Standard::DIN_B, Standard::DIN_C}) {
+            SCOPED_TRACE(::testing::Message() << "simplified " << simplified << ", DIN " << (standard == Standard::DIN_B ? 'B' : 'C'));
+            GearPairData g = pair(Toothing::Internal);
+            g.standard = standard;
+            g.Zjednoduseny = simplified;
+            // Results of an earlier run, and a body that would stop the full calculation first.
+            g.SigmaH1 = g.SigmaF2 = g.SF1 = g.KHv = 123.25;
+            g.sR1 = -1;
+            const GearPairData before = g;
+            RecordingUi ui;
+            simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
+            EXPECT_FALSE(g.runFlag);
+            EXPECT_EQ(ui.texts(), std::vector<std::string>{"Vnitřní ozubení lze počítat pouze podle ČSN 01 4686."});
+            EXPECT_TRUE(ui.dialogs.empty());
+            EXPECT_TRUE(ui.rimWarnings.empty());
+            EXPECT_EQ(changedFields(before, g), std::vector<std::string_view>{});
+        }
+    }
+    // Under ČSN 01 4686 the same internal pair runs through, and an external pair under DIN - ISO.
+    for (const bool simplified : {false, true}) {
+        for (const Toothing type : {Toothing::Internal, Toothing::External}) {
+            GearPairData g = pair(type);
+            if (type == Toothing::External) g.standard = Standard::DIN_C;
+            RecordingUi ui;
+            simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
+            EXPECT_TRUE(g.runFlag);
+            EXPECT_TRUE(ui.messages.empty());
+        }
+    }
 }
 
 TEST(BodyCheck, DefaultBodiesPassWithoutAWord) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/FaceLoadInput.h"
+#include "engine/FieldEntry.h"
 #include "engine/LayoutDrawing.h"
 #include "engine/LayoutSchemesTables.h"
 #include "engine/Tabs.h"
@@ -14,6 +15,29 @@
 
 namespace soukoli {
 namespace {
+
+FieldEntry enter(GearPairData& g, InputWindow window, int field, std::string_view text) {
+    testing::RecordingUi ui;
+    return enterField(g, {window, field}, text, ui);
+}
+
+// Entries made one after the other into one data set: each accepted or refused with its message
+// (accepted: the warning shown with it, mostly none).
+struct Step {
+    int field;
+    const char* text;
+    bool accepted;
+    const char* message;
+};
+
+void enterInTurn(GearPairData& g, InputWindow window, std::initializer_list<Step> steps) {
+    for (const Step& s : steps) {
+        SCOPED_TRACE(::testing::Message() << "field " << s.field << " '" << s.text << "'");
+        const FieldEntry e = enter(g, window, s.field, s.text);
+        EXPECT_EQ(e.accepted(), s.accepted);
+        EXPECT_EQ(e.message, s.message);
+    }
+}
 
 GearPairData defaults() {
     GearPairData g;
@@ -66,15 +90,20 @@ TEST(FaceLoadOptions, FirstSchemePreselectsLayout1aInTheFullCalculationOnly) {
 
 TEST(FaceLoadFields, BoundariesAndOkChecks) {
     GearPairData g = defaults();
-    EXPECT_FALSE(commitBcal(g, 0));
+    ASSERT_EQ(g.KHbetaFrom, KHbetaSource::Entered);
+    const double KHbeta = g.KHbeta;
+    enterInTurn(g, InputWindow::FaceLoad, {
+        {1, "0", false, "Neplatné zadání šířky pásma dotyku zatížených zubů bcal"},
+        {1, "x", false, "Neplatné zadání šířky pásma dotyku zatížených zubů bcal"},
+    });
     EXPECT_EQ(g.bcal, 0);
-    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);  // a rejected value changes no source
-    EXPECT_TRUE(commitBcal(g, 0.1));
+    EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);  // a refused value changes no source
+    enterInTurn(g, InputWindow::FaceLoad, {{1, "0.1", true, ""}});
     EXPECT_EQ(g.KHbetaFrom, KHbetaSource::FromBcal);
-    EXPECT_FALSE(commitKHbeta(g, 0.999));
-    EXPECT_EQ(g.KHbeta, 0.999);  // stored before it is judged
+    enterInTurn(g, InputWindow::FaceLoad, {{2, "0.999", false, "KHbeta vol větší nebo rovno 1"}});
+    EXPECT_EQ(g.KHbeta, KHbeta);
     EXPECT_EQ(g.KHbetaFrom, KHbetaSource::FromBcal);
-    EXPECT_TRUE(commitKHbeta(g, 1));
+    enterInTurn(g, InputWindow::FaceLoad, {{2, "1", true, ""}});
     EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);
     EXPECT_EQ(checkFaceLoadInput(g), FaceLoadProblem::None);
     g.KHbeta = 0.999;
@@ -84,8 +113,6 @@ TEST(FaceLoadFields, BoundariesAndOkChecks) {
     EXPECT_EQ(checkFaceLoadInput(g), FaceLoadProblem::Bcal);
     g.KHbetaFrom = KHbetaSource::FromScheme;
     EXPECT_EQ(checkFaceLoadInput(g), FaceLoadProblem::None);
-    EXPECT_EQ(kMsgBcal, "Neplatné zadání šířky pásma dotyku zatížených zubů bcal");
-    EXPECT_EQ(kMsgKHbeta, "KHbeta vol větší nebo rovno 1");
 }
 
 TEST(SchemeLabels, FullLabelsSimplifiedNumbers) {
@@ -106,40 +133,37 @@ TEST(SchemeLabels, FullLabelsSimplifiedNumbers) {
 
 TEST(LayoutFields, BoundariesMessagesAndWarnings) {
     GearPairData g = defaults();
-    EXPECT_TRUE(commitLayoutField(g, 1, 0).accepted);
-    const auto negative = commitLayoutField(g, 1, -0.1);
-    EXPECT_FALSE(negative.accepted);
-    EXPECT_EQ(negative.message, "Rozměr s1 musí být kladný");
-    EXPECT_EQ(commitLayoutField(g, 2, -1).message, "Rozměr s2 musí být kladný");
-
-    ASSERT_TRUE(commitLayoutField(g, 1, 30).accepted);
-    EXPECT_TRUE(commitLayoutField(g, 3, 60).accepted);  // lw1 = 2·s1 is enough
-    const auto shortSpan = commitLayoutField(g, 3, 59.999);
-    EXPECT_FALSE(shortSpan.accepted);
-    EXPECT_EQ(shortSpan.message, "Rozměr lw1 musí být větší než 0 a alespoň 2x větší než rozměr s1");
-    ASSERT_TRUE(commitLayoutField(g, 1, 0).accepted);
-    EXPECT_FALSE(commitLayoutField(g, 3, 0).accepted);  // > 0 even without offset
-    EXPECT_EQ(commitLayoutField(g, 4, 0).message, "Rozměr lw2 musí být větší než 0 a alespoň 2x větší než rozměr s2");
-
-    EXPECT_EQ(commitLayoutField(g, 5, 0).message, "Rozměr dsh1 musí být větší než 0");
-    EXPECT_EQ(commitLayoutField(g, 6, 0).message, "Rozměr dsh2 musí být větší než 0");
-    EXPECT_EQ(commitLayoutField(g, 7, 0).message, "Rozměr dII musí být větší než 0");
-    EXPECT_EQ(commitLayoutField(g, 8, 0).message, "Rozměr dI musí být větší než 0");
-
-    const auto thick = commitLayoutField(g, 5, g.df1 + 1);
-    EXPECT_TRUE(thick.accepted);
-    EXPECT_EQ(thick.message, "                             VAROVÁNÍ\r\rRozměr dsh1 je větší než patní průměr pastorku");
-    EXPECT_TRUE(commitLayoutField(g, 5, g.df1).message.empty());
-    EXPECT_EQ(commitLayoutField(g, 6, g.df2 + 1).message,
-              "                          VAROVÁNÍ\r\rRozměr dsh2 je větší než patní průměr kola");
-    ASSERT_TRUE(commitLayoutField(g, 6, 40).accepted);
-    EXPECT_EQ(commitLayoutField(g, 7, 39).message,
-              "                           VAROVÁNÍ\r\rRozměr dII je menší než průměr hřídele dsh2");
-    EXPECT_TRUE(commitLayoutField(g, 7, 40).message.empty());
-    ASSERT_TRUE(commitLayoutField(g, 5, 30).accepted);
-    EXPECT_EQ(commitLayoutField(g, 8, 29).message,
-              "                           VAROVÁNÍ\r\rRozměr dI je menší než průměr hřídele dsh1");
-    EXPECT_FALSE(commitLayoutField(g, 9, 1).accepted);
+    ASSERT_EQ(g.df1, 70);
+    ASSERT_EQ(g.df2, 150);
+    enterInTurn(g, InputWindow::Layout, {
+        {1, "0", true, ""},
+        {1, "-0.1", false, "Rozměr s1 musí být kladný"},
+        {1, "abc", false, "Rozměr s1 musí být kladný"},
+        {2, "-1", false, "Rozměr s2 musí být kladný"},
+        {1, "30", true, ""},
+        {3, "60", true, ""},  // lw1 = 2·s1 is enough
+        {3, "59.999", false, "Rozměr lw1 musí být větší než 0 a alespoň 2x větší než rozměr s1"},
+        {1, "0", true, ""},
+        {3, "0", false, "Rozměr lw1 musí být větší než 0 a alespoň 2x větší než rozměr s1"},  // > 0 even without offset
+        {4, "0", false, "Rozměr lw2 musí být větší než 0 a alespoň 2x větší než rozměr s2"},
+        {5, "0", false, "Rozměr dsh1 musí být větší než 0"},
+        {6, "0", false, "Rozměr dsh2 musí být větší než 0"},
+        {7, "0", false, "Rozměr dII musí být větší než 0"},
+        {8, "0", false, "Rozměr dI musí být větší než 0"},
+        // Warnings that accept their value: a shaft thicker than the root, a bore under its shaft.
+        {5, "71", true, "                             VAROVÁNÍ\r\rRozměr dsh1 je větší než patní průměr pastorku"},
+        {5, "70", true, ""},
+        {6, "151", true, "                          VAROVÁNÍ\r\rRozměr dsh2 je větší než patní průměr kola"},
+        {6, "40", true, ""},
+        {7, "39", true, "                           VAROVÁNÍ\r\rRozměr dII je menší než průměr hřídele dsh2"},
+        {7, "40", true, ""},
+        {5, "30", true, ""},
+        {8, "29", true, "                           VAROVÁNÍ\r\rRozměr dI je menší než průměr hřídele dsh1"},
+    });
+    EXPECT_EQ(g.s1, 0);
+    EXPECT_EQ(g.lw1, 60);
+    EXPECT_EQ(g.dI, 29);
+    EXPECT_FALSE(enter(g, InputWindow::Layout, 9, "1").accepted());
 }
 
 TEST(LayoutFields, RatioWarningAboveThreeTenths) {

@@ -49,14 +49,14 @@ TEST(FieldEntry, RefusedEntryLeavesNothingBehind) {
         {{W::Geometry, 2}, "-40", nullptr},  // a negative z2 on an external pair
         {{W::Geometry, 1}, "12,5", nullptr},
         {{W::Dimensions, static_cast<int>(DimensionField::db)}, "60", "Kola mimo záběr"},
-        {{W::Dimensions, 1}, "", "Neplatné zadání"},
+        {{W::Dimensions, 1}, "", nullptr},
         {{W::Accuracy, 1}, "13", nullptr},
         {{W::Loading, 7}, "0.5", nullptr},
         {{W::LoadLevels, 1}, "21", nullptr},
-        {{W::Materials, 12}, "1.5", "Neplatné zadání"},
-        {{W::FaceLoad, 1}, "0", "Neplatné zadání šířky pásma dotyku zatížených zubů bcal"},
+        {{W::Materials, 12}, "1.5", nullptr},
+        {{W::FaceLoad, 1}, "0", nullptr},
         {{W::Layout, 3}, "-1", nullptr},
-        {{W::Coefficients, 8}, "-1", "Neplatné zadání"},
+        {{W::Coefficients, 8}, "-1", nullptr},
         {{W::Materials, 13}, "1", "Neplatné zadání"},  // the designation is text, no numeric field
     };
     for (const Refusal& c : cases) {
@@ -90,13 +90,13 @@ TEST(FieldEntry, AcceptedEntriesRunWhatTheWindowsRunAfterThem) {
         EXPECT_EQ(g.srmin, 3.5 * 8);
     }
     {
-        // A face width looks up its gear's alignment deviation only.
+        // A face width looks up its gear's alignment deviation: a wider face, a larger one.
         GearPairData g = startUp();
-        const FieldEntry e = enterField(g, {InputWindow::Dimensions, 1}, "80", ui);
+        const double Fbeta1 = g.Fbeta1;
+        const FieldEntry e = enterField(g, {InputWindow::Dimensions, 1}, "400", ui);
         ASSERT_TRUE(e.accepted());
-        EXPECT_TRUE(e.effects.lookups.pinionAlignment);
-        EXPECT_FALSE(e.effects.lookups.wheelAlignment || e.effects.lookups.pinionPitch);
-        EXPECT_EQ(g.b1, 80);
+        EXPECT_EQ(e.effects.lookups, (AccuracyLookups{.pinionAlignment = true}));
+        EXPECT_GT(g.Fbeta1, Fbeta1);
     }
     {
         // A warning that accepts its value comes back with it.

@@ -1,6 +1,7 @@
-// Entering the geometry field by field: ranges at their boundaries with the exact messages, the
-// centre distance with its unchanged / reset / awmin steps, the shift-sum rule with and without a
-// given centre distance, the tip diameter flags, and pairs whose geometry cannot be formed.
+// Entering the geometry field by field through the one entry path: ranges at their boundaries
+// with the exact messages, the centre distance with its unchanged / reset / awmin steps, the
+// shift-sum rule with and without a given centre distance, the tip diameter flags, and pairs
+// whose geometry cannot be formed.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +9,7 @@
 #include <random>
 
 #include "engine/BasicGeometry.h"
+#include "engine/FieldEntry.h"
 #include "engine/GeometryInput.h"
 #include "engine/ModuleTables.h"
 #include "engine/Numbers.h"
@@ -31,6 +33,13 @@ GearPairData pair(Toothing type = Toothing::External) {
     updateCentreDistance(g, ui);
     updateDiameters(g, ui);
     return g;
+}
+
+FieldEntry enter(GearPairData& g, F field, std::string_view text, Ui& ui) {
+    return enterField(g, {InputWindow::Geometry, static_cast<int>(field)}, text, ui);
+}
+FieldEntry enterValue(GearPairData& g, F field, double value, Ui& ui) {
+    return enterFieldValue(g, {InputWindow::Geometry, static_cast<int>(field)}, value, ui);
 }
 
 struct Refusal {
@@ -75,18 +84,19 @@ TEST(GeometryEntry, RefusedEntriesWithTheirMessages) {
         GearPairData g = pair();
         const GearPairData before = g;
         RecordingUi ui;
-        const GeometryEntryResult e = enterGeometryField(g, r.field, r.text, ui);
+        const FieldEntry e = enter(g, r.field, r.text, ui);
         SCOPED_TRACE(std::string("field ") + std::to_string(static_cast<int>(r.field)) + " '" + r.text + "'");
         EXPECT_EQ(e.outcome, EntryOutcome::Rejected);
         EXPECT_EQ(e.message, r.message);
         EXPECT_EQ(e.parseStatus, r.parseStatus);
         EXPECT_TRUE(ui.messages.empty());  // the caller shows the refusal
-        // Nothing that depends on the field was recomputed.
+        // Nothing of the entry stays (FieldEntryTest checks every quantity).
+        EXPECT_EQ(g.z1, before.z1);
+        EXPECT_EQ(g.z2, before.z2);
         EXPECT_EQ(g.d1, before.d1);
         EXPECT_EQ(g.aw, before.aw);
-        if (r.field != F::da1) {
-            EXPECT_EQ(g.da1, before.da1);
-        }
+        EXPECT_EQ(g.da1, before.da1);
+        EXPECT_EQ(g.Alfan, before.Alfan);
         EXPECT_EQ(g.awGiven, before.awGiven);
     }
 
@@ -104,7 +114,7 @@ TEST(GeometryEntry, RefusedEntriesWithTheirMessages) {
         GearPairData g = pair(Toothing::Internal);
         RecordingUi ui;
         SCOPED_TRACE(std::string("internal '") + r.text + "'");
-        const GeometryEntryResult e = enterGeometryField(g, r.field, r.text, ui);
+        const FieldEntry e = enter(g, r.field, r.text, ui);
         EXPECT_EQ(e.outcome, EntryOutcome::Rejected);
         EXPECT_EQ(e.message, r.message);
         EXPECT_EQ(e.parseStatus, r.parseStatus);
@@ -123,43 +133,32 @@ TEST(GeometryEntry, RangeBoundariesAreAccepted) {
         GearPairData g = pair();
         RecordingUi ui;
         SCOPED_TRACE(text);
-        EXPECT_EQ(enterGeometryField(g, field, text, ui).outcome, EntryOutcome::Accepted);
+        EXPECT_EQ(enter(g, field, text, ui).outcome, EntryOutcome::Accepted);
         EXPECT_TRUE(geometryFormed(g));
     }
     GearPairData g = pair(Toothing::Internal);
     RecordingUi ui;
-    ASSERT_TRUE(enterGeometryField(g, F::z1, "3", ui).accepted());
-    EXPECT_TRUE(enterGeometryField(g, F::z2, "-4", ui).accepted());
+    ASSERT_TRUE(enter(g, F::z1, "3", ui).accepted());
+    EXPECT_TRUE(enter(g, F::z2, "-4", ui).accepted());
     EXPECT_EQ(g.z0, 2);  // below 15 teeth the cutter has two fewer
-}
-
-TEST(GeometryEntry, RejectedNumberIsStoredButNothingFollows) {
-    GearPairData g = pair();
-    RecordingUi ui;
-    enterGeometryField(g, F::z1, "-5", ui);
-    EXPECT_EQ(g.z1, -5);
-    EXPECT_EQ(g.d1, 80);
-    enterGeometryField(g, F::Alfan, "60", ui);
-    EXPECT_NEAR(g.Alfan, 60 * kDeg, 1e-15);
-    EXPECT_NEAR(g.alfat, 20 * kDeg, 1e-15);
 }
 
 TEST(GeometryEntry, MainInputsRecomputeThePairAndClearTheEnteredTipDiameters) {
     GearPairData g = pair();
     RecordingUi ui;
-    ASSERT_TRUE(enterGeometryField(g, F::da1, "90", ui).accepted());
-    ASSERT_TRUE(enterGeometryField(g, F::da2, "170", ui).accepted());
+    ASSERT_TRUE(enter(g, F::da1, "90", ui).accepted());
+    ASSERT_TRUE(enter(g, F::da2, "170", ui).accepted());
     EXPECT_TRUE(g.da1Given && g.da2Given);
 
     // rof1* keeps an entered tip diameter.
-    EXPECT_TRUE(enterGeometryField(g, F::Rof1_star, "0.3", ui).accepted());
+    EXPECT_TRUE(enter(g, F::Rof1_star, "0.3", ui).accepted());
     EXPECT_EQ(g.da1, 90);
     EXPECT_TRUE(g.da1Given);
 
     // z1 clears both flags and moves aw with the pair.
-    const GeometryEntryResult e = enterGeometryField(g, F::z1, "25", ui);
+    const FieldEntry e = enter(g, F::z1, "25", ui);
     EXPECT_TRUE(e.accepted());
-    EXPECT_EQ(e.accuracy, (AccuracyLookups{.pinionPitch = true}));
+    EXPECT_EQ(e.effects.lookups, (AccuracyLookups{.pinionPitch = true}));
     EXPECT_FALSE(g.da1Given || g.da2Given);
     EXPECT_NEAR(g.aw, 130, 1e-9);
     EXPECT_NEAR(g.d1, 100, 1e-12);
@@ -169,34 +168,34 @@ TEST(GeometryEntry, MainInputsRecomputeThePairAndClearTheEnteredTipDiameters) {
 
     // ha1* and ca1* clear them as well; ca1* moves only da1.
     g = pair();
-    enterGeometryField(g, F::da1, "90", ui);
-    EXPECT_TRUE(enterGeometryField(g, F::ha1_star, "1.1", ui).accepted());
+    enter(g, F::da1, "90", ui);
+    EXPECT_TRUE(enter(g, F::ha1_star, "1.1", ui).accepted());
     EXPECT_FALSE(g.da1Given);
     // The tip follows the clearance against the mating root, which ha1* deepens.
     EXPECT_NEAR(g.df2, 150 - 0.8, 1e-9);
     EXPECT_NEAR(g.da1, 88.8, 1e-9);
     EXPECT_NEAR(g.da2, 168, 1e-9);
     g = pair();
-    EXPECT_TRUE(enterGeometryField(g, F::ca1_star, "0.5", ui).accepted());
+    EXPECT_TRUE(enter(g, F::ca1_star, "0.5", ui).accepted());
     EXPECT_NEAR(g.da1, 2 * (120 - 2.0) - 150, 1e-9);
     EXPECT_NEAR(g.da2, 168, 1e-9);
 
     // Lookups of the accuracy values that each input makes due; mn also resets srmin.
     g = pair();
-    EXPECT_EQ(enterGeometryField(g, F::z2, "50", ui).accuracy, (AccuracyLookups{.wheelPitch = true}));
-    EXPECT_EQ(enterGeometryField(g, F::Beta, "15", ui).accuracy,
+    EXPECT_EQ(enter(g, F::z2, "50", ui).effects.lookups, (AccuracyLookups{.wheelPitch = true}));
+    EXPECT_EQ(enter(g, F::Beta, "15", ui).effects.lookups,
               (AccuracyLookups{.pinionPitch = true, .wheelPitch = true}));
     EXPECT_NEAR(g.d2, 200 / std::cos(15 * kDeg), 1e-9);
     EXPECT_NEAR(g.zv2, 50 / std::pow(std::cos(15 * kDeg), 3), 1e-9);
-    EXPECT_TRUE(enterGeometryField(g, F::mn, "5", ui).accuracy.wheelAlignment);
+    EXPECT_TRUE(enter(g, F::mn, "5", ui).effects.lookups.wheelAlignment);
     EXPECT_EQ(g.srmin, 17.5);
-    EXPECT_FALSE(enterGeometryField(g, F::Alfan, "25", ui).accuracy.any());
+    EXPECT_FALSE(enter(g, F::Alfan, "25", ui).effects.lookups.any());
 }
 
 TEST(GeometryEntry, CentreDistanceGivesTheShiftSum) {
     GearPairData g = pair();
     RecordingUi ui;
-    GeometryEntryResult e = enterGeometryField(g, F::aw, "122", ui);
+    FieldEntry e = enter(g, F::aw, "122", ui);
     EXPECT_EQ(e.outcome, EntryOutcome::Accepted);
     EXPECT_TRUE(g.awGiven);
     EXPECT_EQ(g.aw, 122);
@@ -206,26 +205,26 @@ TEST(GeometryEntry, CentreDistanceGivesTheShiftSum) {
     EXPECT_NEAR(g.k, kXsAt122 - 0.5, 1e-12);
 
     // With aw given, x1 moves x2 and the sum stays; aw is not touched and nothing is tested.
-    e = enterGeometryField(g, F::x1, "0.4", ui);
+    e = enter(g, F::x1, "0.4", ui);
     EXPECT_TRUE(e.accepted());
     EXPECT_EQ(g.x1, 0.4);
     EXPECT_NEAR(g.x2, kXsAt122 - 0.4, 1e-12);
     EXPECT_EQ(g.aw, 122);
     EXPECT_TRUE(g.awGiven);
-    enterGeometryField(g, F::x2, "-5", ui);  // far beyond xmez: still only the split moves
+    enter(g, F::x2, "-5", ui);  // far beyond xmez: still only the split moves
     EXPECT_NEAR(g.x1, kXsAt122 + 5, 1e-12);
 
     // The shifts found give the same centre distance back through the involute relation.
     g = pair();
-    enterGeometryField(g, F::aw, "122", ui);
+    enter(g, F::aw, "122", ui);
     g.awGiven = false;
     updateCentreDistance(g, ui);
     EXPECT_NEAR(g.aw, 122, 1e-8);
 
     // A shift entered without aw given moves aw and ends the given centre distance.
     g = pair();
-    enterGeometryField(g, F::aw, "122", ui);
-    e = enterGeometryField(g, F::z1, "20", ui);
+    enter(g, F::aw, "122", ui);
+    e = enter(g, F::z1, "20", ui);
     EXPECT_FALSE(g.awGiven);
     EXPECT_NEAR(g.aw, 122, 1e-8);
     EXPECT_TRUE(ui.messages.empty());
@@ -234,21 +233,21 @@ TEST(GeometryEntry, CentreDistanceGivesTheShiftSum) {
 TEST(GeometryEntry, CentreDistanceUnchangedOrReset) {
     GearPairData g = pair();
     RecordingUi ui;
-    enterGeometryField(g, F::x1, "0.3", ui);
+    enter(g, F::x1, "0.3", ui);
     const double aw = g.aw;
     // The shown value read back is no new entry.
-    EXPECT_EQ(enterGeometryField(g, F::aw, "-" + str(aw, 7, 3), ui).outcome, EntryOutcome::Unchanged);
-    EXPECT_EQ(enterGeometryField(g, F::aw, str(aw + 0.0008, 0, 4), ui).outcome, EntryOutcome::Unchanged);
+    EXPECT_EQ(enter(g, F::aw, "-" + str(aw, 7, 3), ui).outcome, EntryOutcome::Unchanged);
+    EXPECT_EQ(enter(g, F::aw, str(aw + 0.0008, 0, 4), ui).outcome, EntryOutcome::Unchanged);
     EXPECT_FALSE(g.awGiven);
     EXPECT_EQ(g.x1, 0.3);
-    EXPECT_EQ(enterGeometryField(g, F::aw, str(aw + 0.0011, 0, 4), ui).outcome, EntryOutcome::Accepted);
+    EXPECT_EQ(enter(g, F::aw, str(aw + 0.0011, 0, 4), ui).outcome, EntryOutcome::Accepted);
     EXPECT_TRUE(g.awGiven);
 
     for (const char* text : {"0", "", "   ", "-0.0"}) {
         SCOPED_TRACE(text);
-        enterGeometryField(g, F::aw, "125", ui);
+        enter(g, F::aw, "125", ui);
         g.da1Given = true;
-        const GeometryEntryResult e = enterGeometryField(g, F::aw, text, ui);
+        const FieldEntry e = enter(g, F::aw, text, ui);
         EXPECT_EQ(e.outcome, EntryOutcome::Reset);
         EXPECT_EQ(e.focusField, static_cast<int>(F::x1));
         EXPECT_EQ(g.x1, 0);
@@ -265,10 +264,10 @@ TEST(GeometryEntry, ShiftSumAtTheLimitIsRefused) {
     GearPairData g = pair();
     RecordingUi ui;
     const double xmez = limitingShiftSum(g);
-    GeometryEntryResult e = enterGeometryValue(g, F::x1, xmez, ui);  // x1 + x2 == xmez: not strictly above
+    FieldEntry e = enterValue(g, F::x1, xmez, ui);  // x1 + x2 == xmez: not strictly above
     EXPECT_EQ(e.outcome, EntryOutcome::Rejected);
     EXPECT_EQ(e.parseStatus, 1);
-    e = enterGeometryValue(g, F::x1, xmez + 1e-9, ui);
+    e = enterValue(g, F::x1, xmez + 1e-9, ui);
     EXPECT_TRUE(e.accepted());
     EXPECT_TRUE(geometryFormed(g));
     EXPECT_LT(g.aw, 120);
@@ -277,17 +276,17 @@ TEST(GeometryEntry, ShiftSumAtTheLimitIsRefused) {
     g = pair(Toothing::Internal);
     const double xmezInternal = limitingShiftSum(g);
     EXPECT_NEAR(xmezInternal, 0.8189891625278128, 1e-12);
-    EXPECT_FALSE(enterGeometryValue(g, F::x2, xmezInternal, ui).accepted());
-    EXPECT_TRUE(enterGeometryValue(g, F::x2, xmezInternal - 0.1, ui).accepted());
+    EXPECT_FALSE(enterValue(g, F::x2, xmezInternal, ui).accepted());
+    EXPECT_TRUE(enterValue(g, F::x2, xmezInternal - 0.1, ui).accepted());
 }
 
 TEST(GeometryEntry, InternalPairCentreDistanceAndCutter) {
     GearPairData g = pair(Toothing::Internal);
     RecordingUi ui;
-    EXPECT_TRUE(enterGeometryField(g, F::z2, "-47", ui).accepted());
+    EXPECT_TRUE(enter(g, F::z2, "-47", ui).accepted());
     EXPECT_EQ(g.z0, 30);
     EXPECT_NEAR(g.aw, -54, 1e-9);
-    const GeometryEntryResult e = enterGeometryField(g, F::aw, "-55", ui);
+    const FieldEntry e = enter(g, F::aw, "-55", ui);
     EXPECT_EQ(e.outcome, EntryOutcome::Accepted);
     EXPECT_EQ(g.aw, -55);
     EXPECT_TRUE(g.awGiven);
@@ -300,15 +299,15 @@ TEST(GeometryEntry, InternalPairCentreDistanceAndCutter) {
 TEST(GeometryEntry, ValuesAlreadyRead) {
     GearPairData g = pair();
     RecordingUi ui;
-    EXPECT_TRUE(enterGeometryValue(g, F::Beta, 10 * kDeg, ui).accepted());
+    EXPECT_TRUE(enterValue(g, F::Beta, 10 * kDeg, ui).accepted());
     EXPECT_NEAR(g.Beta, 10 * kDeg, 1e-15);
-    EXPECT_FALSE(enterGeometryValue(g, F::z1, std::nan(""), ui).accepted());
+    EXPECT_FALSE(enterValue(g, F::z1, std::nan(""), ui).accepted());
     g = pair();
     // A value equal to the current centre distance is still an entry here.
-    EXPECT_EQ(enterGeometryValue(g, F::aw, 120, ui).outcome, EntryOutcome::Accepted);
+    EXPECT_EQ(enterValue(g, F::aw, 120, ui).outcome, EntryOutcome::Accepted);
     EXPECT_TRUE(g.awGiven);
     EXPECT_NEAR(g.xs, 0, 1e-9);
-    EXPECT_EQ(enterGeometryValue(g, F::aw, 0, ui).outcome, EntryOutcome::Reset);
+    EXPECT_EQ(enterValue(g, F::aw, 0, ui).outcome, EntryOutcome::Reset);
     EXPECT_FALSE(g.awGiven);
 }
 
@@ -337,7 +336,7 @@ TEST(GeometryEntry, AnySequenceOfEntriesKeepsThePairFormed) {
                 const double scale = std::uniform_real_distribution<double>(-0.5, 2.5)(rng);
                 text = str(sign * typical[f - 1] * scale, 0, 4);
             }
-            const GeometryEntryResult e = enterGeometryField(g, static_cast<F>(f), text, ui);
+            const FieldEntry e = enter(g, static_cast<F>(f), text, ui);
             SCOPED_TRACE("walk " + std::to_string(walk) + " step " + std::to_string(step) + " field " +
                          std::to_string(f) + " '" + text + "'");
             if (e.accepted()) {

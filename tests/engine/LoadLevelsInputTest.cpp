@@ -3,8 +3,10 @@
 // the lives and hand-over of "O&k" and "&Esc".
 #include <gtest/gtest.h>
 
+#include "engine/FieldEntry.h"
 #include "engine/LoadingInput.h"
 #include "engine/LoadLevelsInput.h"
+#include "support/RecordingUi.h"
 
 namespace soukoli {
 namespace {
@@ -21,20 +23,28 @@ GearPairData defaults() {
     return g;
 }
 
-std::string count(GearPairData& g, int step, double v) { return commitSpectrumCount(g, step, v).value_or("accepted"); }
-std::string level(GearPairData& g, int step, double v) { return commitSpectrumLevel(g, step, v).value_or("accepted"); }
+// The message of a refused entry, or "accepted".
+std::string entry(GearPairData& g, FieldId field, std::string_view text) {
+    testing::RecordingUi ui;
+    const FieldEntry e = enterField(g, field, text, ui);
+    return e.accepted() ? "accepted" : e.message;
+}
+std::string steps(GearPairData& g, std::string_view text) { return entry(g, {InputWindow::LoadLevels, 1}, text); }
+std::string count(GearPairData& g, int step, std::string_view text) { return entry(g, levelCountField(step), text); }
+std::string level(GearPairData& g, int step, std::string_view text) { return entry(g, levelValueField(step), text); }
 
 TEST(SpectrumInput, NumberOfStepsOneToTwentyClearsTheTable) {
     GearPairData g = defaults();
-    EXPECT_EQ(commitSpectrumSteps(g, 21), std::optional<std::string>("Neplatné zadání"));
-    EXPECT_TRUE(commitSpectrumSteps(g, 0).has_value());
-    EXPECT_TRUE(commitSpectrumSteps(g, 2.5).has_value());
+    EXPECT_EQ(steps(g, "21"), "Neplatné zadání");
+    EXPECT_EQ(steps(g, "0"), "Neplatné zadání");
+    EXPECT_EQ(steps(g, "2.5"), "Neplatné zadání");
+    EXPECT_EQ(steps(g, "3;"), "Neplatné zadání");
     EXPECT_EQ(g.j, 3);
     EXPECT_EQ(g.Nj[0], 60000);  // same or rejected number: the table stays
-    EXPECT_FALSE(commitSpectrumSteps(g, 3).has_value());
+    EXPECT_EQ(steps(g, "3"), "accepted");
     EXPECT_EQ(g.Nj[0], 60000);
     g.Ft1 = 4500;
-    EXPECT_FALSE(commitSpectrumSteps(g, 20).has_value());
+    EXPECT_EQ(steps(g, "20"), "accepted");
     EXPECT_EQ(g.j, 20);
     EXPECT_EQ(g.Nj[0], 0);
     EXPECT_EQ(g.Fj[0], 4500);  // absolute levels start at the pinion's load
@@ -44,52 +54,52 @@ TEST(SpectrumInput, NumberOfStepsOneToTwentyClearsTheTable) {
 TEST(SpectrumInput, CumulativeCountsGrowRelativeOnesNeedNoOrder) {
     GearPairData g = defaults();
     clearSpectrum(g);
-    EXPECT_EQ(count(g, 1, 0), "Neplatné zadání");
-    EXPECT_EQ(count(g, 1, 1e6), "accepted");
-    EXPECT_EQ(count(g, 2, 5e5), "Údaj musí být větší než předchozí");
-    EXPECT_EQ(count(g, 2, 1e6), "Údaj musí být větší než předchozí");  // equal is not greater
-    EXPECT_EQ(count(g, 3, 3e6), "accepted");
-    EXPECT_EQ(count(g, 2, 3e6), "Údaj musí být menší než následující");
-    EXPECT_EQ(count(g, 2, 2e6), "accepted");
+    EXPECT_EQ(count(g, 1, "0"), "Neplatné zadání");
+    EXPECT_EQ(count(g, 1, "1e6"), "accepted");
+    EXPECT_EQ(count(g, 2, "5e5"), "Údaj musí být větší než předchozí");
+    EXPECT_EQ(count(g, 2, "1e6"), "Údaj musí být větší než předchozí");  // equal is not greater
+    EXPECT_EQ(count(g, 3, "3e6"), "accepted");
+    EXPECT_EQ(count(g, 2, "3e6"), "Údaj musí být menší než následující");
+    EXPECT_EQ(count(g, 2, "2e6"), "accepted");
     EXPECT_EQ(g.Nj[1], 2e6);
 
     g.SpektrumNAbs = false;
-    EXPECT_EQ(count(g, 2, 5e5), "accepted");
+    EXPECT_EQ(count(g, 2, "5e5"), "accepted");
 }
 
 TEST(SpectrumInput, LevelsFallOrGrowByTheirForm) {
     GearPairData g = defaults();
     clearSpectrum(g);
-    EXPECT_EQ(level(g, 1, 4000), "accepted");
-    EXPECT_EQ(level(g, 2, 5000), "Údaj musí být menší než předchozí");
-    EXPECT_EQ(level(g, 2, 4000), "Údaj musí být menší než předchozí");
-    EXPECT_EQ(level(g, 2, 2000), "accepted");
-    EXPECT_EQ(level(g, 3, -1), "Neplatné zadání");
+    EXPECT_EQ(level(g, 1, "4000"), "accepted");
+    EXPECT_EQ(level(g, 2, "5000"), "Údaj musí být menší než předchozí");
+    EXPECT_EQ(level(g, 2, "4000"), "Údaj musí být menší než předchozí");
+    EXPECT_EQ(level(g, 2, "2000"), "accepted");
+    EXPECT_EQ(level(g, 3, "-1"), "Neplatné zadání");
 
     chooseSpectrumForm(g, SpectrumForm::RatioFjF1);
     EXPECT_EQ(fixedLevelStep(g), 1);
     EXPECT_EQ(spectrumLevelText(g, g.Fj[0]), " 1.000");
-    EXPECT_EQ(level(g, 2, 1.2), "Neplatné zadání");
-    EXPECT_EQ(level(g, 2, 1), "Neplatné zadání");
-    EXPECT_EQ(level(g, 2, 0.5), "accepted");
+    EXPECT_EQ(level(g, 2, "1.2"), "Neplatné zadání");
+    EXPECT_EQ(level(g, 2, "1"), "Neplatné zadání");
+    EXPECT_EQ(level(g, 2, "0.5"), "accepted");
 
     chooseSpectrumForm(g, SpectrumForm::RatioF1Fj);
     EXPECT_EQ(g.Fj[0], 1);
-    EXPECT_EQ(level(g, 2, 0.5), "Neplatné zadání");
-    EXPECT_EQ(level(g, 2, 2), "accepted");
-    EXPECT_EQ(level(g, 3, 2), "Údaj musí být větší než předchozí");
-    EXPECT_EQ(level(g, 3, 4), "accepted");
-    EXPECT_EQ(level(g, 2, 4), "Údaj musí být menší než následující");
+    EXPECT_EQ(level(g, 2, "0.5"), "Neplatné zadání");
+    EXPECT_EQ(level(g, 2, "2"), "accepted");
+    EXPECT_EQ(level(g, 3, "2"), "Údaj musí být větší než předchozí");
+    EXPECT_EQ(level(g, 3, "4"), "accepted");
+    EXPECT_EQ(level(g, 2, "4"), "Údaj musí být menší než následující");
 
     chooseSpectrumForm(g, SpectrumForm::RatioFjFmin);
     EXPECT_EQ(fixedLevelStep(g), 3);
     EXPECT_EQ(g.Fj[2], 1);
     EXPECT_EQ(g.Fj[0], 0);
-    EXPECT_EQ(level(g, 1, 1), "Neplatné zadání");  // the first step lies above the minimum too
-    EXPECT_EQ(level(g, 1, 4), "accepted");
-    EXPECT_EQ(level(g, 2, 2), "accepted");
+    EXPECT_EQ(level(g, 1, "1"), "Neplatné zadání");  // the first step lies above the minimum too
+    EXPECT_EQ(level(g, 1, "4"), "accepted");
+    EXPECT_EQ(level(g, 2, "2"), "accepted");
 
-    EXPECT_TRUE(commitSpectrumSteps(g, 1) == std::nullopt);
+    EXPECT_EQ(steps(g, "1"), "accepted");
     EXPECT_EQ(fixedLevelStep(g), 0);  // a single step is always open
 }
 
@@ -99,7 +109,7 @@ TEST(SpectrumInput, AbsoluteFirstLevelIsThePinionLoad) {
     g.T1 = 160;
     clearSpectrum(g);
     EXPECT_EQ(g.Fj[0], 160);
-    EXPECT_EQ(level(g, 1, 200), "accepted");
+    EXPECT_EQ(level(g, 1, "200"), "accepted");
     EXPECT_EQ(g.T1, 200);
     g.Ft1 = 5000;
     g.SilyF = true;

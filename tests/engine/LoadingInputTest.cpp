@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "engine/FieldEntry.h"
 #include "engine/LoadingInput.h"
 #include "support/RecordingUi.h"
 
@@ -23,47 +24,51 @@ GearPairData defaults() {
     return g;
 }
 
-std::string rejection(GearPairData& g, int field, double value) {
-    return commitLoadingField(g, field, value).value_or("accepted");
+// The message of a refused entry, or "accepted".
+std::string rejection(GearPairData& g, int field, std::string_view text) {
+    RecordingUi ui;
+    const FieldEntry e = enterField(g, {InputWindow::Loading, field}, text, ui);
+    return e.accepted() ? "accepted" : e.message;
 }
 
 TEST(LoadingInput, FactorRangesAndTheirMessages) {
     GearPairData g = defaults();
     for (int field : {5, 13, 19}) {
-        EXPECT_EQ(rejection(g, field, 0.7), "accepted") << field;
-        EXPECT_EQ(rejection(g, field, 1), "accepted") << field;
-        EXPECT_EQ(rejection(g, field, 0.69), kYA1Message) << field;
-        EXPECT_EQ(rejection(g, field, 1.01), kYA1Message) << field;
+        EXPECT_EQ(rejection(g, field, "0.7"), "accepted") << field;
+        EXPECT_EQ(rejection(g, field, "1"), "accepted") << field;
+        EXPECT_EQ(rejection(g, field, "0.69"), "Neplatné zadání, součinitel YA1 může být od 0.7 do 1 ") << field;
+        EXPECT_EQ(rejection(g, field, "1.01"), "Neplatné zadání, součinitel YA1 může být od 0.7 do 1 ") << field;
     }
-    for (int field : {6, 14, 20}) EXPECT_EQ(rejection(g, field, 1.01), kYA2Message) << field;
-    EXPECT_EQ(std::string(kYA1Message), "Neplatné zadání, součinitel YA1 může být od 0.7 do 1 ");
+    for (int field : {6, 14, 20}) EXPECT_EQ(rejection(g, field, "1.01"), "Neplatné zadání, součinitel YA2 může být od 0.7 do 1 ") << field;
 
     g.KAS = 2;
-    EXPECT_EQ(rejection(g, 7, 0.5), kKAStaticMessage);
-    EXPECT_EQ(rejection(g, 7, 2.5), kKAStaticMessage);
-    EXPECT_EQ(rejection(g, 7, 2), "accepted");  // KA = KAS is allowed
-    EXPECT_EQ(rejection(g, 7, 1), "accepted");
+    EXPECT_EQ(rejection(g, 7, "0.5"), "Neplatné zadání, součinitel KA musí být >=1 a nesmí být větší než KAS");
+    EXPECT_EQ(rejection(g, 7, "2.5"), "Neplatné zadání, součinitel KA musí být >=1 a nesmí být větší než KAS");
+    EXPECT_EQ(rejection(g, 7, "2"), "accepted");  // KA = KAS is allowed
+    EXPECT_EQ(rejection(g, 7, "1"), "accepted");
     for (int field : {15, 21}) {
-        EXPECT_EQ(rejection(g, field, 0.5), kKAMessage) << field;
-        EXPECT_EQ(rejection(g, field, 2.5), "accepted") << field;  // no KAS limit outside the static panel
+        EXPECT_EQ(rejection(g, field, "0.5"), "Neplatné zadání, součinitel KA musí být >=1") << field;
+        EXPECT_EQ(rejection(g, field, "2.5"), "accepted") << field;  // no KAS limit outside the static panel
     }
     g.KA = 1.5;
-    EXPECT_EQ(rejection(g, 8, 1.4), kKASMessage);
-    EXPECT_EQ(rejection(g, 8, 1.5), "accepted");
+    EXPECT_EQ(rejection(g, 8, "1.4"), "Neplatné zadání, součinitel KAS musí být >=1 a nesmí být menší než KA");
+    EXPECT_EQ(rejection(g, 8, "1.5"), "accepted");
     g.KA = 0.5;
-    EXPECT_EQ(rejection(g, 8, 0.9), kKASMessage);
+    EXPECT_EQ(rejection(g, 8, "0.9"), "Neplatné zadání, součinitel KAS musí být >=1 a nesmí být menší než KA");
 }
 
-TEST(LoadingInput, ValueIsStoredBeforeItIsJudged) {
+TEST(LoadingInput, RefusedValueStaysOutAcceptedOneGoesToItsQuantity) {
     GearPairData g = defaults();
-    EXPECT_EQ(rejection(g, 2, -5), kInvalidEntry);
-    EXPECT_EQ(g.n1, -5);
-    EXPECT_EQ(rejection(g, 18, 0), kInvalidEntry);
+    const double n1 = g.n1;
+    EXPECT_EQ(rejection(g, 2, "-5"), "Neplatné zadání");
+    EXPECT_EQ(g.n1, n1);
+    EXPECT_EQ(rejection(g, 2, "1500,5"), "Neplatné zadání");
+    EXPECT_EQ(rejection(g, 18, "0"), "Neplatné zadání");
     g.SilyF = false;
-    EXPECT_EQ(rejection(g, 1, 150), "accepted");
+    EXPECT_EQ(rejection(g, 1, "150"), "accepted");
     EXPECT_EQ(g.T1, 150);
     g.NKvCyklech = false;
-    EXPECT_EQ(rejection(g, 12, 2500), "accepted");
+    EXPECT_EQ(rejection(g, 12, "2500"), "accepted");
     EXPECT_EQ(g.NK2hod, 2500);
     EXPECT_EQ(loadingFieldText(g, 12), "2500.0");
 }
@@ -72,12 +77,12 @@ TEST(LoadingInput, ClassesAreIntegersOneToSeventeenAndRecomputeTheLoads) {
     GearPairData g = defaults();
     g.MetodaVypoctu = 'B';
     chooseClassInput(g);
-    EXPECT_EQ(rejection(g, 16, 0), kCHSZ1Message);
-    EXPECT_EQ(rejection(g, 16, 18), kCHSZ1Message);
-    EXPECT_EQ(rejection(g, 17, 2.5), kCHSZ2Message);
-    EXPECT_EQ(rejection(g, 17, -3), kCHSZ2Message);
+    EXPECT_EQ(rejection(g, 16, "0"), "Neplatné zadání, CHSZ1 musí být od 1 do 17");
+    EXPECT_EQ(rejection(g, 16, "18"), "Neplatné zadání, CHSZ1 musí být od 1 do 17");
+    EXPECT_EQ(rejection(g, 17, "2.5"), "Neplatné zadání, CHSZ2 musí být od 1 do 17");
+    EXPECT_EQ(rejection(g, 17, "-3"), "Neplatné zadání, CHSZ2 musí být od 1 do 17");
     EXPECT_EQ(g.CHSZ2, 1);  // neither 2.5 nor -3 is a class to store
-    EXPECT_EQ(rejection(g, 16, 17), "accepted");
+    EXPECT_EQ(rejection(g, 16, "17"), "accepted");
     EXPECT_EQ(g.CHSZ1, 17);
     // Class 17, qF1 = 9: K = 0.004, FtFe1 = 0.004^(1/9)·Ft1.
     EXPECT_NEAR(g.FtFe1, std::pow(0.004, 1.0 / 9) * g.Ft1, 1e-9);
@@ -91,17 +96,17 @@ TEST(LoadingInput, DirectlyEnteredLoadsUpToTheNominalLoad) {
     chooseDirectInput(g);
     EXPECT_EQ(g.FtFe1, 0);
     EXPECT_EQ(loadingFieldText(g, 22), "");  // shown only once entered
-    EXPECT_EQ(rejection(g, 22, 4000.5), "FtFe1 nemůže být větší než Ft1");
+    EXPECT_EQ(rejection(g, 22, "4000.5"), "FtFe1 nemůže být větší než Ft1");
     EXPECT_FALSE(g.FtFe1Given);
-    EXPECT_EQ(rejection(g, 25, 0), "FtHe2 nemůže být větší než Ft1");
-    EXPECT_EQ(rejection(g, 22, 4000), "accepted");
+    EXPECT_EQ(rejection(g, 25, "0"), "FtHe2 nemůže být větší než Ft1");
+    EXPECT_EQ(rejection(g, 22, "4000"), "accepted");
     EXPECT_TRUE(g.FtFe1Given);
     EXPECT_EQ(loadingFieldText(g, 22), "4000.0");
 
     g.SilyF = false;
     g.T1 = 160;
-    EXPECT_EQ(rejection(g, 23, 161), "THe1 nemůže být větší než T1");
-    EXPECT_EQ(rejection(g, 24, 100), "accepted");
+    EXPECT_EQ(rejection(g, 23, "161"), "THe1 nemůže být větší než T1");
+    EXPECT_EQ(rejection(g, 24, "100"), "accepted");
     EXPECT_EQ(g.TFe2, 100);
     EXPECT_TRUE(g.FtFe2Given);
     // Choosing direct entry again keeps what was entered and clears the rest.
@@ -116,18 +121,18 @@ TEST(LoadingInput, NominalLoadOfTheSpectrumPanelVoidsTheEquivalentLoads) {
     g.MetodaVypoctu = 'B';
     g.ZadaniSil = kLoadsFromSpectrum;
     g.FtFe1Given = true;
-    EXPECT_EQ(rejection(g, 26, 5000), "accepted");
+    EXPECT_EQ(rejection(g, 26, "5000"), "accepted");
     EXPECT_EQ(g.Ft1, 5000);
     EXPECT_EQ(g.FtFe1, 0);
     EXPECT_EQ(g.THe2, 0);
     EXPECT_FALSE(g.FtFe1Given);
     EXPECT_EQ(equivalentLoadText(g, 0), "  0.0");
     g.FtFe1 = 3000;  // leaving the field with the same load keeps the results
-    EXPECT_EQ(rejection(g, 26, 5000), "accepted");
+    EXPECT_EQ(rejection(g, 26, "5000"), "accepted");
     EXPECT_EQ(g.FtFe1, 3000);
 
     g.ZadaniSil = kLoadsFromClasses;
-    EXPECT_EQ(rejection(g, 9, 3000), "accepted");
+    EXPECT_EQ(rejection(g, 9, "3000"), "accepted");
     EXPECT_NEAR(g.FtFe1, std::pow(0.025, 1.0 / 9) * 3000, 1e-9);  // class 1, qF1 = 9
 }
 
@@ -207,7 +212,7 @@ TEST(LoadingInput, OkChecksHoursAndMissingLoadsThenDerivesTheLoads) {
     g.NK2hod = 900;
     LoadingConfirmation c = confirmLoading(g, ui);
     EXPECT_EQ(c.verdict, LoadingVerdict::HoursDiffer);
-    EXPECT_EQ(c.message, kHoursDifferMessage);
+    EXPECT_EQ(c.message, "Neplatné zadání, životnost pastorku a kola v hodinách by se měly rovnat");
     EXPECT_EQ(c.focusField, 4);
     g.MetodaVypoctu = 'B';
     g.ZadaniSil = kLoadsEntered;
@@ -236,16 +241,18 @@ TEST(LoadingInput, OkChecksHoursAndMissingLoadsThenDerivesTheLoads) {
 }
 
 // Whatever number reaches a field (the reader gives finite values only, up to ±1.8E308), and
-// whatever field number is asked for, a commit stores no wrapped or oversized class.
+// whatever field number is asked for, an entry stores no wrapped or oversized class.
 TEST(LoadingInput, ExtremeValuesAndUnknownFieldsAreHandled) {
     for (int field = -1; field <= kLoadingFields + 2; ++field) {
         for (double v : {0.0, -1.0, 1e308, -1e308, 5e-324, 65536.0, 70000.5}) {
             GearPairData g = defaults();
             g.MetodaVypoctu = 'B';
             g.ZadaniSil = kLoadsFromClasses;
-            const auto verdict = commitLoadingField(g, field, v);
+            RecordingUi ui;
+            const FieldEntry e = enterFieldValue(g, {InputWindow::Loading, field}, v, ui);
             if (field < 1 || field > kLoadingFields) {
-                EXPECT_EQ(verdict, std::optional<std::string>("Neplatné zadání"));
+                EXPECT_FALSE(e.accepted());
+                EXPECT_EQ(e.message, "Neplatné zadání");
             }
             EXPECT_LE(g.CHSZ1, 17);  // 0 is stored (and rejected); no larger number is
             EXPECT_LE(g.CHSZ2, 17);

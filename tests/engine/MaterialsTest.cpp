@@ -1,8 +1,10 @@
 // The material table of ČSN 01 4686 part 5, table 12: printed cells, what a row sets, and the
-// ranges of the material constants.
+// ranges of the material constants entered through the one entry path.
 #include <gtest/gtest.h>
 
+#include "engine/FieldEntry.h"
 #include "engine/Materials.h"
+#include "support/RecordingUi.h"
 
 using namespace soukoli;
 
@@ -95,17 +97,33 @@ TEST(MaterialTable, TheWheelGetsItsOwnQuantities) {
 }
 
 TEST(MaterialFields, PositiveConstantsAndPoissonUpToOne) {
-    for (int f : {12, 25}) {
-        EXPECT_TRUE(materialValueAccepted(f, 1.0));
-        EXPECT_TRUE(materialValueAccepted(f, 0.3));
-        EXPECT_FALSE(materialValueAccepted(f, 0.0));
-        EXPECT_FALSE(materialValueAccepted(f, 1.01));
-    }
-    for (int f : {1, 9, 11, 14, 22, 24}) {
-        EXPECT_TRUE(materialValueAccepted(f, 1e-9));
-        EXPECT_TRUE(materialValueAccepted(f, 5e7));
-        EXPECT_FALSE(materialValueAccepted(f, 0.0));
-        EXPECT_FALSE(materialValueAccepted(f, -1.0));
+    struct Row {
+        int field;
+        const char* text;
+        bool accepted;
+        double stored;  // accepted: the value the field's quantity holds then
+    };
+    const Row rows[] = {
+        {12, "1", true, 1},        {12, "0.25", true, 0.25}, {12, "0", false, 0},   {12, "1.01", false, 0},  // ν
+        {25, "1", true, 1},        {25, "1.01", false, 0},                                                  // ν2
+        {1, "1e-9", true, 1e-9},   {1, "0", false, 0},       {9, "5e7", true, 5e7}, {9, "-1", false, 0},
+        {11, "2.2e5", true, 2.2e5}, {11, "2,1e5", false, 0}, {14, "1e-9", true, 1e-9}, {14, "0", false, 0},
+        {22, "5e7", true, 5e7},    {24, "-1", false, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.field << " '" << r.text << "'");
+        GearPairData g;
+        setDefaults(g);
+        const double before = *materialQuantity(g, r.field);
+        soukoli::testing::RecordingUi ui;
+        const FieldEntry e = enterField(g, {InputWindow::Materials, r.field}, r.text, ui);
+        EXPECT_EQ(e.accepted(), r.accepted);
+        if (r.accepted) {
+            EXPECT_EQ(*materialQuantity(g, r.field), r.stored);
+        } else {
+            EXPECT_EQ(e.message, "Neplatné zadání");
+            EXPECT_EQ(*materialQuantity(g, r.field), before);
+        }
     }
     GearPairData g;
     EXPECT_EQ(materialQuantity(g, 1), &g.Sigma0Flimb1);
