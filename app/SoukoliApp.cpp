@@ -13,7 +13,6 @@
 
 #include "app/ChartPlacement.h"
 #include "app/ProjectCommands.h"
-#include "engine/Accuracy.h"
 
 namespace soukoli {
 
@@ -73,8 +72,8 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
         zatizeni.trimForTab(simplified);
         ui.runModal(zatizeni);
     });
-    for (RuledFieldDialog* d : {static_cast<RuledFieldDialog*>(&zatizeni), static_cast<RuledFieldDialog*>(&spektrum)})
-        QObject::connect(d, &RuledFieldDialog::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
+    for (FieldDialog* d : {static_cast<FieldDialog*>(&zatizeni), static_cast<FieldDialog*>(&spektrum)})
+        QObject::connect(d, &FieldDialog::helpRequested, &form, [this](int topic) { dialogHelp(topic); });
     QObject::connect(&form, &MainWindow::quitRequested, &form, [] { QCoreApplication::quit(); });
 
     // "Geometrie" on both tabs (no trimming); the engine's Epsilongama stop opens it too.
@@ -110,24 +109,19 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     ui.registerDialog(DialogId::Accuracy, &presnost);
     rozmery.activeField = [this] { return ui.activeField(DialogId::Dimensions); };
     presnost.activeField = [this] { return ui.activeField(DialogId::Accuracy); };
-    // The alignment deviations follow the face widths; the accuracy window shows them at once.
-    rozmery.faceWidthChanged = [this](Gear gear) {
-        lookupAlignment(data, gear);
-        if (!data.Zjednoduseny) presnost.refresh();
-    };
     QObject::connect(form.tabs(), &QTabWidget::currentChanged, &form, [this] { rozmery.tabShown(!form.onFirstTab()); });
 
-    // A geometry entry runs the accuracy lookups it makes due and repaints the accuracy and body
-    // dimensions windows (they show df1, df2, srmin and the deviations), except on the second tab.
-    QObject::connect(&geometrie, &GeometryDialog::geometryChanged, &form, [this](AccuracyLookups due) {
-        if (due.pinionPitch) lookupBasePitch(data, Gear::Pinion);
-        if (due.wheelPitch) lookupBasePitch(data, Gear::Wheel);
-        if (due.pinionAlignment) lookupAlignment(data, Gear::Pinion);
-        if (due.wheelAlignment) lookupAlignment(data, Gear::Wheel);
-        if (!data.Zjednoduseny) presnost.refresh();
+    // Repaints of other windows after an accepted entry only (a refused one changed nothing).
+    // The engine has run the lookups and the bodies already; the windows only show them, and
+    // only on the first tab.
+    QObject::connect(&geometrie, &FieldDialog::fieldAccepted, &form, [this](FieldId, const FieldEntry& entry) {
+        if (data.Zjednoduseny || entry.outcome == EntryOutcome::Unchanged) return;
+        presnost.refresh();
+        rozmery.repaintFromData();
     });
-    QObject::connect(&geometrie, &FieldDialog::fieldValidated, &form, [this] {
-        if (!data.Zjednoduseny) rozmery.refresh();
+    // A face width looks the alignment deviations up again.
+    QObject::connect(&rozmery, &FieldDialog::fieldAccepted, &form, [this](FieldId, const FieldEntry& entry) {
+        if (!data.Zjednoduseny && entry.effects.lookups.any()) presnost.refresh();
     });
 
     // Every window exists: the first tab is shown.

@@ -17,54 +17,76 @@ namespace soukoli {
 
 namespace {
 
-// One deviation: caption (with its index), the limiting value, the measured value and its field,
-// its flag and whether only a positive measured value counts (Fbetar1, Fbetar2).
-struct DeviationSpec {
-    const char* caption;
+using A = AccuracyField;
+using G = const GearPairData&;
+
+constexpr FieldId id(AccuracyField f) { return {InputWindow::Accuracy, static_cast<int>(f)}; }
+
+// A grade is a whole number.
+std::string grade(G g, int number) { return std::to_string(number == 1 ? g.IT1 : g.IT2); }
+
+// One deviation: its limiting value, measured value and flag, whether only a positive measured
+// value counts (Fbetar1, Fbetar2) and whether it is shown only when KHbeta comes from the
+// kinematic scheme.
+struct DeviationRow {
     double GearPairData::*limit;
     double GearPairData::*measured;
     bool GearPairData::*given;
-    AccuracyField field;
     bool positive;
-    bool alignment;  // shown only when KHbeta comes from the kinematic scheme
+    bool alignment;
 };
 
-constexpr std::array<DeviationSpec, AccuracyDialog::kDeviations> kDeviationTable = {{
-    {"f<sub>pb1</sub>", &GearPairData::fpb1, &GearPairData::fpbr1, &GearPairData::fpb1Given, AccuracyField::fpbr1, false, false},
-    {"f<sub>pb2</sub>", &GearPairData::fpb2, &GearPairData::fpbr2, &GearPairData::fpb2Given, AccuracyField::fpbr2, false, false},
-    {"F<sub>β1</sub>", &GearPairData::Fbeta1, &GearPairData::Fbetar1, &GearPairData::Fbeta1Given, AccuracyField::Fbetar1, true, true},
-    {"F<sub>β2</sub>", &GearPairData::Fbeta2, &GearPairData::Fbetar2, &GearPairData::Fbeta2Given, AccuracyField::Fbetar2, true, true},
-    {"f<sub>x</sub>", &GearPairData::fx, &GearPairData::fxr, &GearPairData::fxGiven, AccuracyField::fxr, false, true},
-    {"f<sub>y</sub>", &GearPairData::fy, &GearPairData::fyr, &GearPairData::fyGiven, AccuracyField::fyr, false, true},
+constexpr std::array<DeviationRow, AccuracyDialog::kDeviations> kDeviationTable = {{
+    {&GearPairData::fpb1, &GearPairData::fpbr1, &GearPairData::fpb1Given, false, false},
+    {&GearPairData::fpb2, &GearPairData::fpbr2, &GearPairData::fpb2Given, false, false},
+    {&GearPairData::Fbeta1, &GearPairData::Fbetar1, &GearPairData::Fbeta1Given, true, true},
+    {&GearPairData::Fbeta2, &GearPairData::Fbetar2, &GearPairData::Fbeta2Given, true, true},
+    {&GearPairData::fx, &GearPairData::fxr, &GearPairData::fxGiven, false, true},
+    {&GearPairData::fy, &GearPairData::fyr, &GearPairData::fyGiven, false, true},
+}};
+
+const DeviationRow& deviation(int number) {
+    return kDeviationTable[static_cast<std::size_t>(number - static_cast<int>(A::fpbr1))];
+}
+
+bool measuredCounts(const DeviationRow& d, G g) {
+    const double v = g.*d.measured;
+    return d.positive ? v > 0 : v != 0;
+}
+
+// A measured deviation shows only when it counts (an empty field: not measured).
+std::string measured(G g, int number) {
+    const DeviationRow& d = deviation(number);
+    return measuredCounts(d, g) ? str(g.*d.measured, 2, 1) : std::string();
+}
+
+// Field, label, display. The grades first, then the measured deviations.
+constexpr std::array<FieldRow, 8> kRows = {{
+    {id(A::IT1), "IT1", nullptr, textFormat(grade)},
+    {id(A::IT2), "IT2", nullptr, textFormat(grade)},
+    {id(A::fpbr1), "f<sub>pb1</sub> = ", nullptr, textFormat(measured)},
+    {id(A::fpbr2), "f<sub>pb2</sub> = ", nullptr, textFormat(measured)},
+    {id(A::Fbetar1), "F<sub>β1</sub> = ", nullptr, textFormat(measured)},
+    {id(A::Fbetar2), "F<sub>β2</sub> = ", nullptr, textFormat(measured)},
+    {id(A::fxr), "f<sub>x</sub> = ", nullptr, textFormat(measured)},
+    {id(A::fyr), "f<sub>y</sub> = ", nullptr, textFormat(measured)},
 }};
 
 QString qstr(double x, int w, int d) { return QString::fromStdString(str(x, w, d)); }
 
 }  // namespace
 
-AccuracyDialog::AccuracyDialog(GearPairData& data, Ui& ui, QWidget* parent)
-    : CheckedFieldDialog(ui, kHelpTopic, parent), data_(data) {
+AccuracyDialog::AccuracyDialog(GearPairData& data, Ui& ui, QWidget* parent) : FieldDialog(data, ui, parent), data_(data) {
     setObjectName(QStringLiteral("AccuracyDialog"));
     setWindowTitle(QStringLiteral("Stupně přesnosti a úchylky kol"));
     setModal(true);
-
-    const auto addRule = [this](AccuracyField f) {
-        return addCheckedField(
-            static_cast<int>(f),
-            [this, f](double v, bool readable) {
-                const bool accepted = commitAccuracy(data_, f, v, readable).accepted();
-                if (accepted) refresh();
-                return Verdict{accepted, {}};
-            },
-            std::string(accuracyMessage(f)));
-    };
+    setHelpTopic(kHelpTopic);
+    bindFields(kRows);
 
     auto* grades = new QGroupBox(QStringLiteral("Stupeň přesnosti"), this);
     auto* gradeGrid = new QGridLayout(grades);
-    gradeGrid->addWidget(new QLabel(QStringLiteral("IT1"), grades), 0, 0);
-    gradeGrid->addWidget(addRule(AccuracyField::IT1), 0, 1);
-    gradeGrid->addWidget(new QLabel(QStringLiteral("IT2"), grades), 1, 0);
-    gradeGrid->addWidget(addRule(AccuracyField::IT2), 1, 1);
+    placeField(gradeGrid, 1, 0, 0);
+    placeField(gradeGrid, 2, 1, 0);
 
     auto* limits = new QGroupBox(QStringLiteral("Mezní úchylky "), this);
     auto* limitGrid = new QGridLayout(limits);
@@ -72,21 +94,17 @@ AccuracyDialog::AccuracyDialog(GearPairData& data, Ui& ui, QWidget* parent)
     auto* measured = new QGroupBox(QStringLiteral("Změřené úchylky "), this);
     auto* measuredGrid = new QGridLayout(measured);
     for (std::size_t i = 0; i < kDeviations; ++i) {
-        const DeviationSpec& def = kDeviationTable[i];
         Row& row = rows_[i];
-        const QString caption = QString::fromUtf8(def.caption) + QStringLiteral(" = ");
-        row.limitCaption = new QLabel(caption, limits);
+        const int number = static_cast<int>(A::fpbr1) + static_cast<int>(i);
+        row.limitCaption = new QLabel(fieldLabel(number)->text(), limits);
         row.limit = new QLabel(limits);
         row.undefined = new QLabel(QStringLiteral("nedefin."), limits);
         const int r = static_cast<int>(i) + 1;
         limitGrid->addWidget(row.limitCaption, r, 0);
         limitGrid->addWidget(row.limit, r, 1);
         limitGrid->addWidget(row.undefined, r, 2);
-        row.measuredCaption = new QLabel(caption, measured);
-        row.measured = addRule(def.field);
-        row.measured->installEventFilter(this);
-        measuredGrid->addWidget(row.measuredCaption, r, 0);
-        measuredGrid->addWidget(row.measured, r, 1);
+        row.measured = field(number);
+        placeField(measuredGrid, number, r, 0);
     }
 
     auto* note = new QVBoxLayout;
@@ -94,18 +112,10 @@ AccuracyDialog::AccuracyDialog(GearPairData& data, Ui& ui, QWidget* parent)
     note->addWidget(new QLabel(QStringLiteral("nutno zadat tyto přímo jako změřené"), this));
     note->addWidget(new QLabel(QStringLiteral("Rozměry v µm"), this));
 
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
-    help_ = new QPushButton(QStringLiteral("&Help"), this);
+    ok_ = addOkButton();
+    help_ = addHelpButton();
     reset_ = new QPushButton(QStringLiteral("&Nuluj"), this);
-    ok_->setAutoDefault(false);
     reset_->setAutoDefault(false);
-    makeHelpButton(help_);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        // Alt+O leaves no field: an empty measured field is settled as if it were left.
-        for (const Row& row : rows_)
-            if (row.measured->hasFocus()) emptyMeansNotMeasured(row.measured);
-        if (fieldsSettled()) done(QDialog::Accepted);
-    });
     connect(reset_, &QPushButton::clicked, this, [this] {
         resetMeasuredDeviations(data_);
         refresh();
@@ -125,8 +135,7 @@ AccuracyDialog::AccuracyDialog(GearPairData& data, Ui& ui, QWidget* parent)
 }
 
 void AccuracyDialog::refresh() {
-    field(1)->setText(QString::number(data_.IT1));
-    field(2)->setText(QString::number(data_.IT2));
+    showFields();
     // The misalignment deviations enter only the face load factor of a layout scheme.
     bool schemeRows = true;
     switch (data_.KHbetaFrom) {
@@ -136,42 +145,19 @@ void AccuracyDialog::refresh() {
         case KHbetaSource::None: break;
     }
     for (std::size_t i = 0; i < kDeviations; ++i) {
-        const DeviationSpec& def = kDeviationTable[i];
+        const DeviationRow& def = kDeviationTable[i];
         const Row& row = rows_[i];
-        const double measuredValue = data_.*def.measured;
         const bool given = data_.*def.given;
-        const bool measuredCounts = def.positive ? measuredValue > 0 : measuredValue != 0;
-        row.limit->setText(measuredCounts || !given ? QString() : qstr(data_.*def.limit, 2, 1));
-        row.measured->setText(measuredCounts ? qstr(measuredValue, 2, 1) : QString());
+        row.limit->setText(measuredCounts(def, data_) || !given ? QString() : qstr(data_.*def.limit, 2, 1));
         const bool shown = !def.alignment || schemeRows;
         row.undefined->setVisible(shown && !given);
-        for (QWidget* w : std::initializer_list<QWidget*>{row.limitCaption, row.limit, row.measuredCaption, row.measured})
-            w->setVisible(shown);
+        row.limitCaption->setVisible(shown);
+        row.limit->setVisible(shown);
+        setFieldVisible(static_cast<int>(A::fpbr1) + static_cast<int>(i), shown);
     }
 }
 
-void AccuracyDialog::emptyMeansNotMeasured(NumberEdit* edit) {
-    // The repaint empties a measured field without a value; an empty field is the entry 0,
-    // "not measured", which gives the limiting deviation back.
-    if (edit->text().trimmed().isEmpty()) edit->setText(QStringLiteral("0"));
-}
-
-bool AccuracyDialog::eventFilter(QObject* watched, QEvent* event) {
-    for (const Row& row : rows_) {
-        if (watched != row.measured) continue;
-        const bool leaving = event->type() == QEvent::FocusOut &&
-                             static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
-                             static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
-        const bool enter = event->type() == QEvent::KeyPress &&
-                           (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
-                            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
-        if (leaving || enter) emptyMeansNotMeasured(row.measured);
-    }
-    return CheckedFieldDialog::eventFilter(watched, event);
-}
-
-void AccuracyDialog::showEvent(QShowEvent* event) {
-    CheckedFieldDialog::showEvent(event);
+void AccuracyDialog::repaintFromData() {
     refresh();
 }
 

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "dialogs/CheckedFieldDialog.h"
+#include "dialogs/FieldDialog.h"
 #include "engine/Accuracy.h"
 #include "engine/GearPairData.h"
 
@@ -14,13 +14,14 @@ class QPushButton;
 
 namespace soukoli {
 
-class AccuracyDialog : public CheckedFieldDialog {
+class AccuracyDialog : public FieldDialog {
     Q_OBJECT
 public:
     AccuracyDialog(GearPairData& data, Ui& ui, QWidget* parent = nullptr);
 
     /// Repaint: grades, limiting and measured deviations from the data set.
     void refresh();
+    void repaintFromData() override;
 
     /// The six deviations in the order fpb1, fpb2, Fbeta1, Fbeta2, fx, fy.
     static constexpr std::size_t kDeviations = 6;
@@ -33,18 +34,11 @@ public:
 
     static constexpr int kHelpTopic = 61;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    static void emptyMeansNotMeasured(NumberEdit* edit);
-
     struct Row {
         QLabel* limitCaption = nullptr;
         QLabel* limit = nullptr;
         QLabel* undefined = nullptr;
-        QLabel* measuredCaption = nullptr;
         NumberEdit* measured = nullptr;
     };
 

@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,27 +15,68 @@ namespace soukoli {
 
 namespace {
 
-// Labels of the optional factors: (field, label) in the rows and columns of the window.
+constexpr FieldId id(int number) { return {InputWindow::Coefficients, number}; }
+constexpr FieldFormat kShown = textFormat(coefficientText);
+
+// Field, label, unit; every field shown as the engine writes it (empty while computed). The
+// rules are in engine/Coefficients.
+constexpr std::array<FieldRow, kCoefficientFieldCount> kRows{{
+    {id(1), "t<sub>g1</sub>", "[mm]", kShown},
+    {id(2), "t<sub>g2</sub>", "[mm]", kShown},
+    {id(3), "ρ<sub>g1</sub>", "[mm]", kShown},
+    {id(4), "ρ<sub>g2</sub>", "[mm]", kShown},
+    {id(5), "Y<sub>T1</sub>", nullptr, kShown},
+    {id(6), "Y<sub>T2</sub>", nullptr, kShown},
+    {id(7), "Z<sub>L</sub> Z<sub>R</sub> Z<sub>V</sub>", nullptr, kShown},
+    {id(8), "K<sub>Fα</sub>", nullptr, kShown},
+    {id(9), "K<sub>Hα</sub>", nullptr, kShown},
+    {id(10), "K<sub>Fv</sub>", nullptr, kShown},
+    {id(11), "K<sub>Hv</sub>", nullptr, kShown},
+    {id(12), "K<sub>Fβ</sub>", nullptr, kShown},
+    {id(13), "Y<sub>Fa1</sub>", nullptr, kShown},
+    {id(14), "Y<sub>Fa2</sub>", nullptr, kShown},
+    {id(15), "Y<sub>Sa1</sub>", nullptr, kShown},
+    {id(16), "Y<sub>Sa2</sub>", nullptr, kShown},
+    {id(17), "Y<sub>FS1</sub>", nullptr, kShown},
+    {id(18), "Y<sub>FS2</sub>", nullptr, kShown},
+    {id(19), "Y<sub>N1</sub>", nullptr, kShown},
+    {id(20), "Y<sub>N2</sub>", nullptr, kShown},
+    {id(21), "Z<sub>N1</sub>", nullptr, kShown},
+    {id(22), "Z<sub>N2</sub>", nullptr, kShown},
+    {id(23), "σ<sub>Flimb1</sub>", nullptr, kShown},
+    {id(24), "σ<sub>Flimb2</sub>", nullptr, kShown},
+    {id(25), "σ<sub>Hlim1</sub>", nullptr, kShown},
+    {id(26), "σ<sub>Hlim2</sub>", nullptr, kShown},
+    {id(27), "K<sub>Fα1</sub>", nullptr, kShown},
+    {id(28), "K<sub>Hα1</sub>", nullptr, kShown},
+    {id(29), "K<sub>Fv1</sub>", nullptr, kShown},
+    {id(30), "K<sub>Hv1</sub>", nullptr, kShown},
+    {id(31), "K<sub>Fβ1</sub>", nullptr, kShown},
+    {id(32), "K<sub>Hβ1</sub>", nullptr, kShown},
+    {id(33), "Z<sub>B</sub>", nullptr, kShown},
+    {id(34), "Z<sub>D</sub>", nullptr, kShown},
+}};
+
+// The optional factors in the rows and columns of the window.
 struct OptionalCell {
     int number, row, column;
-    const char* label;
 };
 
 constexpr std::array<OptionalCell, 27> kOptionalCells{{
-    {8, 0, 0, "K<sub>Fα</sub>"},        {9, 0, 1, "K<sub>Hα</sub>"},
-    {27, 0, 2, "K<sub>Fα1</sub>"},      {28, 0, 3, "K<sub>Hα1</sub>"},
-    {10, 1, 0, "K<sub>Fv</sub>"},       {11, 1, 1, "K<sub>Hv</sub>"},
-    {29, 1, 2, "K<sub>Fv1</sub>"},      {30, 1, 3, "K<sub>Hv1</sub>"},
-    {12, 2, 0, "K<sub>Fβ</sub>"},       {31, 2, 2, "K<sub>Fβ1</sub>"},
-    {32, 2, 3, "K<sub>Hβ1</sub>"},      {13, 3, 0, "Y<sub>Fa1</sub>"},
-    {14, 3, 1, "Y<sub>Fa2</sub>"},      {15, 4, 0, "Y<sub>Sa1</sub>"},
-    {16, 4, 1, "Y<sub>Sa2</sub>"},      {17, 5, 0, "Y<sub>FS1</sub>"},
-    {18, 5, 1, "Y<sub>FS2</sub>"},      {19, 6, 0, "Y<sub>N1</sub>"},
-    {20, 6, 1, "Y<sub>N2</sub>"},       {21, 7, 0, "Z<sub>N1</sub>"},
-    {22, 7, 1, "Z<sub>N2</sub>"},       {33, 8, 0, "Z<sub>B</sub>"},
-    {34, 8, 1, "Z<sub>D</sub>"},        {23, 9, 0, "σ<sub>Flimb1</sub>"},
-    {24, 9, 1, "σ<sub>Flimb2</sub>"},   {25, 10, 0, "σ<sub>Hlim1</sub>"},
-    {26, 10, 1, "σ<sub>Hlim2</sub>"},
+    {8, 0, 0},        {9, 0, 1},
+    {27, 0, 2},      {28, 0, 3},
+    {10, 1, 0},       {11, 1, 1},
+    {29, 1, 2},      {30, 1, 3},
+    {12, 2, 0},       {31, 2, 2},
+    {32, 2, 3},      {13, 3, 0},
+    {14, 3, 1},      {15, 4, 0},
+    {16, 4, 1},      {17, 5, 0},
+    {18, 5, 1},      {19, 6, 0},
+    {20, 6, 1},       {21, 7, 0},
+    {22, 7, 1},       {33, 8, 0},
+    {34, 8, 1},        {23, 9, 0},
+    {24, 9, 1},   {25, 10, 0},
+    {26, 10, 1},
 }};
 
 // Fields 13-16 under "DIN - ISO  B".
@@ -58,28 +98,21 @@ bool isMaximumLoadFactor(int number) {
 
 }  // namespace
 
-CoefficientsDialog::CoefficientsDialog(GearPairData& data, Ui& ui, QWidget* parent) : FieldDialog(ui, parent), data_(data) {
+CoefficientsDialog::CoefficientsDialog(GearPairData& data, Ui& ui, QWidget* parent) : FieldDialog(data, ui, parent), data_(data) {
     setObjectName(QStringLiteral("CoefficientsDialog"));
     setWindowTitle(QStringLiteral("Ostatní součinitelé a vstupy"));
+    setEscapeCloses(true);
+    bindFields(kRows);
 
     auto* mandatory = new QGroupBox(QStringLiteral("Povinné"), this);
     auto* optional = new QGroupBox(QStringLiteral("Volitelné"), this);
     buildMandatory(mandatory);
     buildOptional(optional);
 
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
+    ok_ = addOkButton();
     ok_->setObjectName(QStringLiteral("Ok"));
-    help_ = new QPushButton(QStringLiteral("&Help"), this);
+    help_ = addHelpButton();
     help_->setObjectName(QStringLiteral("Help"));
-    // The window closes only through "&Ok" (and Escape), not through Enter in a field.
-    ok_->setAutoDefault(false);
-    help_->setAutoDefault(false);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        // A click that left a field with a rejected entry does not close the window.
-        if (rejectedField_ != 0) return;
-        accept();
-    });
-    connect(help_, &QPushButton::clicked, this, [this] { emit helpRequested(helpTopic()); });
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(mandatory, 0, Qt::AlignTop);
@@ -94,47 +127,23 @@ CoefficientsDialog::CoefficientsDialog(GearPairData& data, Ui& ui, QWidget* pare
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void CoefficientsDialog::addRow(QGridLayout* grid, int number, int row, int column, const char* label, const char* unit) {
-    NumberEdit* edit = addField(number, [this, number](double) { return commit(number); });
-    edit->setMaximumWidth(70);
-    auto* caption = new QLabel(QString::fromUtf8(label), this);
-    caption->setTextFormat(Qt::RichText);
-    caption->setObjectName(QStringLiteral("Label%1").arg(number));
-    caption->setBuddy(edit);
-    grid->addWidget(caption, row, column);
-    grid->addWidget(edit, row, column + 1);
-    if (unit) grid->addWidget(new QLabel(QString::fromUtf8(unit), this), row, column + 2);
-    edits_[static_cast<std::size_t>(number)] = edit;
-    labels_[static_cast<std::size_t>(number)] = caption;
-    if (isOptionalCoefficient(number)) edit->installEventFilter(this);
+void CoefficientsDialog::placeRow(QGridLayout* grid, int number, int row, int column) {
+    field(number)->setMaximumWidth(70);
+    fieldLabel(number)->setTextFormat(Qt::RichText);
+    fieldLabel(number)->setObjectName(QStringLiteral("Label%1").arg(number));
+    placeField(grid, number, row, column);
 }
 
 void CoefficientsDialog::buildMandatory(QGroupBox* group) {
-    struct Row {
-        int number;
-        const char* label;
-        const char* unit;
-    };
-    constexpr std::array<Row, 7> rows{{
-        {1, "t<sub>g1</sub>", "[mm]"},
-        {2, "t<sub>g2</sub>", "[mm]"},
-        {3, "ρ<sub>g1</sub>", "[mm]"},
-        {4, "ρ<sub>g2</sub>", "[mm]"},
-        {5, "Y<sub>T1</sub>", nullptr},
-        {6, "Y<sub>T2</sub>", nullptr},
-        {7, "Z<sub>L</sub> Z<sub>R</sub> Z<sub>V</sub>", nullptr},
-    }};
     auto* grid = new QGridLayout(group);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const Row& r = rows[i];
-        const int row = static_cast<int>(i);
-        addRow(grid, r.number, row, 0, r.label, r.unit);
+    for (int number = 1; number <= kCoefficientFieldZLZRZV; ++number) {
+        const int row = number - 1;
+        placeRow(grid, number, row, 0);
         auto* help = new QPushButton(QStringLiteral("Help"), this);
-        help->setObjectName(QStringLiteral("Help%1").arg(r.number));
+        help->setObjectName(QStringLiteral("Help%1").arg(number));
         help->setAutoDefault(false);
         grid->addWidget(help, row, 3);
-        rowHelp_[static_cast<std::size_t>(r.number)] = help;
-        const int number = r.number;
+        rowHelp_[static_cast<std::size_t>(number)] = help;
         connect(help, &QPushButton::clicked, this, [this, number] {
             if (number <= 4)
                 emit notchHelpRequested(number % 2 == 1 ? Gear::Pinion : Gear::Wheel, number);
@@ -146,7 +155,7 @@ void CoefficientsDialog::buildMandatory(QGroupBox* group) {
 
 void CoefficientsDialog::buildOptional(QGroupBox* group) {
     auto* grid = new QGridLayout;
-    for (const OptionalCell& c : kOptionalCells) addRow(grid, c.number, c.row, c.column * 3, c.label, nullptr);
+    for (const OptionalCell& c : kOptionalCells) placeRow(grid, c.number, c.row, c.column * 3);
     // The buttons beside YFa and YSa open the tooth-root factors dialog.
     for (const int number : {13, 14, 15, 16}) {
         auto* help = new QPushButton(QStringLiteral("Help"), this);
@@ -156,7 +165,8 @@ void CoefficientsDialog::buildOptional(QGroupBox* group) {
         grid->addWidget(help, row, number % 2 == 1 ? 2 : 5);
         rowHelp_[static_cast<std::size_t>(number)] = help;
         connect(help, &QPushButton::clicked, this, [this] {
-            if (rejectedField_ != 0) return;  // the field being left keeps its rejected entry
+            // The click took the focus from a field; a refused entry has taken it back.
+            if (NumberEdit* e = field(currentField()); e && e->hasFocus()) return;
             emit rootFactorsRequested();
             showFields();
         });
@@ -168,14 +178,8 @@ void CoefficientsDialog::buildOptional(QGroupBox* group) {
     layout->addLayout(grid);
 }
 
-NumberEdit* CoefficientsDialog::field(int number) const {
-    if (number < 1 || number > static_cast<int>(kCoefficientFieldCount)) return nullptr;
-    return edits_[static_cast<std::size_t>(number)];
-}
-
 QLabel* CoefficientsDialog::label(int number) const {
-    if (number < 1 || number > static_cast<int>(kCoefficientFieldCount)) return nullptr;
-    return labels_[static_cast<std::size_t>(number)];
+    return fieldLabel(number);
 }
 
 QPushButton* CoefficientsDialog::rowHelp(int number) const {
@@ -183,26 +187,16 @@ QPushButton* CoefficientsDialog::rowHelp(int number) const {
     return rowHelp_[static_cast<std::size_t>(number)];
 }
 
-bool CoefficientsDialog::commit(int number) {
-    const FieldEntry entry = enterCoefficient(data_, number, field(number)->text().toStdString());
-    if (!entry.accepted()) {
-        rejectedField_ = number;
-        return false;
-    }
-    rejectedField_ = 0;
-    // The entry and every field it changed (YFS against YFa/YSa, YT under SigmaFlimb).
-    showFields();
-    return true;
-}
-
 void CoefficientsDialog::showFields() {
     applyEnteredLimitStresses(data_);
     showToothRootLabels();
-    for (int n = 1; n <= static_cast<int>(kCoefficientFieldCount); ++n) {
-        NumberEdit* e = field(n);
-        e->setText(QString::fromStdString(coefficientText(data_, n)));
-        e->setEnabled(coefficientEditable(data_, n) || n == pendingField_);
-    }
+    FieldDialog::showFields();
+    for (int n = 1; n <= static_cast<int>(kCoefficientFieldCount); ++n)
+        field(n)->setEnabled(coefficientEditable(data_, n) || n == pendingField_);
+}
+
+void CoefficientsDialog::repaintFromData() {
+    showFields();
 }
 
 void CoefficientsDialog::applyLayout() {
@@ -220,8 +214,8 @@ void CoefficientsDialog::applyLayout() {
     for (int n = 1; n <= 4; ++n) rowHelp(n)->setVisible(!simplified);
     rowHelp(kCoefficientFieldZLZRZV)->setVisible(!simplified);
     label(kCoefficientFieldZLZRZV)->setVisible(!simplified);
-    label(kCoefficientFieldYT1)->setText(simplified ? QStringLiteral("Z<sub>R1</sub>") : QStringLiteral("Y<sub>T1</sub>"));
-    label(kCoefficientFieldYT2)->setText(simplified ? QStringLiteral("Z<sub>R2</sub>") : QStringLiteral("Y<sub>T2</sub>"));
+    setFieldLabel(kCoefficientFieldYT1, simplified ? QStringLiteral("Z<sub>R1</sub>") : QStringLiteral("Y<sub>T1</sub>"));
+    setFieldLabel(kCoefficientFieldYT2, simplified ? QStringLiteral("Z<sub>R2</sub>") : QStringLiteral("Y<sub>T2</sub>"));
 }
 
 void CoefficientsDialog::showToothRootLabels() {
@@ -231,14 +225,12 @@ void CoefficientsDialog::showToothRootLabels() {
                                                         "Y<sub>Sa2</sub>"};
     for (int i = 0; i < 4; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        label(13 + i)->setText(QString::fromUtf8(dinB ? kDinBLabels[k] : kLabels[k]));
+        setFieldLabel(13 + i, QString::fromUtf8(dinB ? kDinBLabels[k] : kLabels[k]));
     }
 }
 
 void CoefficientsDialog::showEvent(QShowEvent* event) {
     applyLayout();
-    showFields();
-    rejectedField_ = 0;
     if (pendingField_ != 0) {
         focusField(pendingField_);
         pendingField_ = 0;
@@ -277,23 +269,6 @@ void CoefficientsDialog::done(int result) {
         return;
     }
     FieldDialog::done(result);
-}
-
-bool CoefficientsDialog::eventFilter(QObject* watched, QEvent* event) {
-    // An optional factor left empty is the same as 0: computed again.
-    auto* edit = qobject_cast<NumberEdit*>(watched);
-    if (edit && edit->text().trimmed().isEmpty()) {
-        bool leaving = false;
-        if (event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason r = static_cast<QFocusEvent*>(event)->reason();
-            leaving = r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
-        } else if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            leaving = key == Qt::Key_Return || key == Qt::Key_Enter;
-        }
-        if (leaving) edit->setText(QStringLiteral("0"));
-    }
-    return FieldDialog::eventFilter(watched, event);
 }
 
 }  // namespace soukoli

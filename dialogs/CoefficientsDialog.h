@@ -22,7 +22,6 @@ class CoefficientsDialog : public FieldDialog {
 public:
     CoefficientsDialog(GearPairData& data, Ui& ui, QWidget* parent = nullptr);
 
-    [[nodiscard]] NumberEdit* field(int number) const;
     [[nodiscard]] QLabel* label(int number) const;
     /// The "Help" beside field `number` (1-7 and 13-16), else nullptr.
     [[nodiscard]] QPushButton* rowHelp(int number) const;
@@ -31,6 +30,7 @@ public:
 
     /// Rewrites every field from the data set and enables the fields that may be edited.
     void showFields();
+    void repaintFromData() override;
     /// Gives the focus to field `number` (the window is activated when it is shown).
     void focusField(int number);
     /// The engine's choice of the field to correct: enabled, and focused at the next opening.
@@ -51,24 +51,19 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMandatory(QGroupBox* group);
     void buildOptional(QGroupBox* group);
-    void addRow(QGridLayout* grid, int number, int row, int column, const char* label, const char* unit);
+    void placeRow(QGridLayout* grid, int number, int row, int column);
     void applyLayout();
     void showToothRootLabels();
-    bool commit(int number);
 
     GearPairData& data_;
-    std::array<NumberEdit*, kCoefficientFieldCount + 1> edits_{};
-    std::array<QLabel*, kCoefficientFieldCount + 1> labels_{};
     std::array<QPushButton*, kCoefficientFieldCount + 1> rowHelp_{};
     QLabel* optionalNote_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* help_ = nullptr;
-    int rejectedField_ = 0;  // the field whose last entry was rejected (0: none)
     int pendingField_ = 0;   // the field to focus at the next opening
 };
 

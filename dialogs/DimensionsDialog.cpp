@@ -1,8 +1,7 @@
 // The dimensions window: fields 1-14 after their table, the solid-gear and direct-entry options,
-// the warnings and the closing checks. The rules live in engine/BodyDimensions.
+// the warnings and the closing checks. The rules live in engine/BodyDimensions, entered through
+// engine/FieldEntry.
 #include "dialogs/DimensionsDialog.h"
-
-#include <array>
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,43 +12,40 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "engine/FieldEntry.h"
 #include "engine/Numbers.h"
 
 namespace soukoli {
 
 namespace {
 
-// Field number, caption and display: str(x:w:d), or the picture "#.###E+0;" when w is 0.
-struct DimensionFieldSpec {
-    DimensionField field;
-    const char* caption;
-    int w;
-    int d;
-};
+constexpr FieldId id(DimensionField f) { return {InputWindow::Dimensions, static_cast<int>(f)}; }
 
-constexpr std::array<DimensionFieldSpec, kDimensionFields> kFieldTable = {{
-    {DimensionField::b1, "b1", 5, 1},
-    {DimensionField::b2, "b2", 5, 1},
-    {DimensionField::bs1, "bs1", 5, 1},
-    {DimensionField::bs2, "bs2", 5, 1},
-    {DimensionField::sr1, "sr1", 5, 1},
-    {DimensionField::sr2, "sr2", 5, 1},
-    {DimensionField::sd1, "sd1", 5, 1},
-    {DimensionField::sd2, "sd2", 5, 1},
-    {DimensionField::dh1, "dh1", 5, 1},
-    {DimensionField::dh2, "dh2", 5, 1},
-    {DimensionField::db, "db", 5, 1},
-    {DimensionField::Teta1, "Teta1", 0, 0},
-    {DimensionField::Teta2, "Teta2", 0, 0},
-    {DimensionField::Cgama, "Cgama", 5, 2},
+using D = DimensionField;
+using G = const GearPairData&;
+// Field, label, shown as str(x:w:d) or with the picture "#.###E+0;". The units stand beside the
+// groups of the inertia and the stiffness.
+constexpr std::array<FieldRow, kDimensionFields> kRows = {{
+    {id(D::b1), "b1", nullptr, fixedFormat([](G g) { return g.b1; }, 5, 1)},
+    {id(D::b2), "b2", nullptr, fixedFormat([](G g) { return g.b2; }, 5, 1)},
+    {id(D::bs1), "bs1", nullptr, fixedFormat([](G g) { return g.bs1; }, 5, 1)},
+    {id(D::bs2), "bs2", nullptr, fixedFormat([](G g) { return g.bs2; }, 5, 1)},
+    {id(D::sr1), "sr1", nullptr, fixedFormat([](G g) { return g.sr1; }, 5, 1)},
+    {id(D::sr2), "sr2", nullptr, fixedFormat([](G g) { return g.sr2; }, 5, 1)},
+    {id(D::sd1), "sd1", nullptr, fixedFormat([](G g) { return g.sd1; }, 5, 1)},
+    {id(D::sd2), "sd2", nullptr, fixedFormat([](G g) { return g.sd2; }, 5, 1)},
+    {id(D::dh1), "dh1", nullptr, fixedFormat([](G g) { return g.dh1; }, 5, 1)},
+    {id(D::dh2), "dh2", nullptr, fixedFormat([](G g) { return g.dh2; }, 5, 1)},
+    {id(D::db), "db", nullptr, fixedFormat([](G g) { return g.db; }, 5, 1)},
+    {id(D::Teta1), "Teta1", nullptr, pictureFormat([](G g) { return g.Teta1; }, kPictureLives)},
+    {id(D::Teta2), "Teta2", nullptr, pictureFormat([](G g) { return g.Teta2; }, kPictureLives)},
+    {id(D::Cgama), "Cgama", nullptr, fixedFormat([](G g) { return g.Cgama; }, 5, 2)},
 }};
 
 // Fields only the full calculation uses: bs, sr, sd, dh of both gears.
 constexpr std::array<int, 8> kFullOnly = {3, 4, 5, 6, 7, 8, 9, 10};
 // The fields of the wheel's body that an internal wheel (a ring) does not have.
 constexpr std::array<int, 3> kExternalWheelOnly = {4, 8, 10};
-
-int number(DimensionField f) { return static_cast<int>(f); }
 
 QString qstr(double x, int w, int d) { return QString::fromStdString(str(x, w, d)); }
 
@@ -118,18 +114,15 @@ void BodyPicture::paintEvent(QPaintEvent*) {
 }
 
 DimensionsDialog::DimensionsDialog(GearPairData& data, Ui& ui, QWidget* parent)
-    : CheckedFieldDialog(ui, kHelpTopic, parent), data_(data) {
+    : FieldDialog(data, ui, parent), data_(data) {
     setObjectName(QStringLiteral("DimensionsDialog"));
     setWindowTitle(QStringLiteral("Zadání rozměrů ozubených kol a souvisejících údajů"));
     setModal(true);
-    setClosesOnEscape(true);
+    setHelpTopic(kHelpTopic);
+    setEscapeCloses(true);
 
-    for (const DimensionFieldSpec& def : kFieldTable) {
-        const DimensionField f = def.field;
-        addCheckedField(number(f), [this, f](double v, bool readable) { return commit(f, v, readable); });
-        captions_[static_cast<std::size_t>(number(f) - 1)] = new QLabel(QString::fromUtf8(def.caption), this);
-    }
-    const auto caption = [this](int n) { return captions_[static_cast<std::size_t>(n - 1)]; };
+    bindFields(kRows);
+    const auto caption = [this](int n) { return fieldLabel(n); };
 
     // Pinion fields left, wheel fields right, in the order of the numbers.
     auto* grid = new QGridLayout;
@@ -207,13 +200,10 @@ DimensionsDialog::DimensionsDialog(GearPairData& data, Ui& ui, QWidget* parent)
 
     picture_ = new BodyPicture(this);
 
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
-    help_ = new QPushButton(QStringLiteral("&Help"), this);
+    ok_ = addOkButton();
+    help_ = addHelpButton();
     reset_ = new QPushButton(QStringLiteral("&Nuluj"), this);
-    ok_->setAutoDefault(false);
     reset_->setAutoDefault(false);
-    makeHelpButton(help_);
-    connect(ok_, &QPushButton::clicked, this, &DimensionsDialog::okClicked);
     connect(reset_, &QPushButton::clicked, this, [this] {
         resetDimensions(data_);
         for (QCheckBox* box : solid_) box->setChecked(false);
@@ -250,53 +240,24 @@ QLabel* DimensionsDialog::addLabel(const char* name, const QString& text) {
 
 QLabel* DimensionsDialog::label(const char* name) const { return findChild<QLabel*>(QString::fromLatin1(name)); }
 
-CheckedFieldDialog::Verdict DimensionsDialog::commit(DimensionField f, double value, bool readable) {
-    if (!readable) {
-        dimensionQuantity(data_, f) = value;
-        return {false, {}};
-    }
-    // A refused entry can still have put a dimension right (bs = b without a web): the window
-    // shows that too.
-    std::array<double, kDimensionFields> before{};
-    for (int n = 1; n <= kDimensionFields; ++n) before[static_cast<std::size_t>(n - 1)] = dimensionQuantity(data_, static_cast<DimensionField>(n));
-    const FieldEntry v = commitDimension(data_, f, value);
-    bool othersChanged = dimensionQuantity(data_, f) != value;  // the entry itself put right
-    for (int n = 1; n <= kDimensionFields; ++n)
-        othersChanged |= n != static_cast<int>(f) && dimensionQuantity(data_, static_cast<DimensionField>(n)) != before[static_cast<std::size_t>(n - 1)];
-    const AccuracyLookups& due = v.effects.lookups;
-    if ((due.pinionAlignment || due.wheelAlignment) && faceWidthChanged) faceWidthChanged(due.pinionAlignment ? Gear::Pinion : Gear::Wheel);
-    if (v.accepted() || othersChanged) refresh();
-    if (v.accepted()) return {true, {}};
-    refusal_ = v.message == kRefusedEntry ? std::string() : v.message;  // empty: the field's own message
-    return {false, refusal_};
+void DimensionsDialog::refresh() {
+    refreshBodies(data_, ui());
+    repaintFromData();
 }
 
-void DimensionsDialog::writeFields() {
-    for (const DimensionFieldSpec& def : kFieldTable) {
-        const double x = dimensionQuantity(data_, def.field);
-        field(number(def.field))->setText(def.w == 0 ? QString::fromStdString(formatFloat(kPictureLives, x))
-                                                        : qstr(x, def.w, def.d));
-    }
+void DimensionsDialog::repaintFromData() {
+    showFields();
     label("srmin")->setText(qstr(data_.srmin, 5, 2));
     label("df1")->setText(qstr(data_.df1, 5, 2));
     label("df2")->setText(qstr(data_.df2, 5, 2));
     label("b")->setText(qstr(data_.b, 1, 2));
     label("bwF1")->setText(qstr(data_.bwF1, 1, 2));
     label("bwF2")->setText(qstr(data_.bwF2, 1, 2));
-}
 
-void DimensionsDialog::refresh() {
     const bool full = !data_.Zjednoduseny;
-    data_.srmin = 3.5 * data_.mn;
-    if (full) refreshBodyQuantities(data_, ui());
-    writeFields();
-
     const bool internal = data_.isInternal();
     picture_->setInternal(internal);
-    for (int n : kExternalWheelOnly) {
-        field(n)->setVisible(!internal && !simplifiedTrim_);
-        captions_[static_cast<std::size_t>(n - 1)]->setVisible(!internal && !simplifiedTrim_);
-    }
+    for (int n : kExternalWheelOnly) setFieldVisible(n, !internal && !simplifiedTrim_);
     solid_[1]->setVisible(!internal && !simplifiedTrim_);
 
     const DimensionWarnings w = dimensionWarnings(data_);
@@ -320,23 +281,19 @@ void DimensionsDialog::solidToggled(Gear gear, bool solid) {
     refresh();
 }
 
-void DimensionsDialog::okClicked() {
-    if (!fieldsSettled()) return;
+bool DimensionsDialog::readyToClose() {
     const std::string_view message = checkDimensionsForClosing(data_, ui());
     if (!message.empty()) {
         ui().message(message);
-        return;
+        return false;
     }
     if (!data_.Zjednoduseny) refresh();
-    accept();
+    return true;
 }
 
 void DimensionsDialog::setSimplified(bool simplified) {
     simplifiedTrim_ = simplified;
-    for (int n : kFullOnly) {
-        field(n)->setVisible(!simplified);
-        captions_[static_cast<std::size_t>(n - 1)]->setVisible(!simplified);
-    }
+    for (int n : kFullOnly) setFieldVisible(n, !simplified);
     for (QWidget* w : std::initializer_list<QWidget*>{inertia_, stiffness_, solid_[0], solid_[1], reset_, help_})
         w->setVisible(!simplified);
     refresh();
@@ -348,7 +305,7 @@ void DimensionsDialog::tabShown(bool simplified) {
 }
 
 void DimensionsDialog::showEvent(QShowEvent* event) {
-    CheckedFieldDialog::showEvent(event);
+    FieldDialog::showEvent(event);
     cgamaGiven_->setChecked(data_.CgamaGiven);
     tetaGiven_->setChecked(data_.TetaGiven);
     solid_[0]->setChecked(data_.PlnyPastorek);

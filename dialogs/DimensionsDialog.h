@@ -5,10 +5,8 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
-#include <string>
 
-#include "dialogs/CheckedFieldDialog.h"
+#include "dialogs/FieldDialog.h"
 #include "engine/BodyDimensions.h"
 #include "engine/GearPairData.h"
 
@@ -34,18 +32,17 @@ private:
     bool internal_ = false;
 };
 
-class DimensionsDialog : public CheckedFieldDialog {
+class DimensionsDialog : public FieldDialog {
     Q_OBJECT
 public:
     DimensionsDialog(GearPairData& data, Ui& ui, QWidget* parent = nullptr);
 
-    /// Called after b1 (pinion) or b2 (wheel) was accepted: the alignment deviations follow the
-    /// face width, and the accuracy window shows them.
-    std::function<void(Gear)> faceWidthChanged;
-
-    /// Repaint: in the full calculation masses, inertia and stiffness first; then every field,
-    /// the pictures and the warnings from the data set.
+    /// srmin and, in the full calculation, masses, inertia and stiffness recomputed; then the
+    /// repaint.
     void refresh();
+    /// Every field, the picture and the warnings from the data set, nothing recomputed (an
+    /// accepted entry has recomputed the bodies already).
+    void repaintFromData() override;
 
     /// The second tab keeps only b1, b2 and db.
     void setSimplified(bool simplified);
@@ -53,9 +50,6 @@ public:
     /// A tab of the main window was shown: on the first the face widths of solid gears are
     /// fixed, on the second both are free.
     void tabShown(bool simplified);
-
-    /// "&Ok": closes when the checks pass.
-    void okClicked();
 
     [[nodiscard]] QCheckBox* solidBox(Gear gear) const { return solid_[gear == Gear::Pinion ? 0 : 1]; }
     [[nodiscard]] QCheckBox* tetaGivenBox() const { return tetaGiven_; }
@@ -71,16 +65,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    /// "&Ok": the closing checks of the bodies.
+    bool readyToClose() override;
 
 private:
-    Verdict commit(DimensionField field, double value, bool readable);
-    void writeFields();
     void solidToggled(Gear gear, bool solid);
     QLabel* addLabel(const char* name, const QString& text);
 
     GearPairData& data_;
-    std::string refusal_;  // the message of the last refused entry, shown after commit returns
-    std::array<QLabel*, kDimensionFields> captions_{};
     std::array<QCheckBox*, 2> solid_{};
     QCheckBox* tetaGiven_ = nullptr;
     QCheckBox* cgamaGiven_ = nullptr;

@@ -1,14 +1,17 @@
-// Numeric fields of the input dialogs and the press marks that keep a click on an option or on
-// "&Help" from validating the field being left.
+// The field binder: label, edit and unit per row, the entry through the engine, the display after
+// it, and the keys and buttons every input window shares.
 #include "dialogs/FieldDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextDocumentFragment>
 
 #include "engine/Numbers.h"
 
@@ -36,90 +39,127 @@ void NumberEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-FieldDialog::FieldDialog(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+std::string FieldFormat::show(const GearPairData& g, int number) const {
+    if (text) return text(g, number);
+    if (!value) return {};
+    return picture.empty() ? str(value(g), width, decimals) : formatFloat(picture, value(g));
+}
+
+namespace {
+
+// The name a screen reader gives an edit: its label as plain text, without a trailing "=" ("b = "
+// names b).
+QString accessibleNameOf(const QString& label) {
+    QString name = QTextDocumentFragment::fromHtml(label).toPlainText().simplified();
+    if (name.endsWith(QLatin1Char('='))) name.chop(1);
+    return name.trimmed();
+}
+
+}  // namespace
+
+FieldDialog::FieldDialog(GearPairData& data, Ui& ui, QWidget* parent) : QDialog(parent), data_(data), ui_(ui) {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WidgetWithChildrenShortcut);
     connect(f1, &QShortcut::activated, this, [this] { emit helpRequested(helpTopic()); });
 }
 
-NumberEdit* FieldDialog::addField(int number, Commit commit, std::string message) {
-    Field f;
-    f.commit = std::move(commit);
-    f.message = std::move(message);
-    return createField(number, std::move(f));
-}
-
-NumberEdit* FieldDialog::addValidatedField(int number, Validator validate, std::string message) {
-    Field f;
-    f.validate = std::move(validate);
-    f.message = std::move(message);
-    return createField(number, std::move(f));
-}
-
-NumberEdit* FieldDialog::createField(int number, Field field) {
-    auto* edit = new NumberEdit(this);
+NumberEdit* FieldDialog::bindField(const FieldRow& row) {
+    const int number = row.id.number;
+    Field f{row, new QLabel(QString::fromUtf8(row.label), this), new NumberEdit(this),
+            row.unit ? new QLabel(QString::fromUtf8(row.unit), this) : nullptr};
+    NumberEdit* edit = f.edit;
     edit->setObjectName(QStringLiteral("Edit%1").arg(number));
-    field.edit = edit;
-    fields_[number] = std::move(field);
+    f.label->setBuddy(edit);
+    edit->setAccessibleName(accessibleNameOf(f.label->text()));
+    fields_[number] = f;
     connect(edit, &NumberEdit::entered, this, [this, number] { currentField_ = number; });
-    connect(edit, &NumberEdit::enterPressed, this, [this] { validateField(currentField_); });
-    // Only the field that had the focus is being left: while a rejected entry takes the focus
+    connect(edit, &NumberEdit::enterPressed, this, [this] { commitField(currentField_); });
+    // Only the field that had the focus is being left: while a refused entry takes the focus
     // back, the control that was about to get it loses a focus it never had.
     connect(edit, &NumberEdit::left, this, [this, number] {
-        if (!pressMarked_ && currentField_ == number) validateField(number);
+        if (!pressMarked_ && currentField_ == number) commitField(number);
     });
     return edit;
 }
 
-void FieldDialog::suppressValidationOnPress(QAbstractButton* control) {
-    control->setFocusPolicy(Qt::TabFocus);
-    control->setProperty(kSuppressesProperty, QVariant::fromValue<QObject*>(this));
-}
-
-bool FieldDialog::validateField(int number) {
-    const auto it = fields_.find(number);
-    if (it == fields_.end()) return true;
-    if (validating_) return true;  // the message box and the focus going back cause no second check
-    validating_ = true;
-    Field& f = it->second;
-    const std::string text = f.edit->text().toStdString();
-    Verdict v;
-    if (f.validate) {
-        v = f.validate(text);
-    } else {
-        const NumberParse p = parseNumber(text);
-        // The value is stored before it is judged, as every field of the program does.
-        v.accepted = f.commit(p.value) && p.ok();
-        v.parseStatus = p.status;
-    }
-    parseStatus_ = v.parseStatus;
-    if (!v.accepted) {
-        ui_.message(v.message.empty() ? f.message : v.message);
-        f.edit->setFocus(Qt::OtherFocusReason);
-    } else {
-        // An accepted entry reads as every shown value does ("25" becomes "25.0").
-        showField(number);
-        if (const auto next = fields_.find(v.focusField); next != fields_.end())
-            next->second.edit->setFocus(Qt::OtherFocusReason);
-    }
-    validating_ = false;
-    emit fieldValidated(number, v.accepted);
-    return v.accepted;
-}
-
-void FieldDialog::setDisplay(int number, std::function<double()> value, int width, int decimals) {
+void FieldDialog::placeField(QGridLayout* grid, int number, int row, int column) {
     const auto it = fields_.find(number);
     if (it == fields_.end()) return;
-    it->second.value = std::move(value);
-    it->second.width = width;
-    it->second.decimals = decimals;
+    grid->addWidget(it->second.label, row, column);
+    grid->addWidget(it->second.edit, row, column + 1);
+    if (it->second.unit) grid->addWidget(it->second.unit, row, column + 2);
+}
+
+NumberEdit* FieldDialog::field(int number) const {
+    const auto it = fields_.find(number);
+    return it == fields_.end() ? nullptr : it->second.edit;
+}
+
+QLabel* FieldDialog::fieldLabel(int number) const {
+    const auto it = fields_.find(number);
+    return it == fields_.end() ? nullptr : it->second.label;
+}
+
+QLabel* FieldDialog::unitLabel(int number) const {
+    const auto it = fields_.find(number);
+    return it == fields_.end() ? nullptr : it->second.unit;
+}
+
+void FieldDialog::setFieldLabel(int number, const QString& text) {
+    const auto it = fields_.find(number);
+    if (it == fields_.end()) return;
+    it->second.label->setText(text);
+    it->second.edit->setAccessibleName(accessibleNameOf(text));
+}
+
+void FieldDialog::setFieldVisible(int number, bool visible) {
+    const auto it = fields_.find(number);
+    if (it == fields_.end()) return;
+    for (QWidget* w : {static_cast<QWidget*>(it->second.label), static_cast<QWidget*>(it->second.edit),
+                       static_cast<QWidget*>(it->second.unit)})
+        if (w) w->setVisible(visible);
+}
+
+bool FieldDialog::commitField(int number) {
+    const auto it = fields_.find(number);
+    if (it == fields_.end()) return true;
+    if (committing_) return true;  // the message box and the focus going back cause no second entry
+    committing_ = true;
+    const Field& f = it->second;
+    const FieldEntry entry = enterField(data_, f.row.id, entryText(number, f.edit->text()), ui_);
+    parseStatus_ = entry.parseStatus;
+    if (!entry.accepted()) {
+        // The data set is as it was; nothing is rewritten and nobody hears of it.
+        ui_.message(entry.message);
+        f.edit->setFocus(Qt::OtherFocusReason);
+        committing_ = false;
+        return false;
+    }
+    showAccepted(number, entry);
+    if (!entry.message.empty()) ui_.message(entry.message);
+    if (NumberEdit* next = entry.focusField != 0 ? field(entry.focusField) : nullptr) next->setFocus(Qt::OtherFocusReason);
+    committing_ = false;
+    emit fieldAccepted(f.row.id, entry);
+    return true;
+}
+
+void FieldDialog::showAccepted(int number, const FieldEntry&) {
+    // An accepted entry reads as every shown value does ("25" becomes "25.0").
+    if (repaintOnEntry_)
+        repaintFromData();
+    else
+        showField(number);
+}
+
+std::string FieldDialog::entryText(int, const QString& text) const {
+    return text.toStdString();
 }
 
 void FieldDialog::showField(int number) {
     const auto it = fields_.find(number);
-    if (it == fields_.end() || !it->second.value) return;
+    if (it == fields_.end()) return;
     const Field& f = it->second;
-    f.edit->setText(QString::fromStdString(str(f.value(), f.width, f.decimals)));
+    f.edit->setText(QString::fromStdString(f.row.format.show(data_, number)));
 }
 
 void FieldDialog::showFields() {
@@ -130,17 +170,9 @@ void FieldDialog::repaintFromData() {
     showFields();
 }
 
-NumberEdit* FieldDialog::field(int number) const {
-    const auto it = fields_.find(number);
-    return it == fields_.end() ? nullptr : it->second.edit;
-}
-
-void FieldDialog::setHelpTopic(int topic) {
-    helpTopic_ = topic;
-}
-
 QPushButton* FieldDialog::addHelpButton(const QString& text) {
     auto* button = new QPushButton(text, this);
+    button->setAutoDefault(false);
     suppressValidationOnPress(button);
     connect(button, &QPushButton::clicked, this, [this] { emit helpRequested(helpTopic()); });
     return button;
@@ -148,43 +180,53 @@ QPushButton* FieldDialog::addHelpButton(const QString& text) {
 
 QPushButton* FieldDialog::addOkButton(const QString& text) {
     auto* button = new QPushButton(text, this);
-    // A click leaves the focus in the field, so the entry is checked here once, not also on
-    // leaving; reached with Tab, the field was checked when it was left.
+    button->setAutoDefault(false);
+    // A click leaves the focus in the field, so the entry is made here once, not also on
+    // leaving; reached with Tab, the field was entered when it was left.
     button->setFocusPolicy(Qt::TabFocus);
-    connect(button, &QPushButton::clicked, this, [this] {
-        if (fieldHasFocus() && !validateField(currentField_)) return;
-        done(1);
-    });
+    connect(button, &QPushButton::clicked, this, &FieldDialog::okClicked);
     return button;
+}
+
+void FieldDialog::okClicked() {
+    if (okEntersField_ && fieldHasFocus() && !commitField(currentField_)) return;
+    if (!readyToClose()) return;
+    done(QDialog::Accepted);
+}
+
+void FieldDialog::suppressValidationOnPress(QAbstractButton* control) {
+    control->setFocusPolicy(Qt::TabFocus);
+    control->setProperty(kSuppressesProperty, QVariant::fromValue<QObject*>(this));
 }
 
 bool FieldDialog::fieldHasFocus() const {
     const QWidget* focus = focusWidget();
     if (!focus) return false;
-    for (const auto& [number, f] : fields_)
-        if (f.edit == focus && number == currentField_) return true;
-    return false;
+    const auto it = fields_.find(currentField_);
+    return it != fields_.end() && it->second.edit == focus;
 }
 
 void FieldDialog::showEvent(QShowEvent* event) {
     repaintFromData();
     QDialog::showEvent(event);
+    const int number = activeField ? activeField() : 0;
+    if (NumberEdit* e = field(number); e && e->isVisibleTo(this) && e->isEnabled()) e->setFocus(Qt::OtherFocusReason);
 }
 
 void FieldDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !validateOnDeactivation_) return;
-    // Deactivated by another window of the program while shown; the message boxes of a
-    // validation are no new occasion (validating_ stops a second check). The window that is
-    // active now is already known when the old one hears of its deactivation.
-    if (isActiveWindow() || !isVisible() || currentField_ == 0 || validating_) return;
+    // Deactivated by another window of the program while shown; the message boxes of an entry
+    // are no new occasion. The window that is active now is already known when the old one
+    // hears of its deactivation.
+    if (isActiveWindow() || !isVisible() || currentField_ == 0 || committing_) return;
     const QWidget* now = QApplication::activeWindow();
     if (!now || now->property(kOutsideWindowProperty).toBool()) return;
-    validateField(currentField_);
+    commitField(currentField_);
 }
 
 void FieldDialog::closeEvent(QCloseEvent* event) {
-    if (validateOnClose_ && fieldHasFocus() && !validateField(currentField_)) {
+    if (validateOnClose_ && fieldHasFocus() && !commitField(currentField_)) {
         event->ignore();
         return;
     }

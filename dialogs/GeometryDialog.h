@@ -1,6 +1,6 @@
 // GeometryDialog "Geometrie ozubení": tooth numbers, module, angles, basic-rack proportions, profile
 // shifts, centre distance and tip diameters. Every accepted entry recomputes the pair at once
-// (engine/GeometryInput.h) and the derived fields are rewritten.
+// (engine/GeometryInput.h, entered through engine/FieldEntry.h) and the fields are rewritten.
 #pragma once
 
 #include "dialogs/FieldDialog.h"
@@ -24,18 +24,13 @@ public:
     [[nodiscard]] QPushButton* modulesButton() const { return modules_; }
 
 signals:
-    /// An accepted entry changed what the accuracy values of ČSN 01 4682 depend on: the
-    /// receiver runs the lookups named and repaints the accuracy dialog unless the simplified
-    /// calculation is selected.
-    void geometryChanged(soukoli::AccuracyLookups lookups);
     /// "Moduly": the module table is wanted (shown without blocking this dialog).
     void modulesRequested();
 
-private:
-    FieldDialog::Verdict enter(GeometryField f, const std::string& text);
-    void showDerivedFields(GeometryField entered, EntryOutcome outcome);
+protected:
+    void showAccepted(int number, const FieldEntry& entry) override;
 
-    GearPairData& data_;
+private:
     QPushButton* ok_;
     QPushButton* help_;
     QPushButton* modules_;

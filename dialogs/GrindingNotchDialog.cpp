@@ -77,6 +77,8 @@ GrindingNotchDialog::GrindingNotchDialog(GearPairData& data, Ui& ui, Coefficient
     connect(edit_, &NumberEdit::enterPressed, this, [this] { fieldLeft(); });
     auto* edgeLabel = new QLabel(QStringLiteral("ρ<sub>a0g</sub>"), this);
     edgeLabel->setTextFormat(Qt::RichText);
+    edgeLabel->setBuddy(edit_);
+    edit_->setAccessibleName(QStringLiteral("ρa0g"));
 
     symbol_ = new QLabel(QStringLiteral("ρ<sub>g</sub>"), this);
     symbol_->setTextFormat(Qt::RichText);

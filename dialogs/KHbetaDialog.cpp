@@ -1,4 +1,4 @@
-// The face-load-factor window commits bcal and KHbeta field by field; its options switch the
+// The face-load-factor window enters bcal and KHbeta field by field; its options switch the
 // source, and the scheme option opens the layout-scheme dialog or, in the simplified
 // calculation, the scheme picture.
 #include "dialogs/KHbetaDialog.h"
@@ -6,9 +6,9 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <array>
 
 #include "engine/FaceLoadInput.h"
 #include "engine/Numbers.h"
@@ -21,9 +21,21 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+using G = const GearPairData&;
+
+// Each field shows its value only while it is the source of KHbeta.
+std::string bcalText(G g, int) { return g.KHbetaFrom == KHbetaSource::FromBcal ? str(g.bcal, 5, 1) : std::string(); }
+std::string khbetaText(G g, int) { return g.KHbetaFrom == KHbetaSource::Entered ? str(g.KHbeta, 5, 3) : std::string(); }
+
+// Field, label, unit, display (rules in engine/FaceLoadInput: bcal > 0, KHbeta ≥ 1).
+constexpr std::array<FieldRow, 2> kRows = {{
+    {{InputWindow::FaceLoad, 1}, "b<sub>cal</sub>", "[mm]", textFormat(bcalText)},
+    {{InputWindow::FaceLoad, 2}, "K<sub>Hβ</sub>", nullptr, textFormat(khbetaText)},
+}};
+
 }  // namespace
 
-KHbetaDialog::KHbetaDialog(GearPairData& data, Ui& ui, QWidget* parent) : FieldDialog(ui, parent), data_(data) {
+KHbetaDialog::KHbetaDialog(GearPairData& data, Ui& ui, QWidget* parent) : FieldDialog(data, ui, parent), data_(data) {
     setObjectName(QStringLiteral("KHbetaDialog"));
     setWindowTitle(QStringLiteral("Stanovení součinitele KHß"));
 
@@ -33,34 +45,28 @@ KHbetaDialog::KHbetaDialog(GearPairData& data, Ui& ui, QWidget* parent) : FieldD
     schemeLabel_ = new QLabel(this);
     schemeLabel_->setObjectName(QStringLiteral("SchemeLabel"));
 
-    // Field  label              unit     rule                        message
-    //   1    b_cal              [mm]     bcal > 0                    kMsgBcal
-    //   2    K_Hβ                        KHbeta ≥ 1                  kMsgKHbeta
-    edit1_ = addField(1, [this](double v) { const bool ok = commitBcal(data_, v).accepted(); emit dataChanged(); return ok; },
-                      std::string(kMsgBcal));
-    edit2_ = addField(2, [this](double v) { const bool ok = commitKHbeta(data_, v).accepted(); emit dataChanged(); return ok; },
-                      std::string(kMsgKHbeta));
-    auto* bcalName = new QLabel(QStringLiteral("b<sub>cal</sub>"), this);
-    auto* bcalUnit = new QLabel(QStringLiteral("[mm]"), this);
-    auto* khbetaName = new QLabel(QStringLiteral("K<sub>Hβ</sub>"), this);
-    bcalRow_ = {bcalName, edit1_, bcalUnit, bcal_};
+    bindFields(kRows);
+    edit1_ = field(1);
+    edit2_ = field(2);
+    bcalRow_ = {fieldLabel(1), edit1_, unitLabel(1), bcal_};
+    connect(this, &FieldDialog::fieldAccepted, this, &KHbetaDialog::dataChanged);
 
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
-    help_ = new QPushButton(QStringLiteral("&Help"), this);
+    ok_ = addOkButton();
+    setOkEntersField(false);
+    help_ = addHelpButton();
     for (QAbstractButton* b : {static_cast<QAbstractButton*>(scheme_), static_cast<QAbstractButton*>(bcal_),
-                               static_cast<QAbstractButton*>(direct_), static_cast<QAbstractButton*>(help_)})
+                               static_cast<QAbstractButton*>(direct_)})
         suppressValidationOnPress(b);
 
     auto* grid = new QGridLayout;
     grid->addWidget(scheme_, 0, 0, 1, 2);
     grid->addWidget(schemeLabel_, 0, 2);
     grid->addWidget(bcal_, 1, 0, 1, 3);
-    grid->addWidget(bcalName, 2, 0, Qt::AlignRight);
-    grid->addWidget(edit1_, 2, 1);
-    grid->addWidget(bcalUnit, 2, 2);
+    placeField(grid, 1, 2, 0);
     grid->addWidget(direct_, 3, 0, 1, 3);
-    grid->addWidget(khbetaName, 4, 0, Qt::AlignRight);
-    grid->addWidget(edit2_, 4, 1);
+    placeField(grid, 2, 4, 0);
+    fieldLabel(1)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fieldLabel(2)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok_);
@@ -72,9 +78,7 @@ KHbetaDialog::KHbetaDialog(GearPairData& data, Ui& ui, QWidget* parent) : FieldD
     connect(scheme_, &QCheckBox::clicked, this, &KHbetaDialog::schemeClicked);
     connect(bcal_, &QCheckBox::clicked, this, &KHbetaDialog::bcalClicked);
     connect(direct_, &QCheckBox::clicked, this, &KHbetaDialog::directClicked);
-    connect(ok_, &QPushButton::clicked, this, &KHbetaDialog::okClicked);
-    connect(help_, &QPushButton::clicked, this, [this] { emit helpRequested(helpTopic()); });
-    setHelpTopic(kHelpTopic);  // F1
+    setHelpTopic(kHelpTopic);
 
     // Created with KHbeta entered directly, its field ready.
     direct_->setChecked(true);
@@ -120,14 +124,13 @@ void KHbetaDialog::syncOptions() {
 }
 
 void KHbetaDialog::showEvent(QShowEvent* event) {
-    FieldDialog::showEvent(event);
     if (data_.Zjednoduseny && firstActivation_) {
         // A simplified project keeps its scheme number as the label.
         if (const auto n = schemeNumberOfText(data_.Schema)) data_.SchemaIndex = *n;
     }
     syncOptions();
     firstActivation_ = false;
-    refresh();
+    FieldDialog::showEvent(event);  // the repaint
     if (edit1_->isEnabled() && edit1_->isVisible())
         edit1_->setFocus(Qt::OtherFocusReason);
     else if (edit2_->isEnabled())
@@ -139,35 +142,17 @@ void KHbetaDialog::hideEvent(QHideEvent* event) {
     emit dataChanged();
 }
 
-void KHbetaDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) return;
-    FieldDialog::keyPressEvent(event);
-}
-
 void KHbetaDialog::refresh() {
     data_.Schema = schemeLabelFor(data_);
-    switch (data_.KHbetaFrom) {
-        case KHbetaSource::FromScheme:
-            schemeLabel_->setText(qs(data_.Schema));
-            edit1_->clear();
-            edit2_->clear();
-            break;
-        case KHbetaSource::FromBcal:
-            edit1_->setText(qs(str(data_.bcal, 5, 1)));
-            schemeLabel_->clear();
-            edit2_->clear();
-            break;
-        case KHbetaSource::Entered:
-            edit2_->setText(qs(str(data_.KHbeta, 5, 3)));
-            schemeLabel_->clear();
-            edit1_->clear();
-            break;
-        case KHbetaSource::None:
-            schemeLabel_->clear();
-            edit1_->clear();
-            edit2_->clear();
-            break;
-    }
+    if (data_.KHbetaFrom == KHbetaSource::FromScheme)
+        schemeLabel_->setText(qs(data_.Schema));
+    else
+        schemeLabel_->clear();
+    showFields();
+}
+
+void KHbetaDialog::repaintFromData() {
+    refresh();
 }
 
 void KHbetaDialog::schemeClicked(bool checked) {
@@ -218,12 +203,9 @@ void KHbetaDialog::directClicked(bool checked) {
     emit dataChanged();
 }
 
-void KHbetaDialog::okClicked() {
+bool KHbetaDialog::readyToClose() {
     const FaceLoadProblem problem = checkFaceLoadInput(data_);
-    if (problem == FaceLoadProblem::None) {
-        accept();
-        return;
-    }
+    if (problem == FaceLoadProblem::None) return true;
     // The option and field put right here are not the user leaving a field: no validation.
     const bool marked = pressMarked();
     setPressMark(true);
@@ -252,6 +234,7 @@ void KHbetaDialog::okClicked() {
         case FaceLoadProblem::None: break;
     }
     setPressMark(marked);
+    return false;
 }
 
 }  // namespace soukoli

@@ -32,6 +32,7 @@ public:
 
     /// Fills the window from the data set (activation and repaint).
     void refresh();
+    void repaintFromData() override;
 
     [[nodiscard]] QCheckBox* schemeOption() const { return scheme_; }
     [[nodiscard]] QCheckBox* bcalOption() const { return bcal_; }
@@ -43,20 +44,20 @@ public:
     [[nodiscard]] QPushButton* helpButton() const { return help_; }
 
 signals:
-    /// Face-load inputs changed: the accuracy dialog shows or hides its deviation rows.
+    /// Face-load inputs changed (an option, or an accepted entry): the accuracy dialog shows or
+    /// hides its deviation rows.
     void dataChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    /// Esc does not close this window: only "&Ok" does, after its checks.
-    void keyPressEvent(QKeyEvent* event) override;
+    /// "&Ok": the source of KHbeta must be complete.
+    bool readyToClose() override;
 
 private:
     void schemeClicked(bool checked);
     void bcalClicked(bool checked);
     void directClicked(bool checked);
-    void okClicked();
     /// The options and the usable field as the data set's source says.
     void syncOptions();
 

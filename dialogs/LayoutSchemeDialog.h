@@ -27,8 +27,7 @@ public:
     /// Chooses layout `number` and repaints both panels.
     void selectLayout(int number);
 
-    [[nodiscard]] NumberEdit* edit(int field) const { return edits_[static_cast<std::size_t>(field - 1)]; }
-    [[nodiscard]] QLabel* fieldLabel(int field) const { return labels_[static_cast<std::size_t>(field - 1)]; }
+    [[nodiscard]] NumberEdit* edit(int number) const { return field(number); }
     [[nodiscard]] LayoutGrid* grid() const { return grid_; }
     [[nodiscard]] LayoutView* view() const { return view_; }
     [[nodiscard]] QPushButton* okButton() const { return ok_; }
@@ -40,18 +39,15 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    /// "&Ok": the chosen layout and the dimensions it needs.
+    bool readyToClose() override;
 
 private:
-    void okClicked();
-    bool commit(int field, double value);
-    void showValues();
+    void showLeverRatios();
 
     GearPairData& data_;
     LayoutGrid* grid_;
     LayoutView* view_;
-    std::array<NumberEdit*, kFields> edits_{};
-    std::array<QLabel*, kFields> labels_{};
-    std::array<QLabel*, kFields> units_{};
     QPushButton* ok_;
     QPushButton* esc_;
     QPushButton* help_;

@@ -42,6 +42,32 @@ QString levelCaptionText(const GearPairData& g) {
     return {};
 }
 
+using G = const GearPairData&;
+constexpr int kSteps = static_cast<int>(kMaxSpectrumSteps);
+
+std::string countText(G g, int number) { return spectrumCountText(g.Nj[static_cast<std::size_t>(number - 2)]); }
+std::string levelText(G g, int number) {
+    return spectrumLevelText(g, g.Fj[static_cast<std::size_t>(number - 2 - kSteps)]);
+}
+
+constexpr std::array<const char*, kMaxSpectrumSteps> kStepNames = {
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"};
+
+// Field 1 the number of steps (str(j:3:0)); per step k the count (field k + 1) and the level
+// (field k + 21), each labelled with its step and shown as the engine writes them. The column
+// captions name the quantities.
+constexpr std::array<FieldRow, 1 + 2 * kMaxSpectrumSteps> makeRows() {
+    std::array<FieldRow, 1 + 2 * kMaxSpectrumSteps> rows{};
+    rows[0] = {{InputWindow::LoadLevels, 1}, "Počet stupňů", "(max. 20]", fixedFormat([](G g) { return double(g.j); }, 3, 0)};
+    for (int k = 1; k <= kSteps; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        rows[i + 1] = {levelCountField(k), kStepNames[i], nullptr, textFormat(countText)};
+        rows[i + 1 + kMaxSpectrumSteps] = {levelValueField(k), kStepNames[i], nullptr, textFormat(levelText)};
+    }
+    return rows;
+}
+constexpr auto kRows = makeRows();
+
 }  // namespace
 
 SpectrumSample::SpectrumSample(const GearPairData& data, QWidget* parent) : QWidget(parent), data_(data) {
@@ -110,23 +136,21 @@ void SpectrumSample::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, bitmap);
 }
 
-LoadLevelsDialog::LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent) : RuledFieldDialog(ui, parent), data_(data) {
+LoadLevelsDialog::LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent) : FieldDialog(data, ui, parent), data_(data) {
     setWindowTitle(QStringLiteral("Popis spektra - hladinová metoda podle ČSN 01 4686"));
     setObjectName(QStringLiteral("LoadLevelsDialog"));
+    setHelpTopic(44);
+    setEscapeCloses(true);
+    bindFields(kRows);
 
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* stepsRow = new QHBoxLayout;
-    stepsRow->addWidget(new QLabel(QStringLiteral("Počet stupňů"), this));
-    steps_ = addRuledField(1, [this](double value) {
-        const FieldEntry e = commitSpectrumSteps(data_, value);
-        if (!e.accepted()) return std::optional<std::string>(e.message);
-        repaintFields();
-        return std::optional<std::string>();
-    });
+    steps_ = field(1);
+    stepsRow->addWidget(fieldLabel(1));
     steps_->setMaximumWidth(50);
     stepsRow->addWidget(steps_);
-    stepsRow->addWidget(new QLabel(QStringLiteral("(max. 20]"), this));
+    stepsRow->addWidget(unitLabel(1));
     stepsRow->addStretch(1);
     left->addLayout(stepsRow);
 
@@ -139,19 +163,11 @@ LoadLevelsDialog::LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent) 
     grid->addWidget(levelCaption_, 0, 2);
     for (int k = 1; k <= static_cast<int>(kMaxSpectrumSteps); ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        stepLabels_[i] = new QLabel(QString::number(k), inputs);
-        counts_[i] = addRuledField(k + 1, [this, k](double value) {
-            const FieldEntry e = commitSpectrumCount(data_, k, value);
-            if (!e.accepted()) return std::optional<std::string>(e.message);
-            countField(k)->setText(QString::fromStdString(spectrumCountText(value)));
-            return std::optional<std::string>();
-        });
-        levels_[i] = addRuledField(k + 21, [this, k](double value) {
-            const FieldEntry e = commitSpectrumLevel(data_, k, value);
-            if (!e.accepted()) return std::optional<std::string>(e.message);
-            levelField(k)->setText(QString::fromStdString(spectrumLevelText(data_, value)));
-            return std::optional<std::string>();
-        });
+        stepLabels_[i] = fieldLabel(levelCountField(k).number);
+        counts_[i] = field(levelCountField(k).number);
+        levels_[i] = field(levelValueField(k).number);
+        // The step's number stands once, beside its count.
+        fieldLabel(levelValueField(k).number)->hide();
         counts_[i]->setMaximumWidth(110);
         levels_[i]->setMaximumWidth(110);
         grid->addWidget(stepLabels_[i], k, 0);
@@ -171,8 +187,8 @@ LoadLevelsDialog::LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent) 
     sample_ = new SpectrumSample(data_, this);
     right->addWidget(sample_);
     auto* buttons = new QGridLayout;
-    ok_ = new QPushButton(QStringLiteral("O&k"), this);
-    help_ = new QPushButton(QStringLiteral("&Help"), this);
+    ok_ = addOkButton(QStringLiteral("O&k"));
+    help_ = addHelpButton();
     esc_ = new QPushButton(QStringLiteral("&Esc"), this);
     clear_ = new QPushButton(QStringLiteral("&Nulování"), this);
     buttons->addWidget(ok_, 0, 0);
@@ -184,9 +200,7 @@ LoadLevelsDialog::LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent) 
     layout->addLayout(right);
 
     // A press on these must not check the count or level being edited.
-    for (QPushButton* b : {help_, esc_, clear_}) suppressValidationOnPress(b);
-    connect(ok_, &QPushButton::clicked, this, &LoadLevelsDialog::confirm);
-    connect(help_, &QPushButton::clicked, this, &LoadLevelsDialog::requestHelp);
+    for (QPushButton* b : {esc_, clear_}) suppressValidationOnPress(b);
     connect(esc_, &QPushButton::clicked, this, &LoadLevelsDialog::reject);
     connect(clear_, &QPushButton::clicked, this, [this] {
         clearSpectrum(data_);
@@ -271,7 +285,7 @@ void LoadLevelsDialog::modeChanged() {
 
 void LoadLevelsDialog::repaintFields() {
     const int j = std::min<int>(data_.j, static_cast<int>(kMaxSpectrumSteps));
-    steps_->setText(QString::fromStdString(str(data_.j, 3, 0)));
+    showFields();
     const int fixed = fixedLevelStep(data_);
     for (int k = 1; k <= static_cast<int>(kMaxSpectrumSteps); ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
@@ -279,8 +293,6 @@ void LoadLevelsDialog::repaintFields() {
         stepLabels_[i]->setVisible(shown);
         counts_[i]->setVisible(shown);
         levels_[i]->setVisible(shown);
-        counts_[i]->setText(QString::fromStdString(spectrumCountText(data_.Nj[i])));
-        levels_[i]->setText(QString::fromStdString(spectrumLevelText(data_, data_.Fj[i])));
         levels_[i]->setEnabled(k != fixed);
     }
     countCaption_->setText(countCaptionText(data_));
@@ -296,28 +308,35 @@ void LoadLevelsDialog::repaintFields() {
 }
 
 void LoadLevelsDialog::confirm() {
+    okClicked();
+}
+
+bool LoadLevelsDialog::readyToClose() {
     if (!spectrumComplete(data_)) {
         ui().message(kSpectrumIncomplete);
         countField(1)->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
     confirmSpectrum(data_);
     handover_.reset();
-    accept();
+    return true;
+}
+
+void LoadLevelsDialog::repaintFromData() {
+    repaintFields();
 }
 
 void LoadLevelsDialog::reject() {
     if (handover_) cancelSpectrum(data_, *handover_);
     handover_.reset();
-    RuledFieldDialog::reject();
+    FieldDialog::reject();
 }
 
 void LoadLevelsDialog::showEvent(QShowEvent* event) {
     // The loading dialog's data as handed over on opening; "&Esc" puts them back.
     handover_ = takeSpectrumHandover(data_);
     openSpectrum(data_);
-    repaintFields();
-    RuledFieldDialog::showEvent(event);
+    FieldDialog::showEvent(event);
 }
 
 }  // namespace soukoli

@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-#include "dialogs/RuledFieldDialog.h"
+#include "dialogs/FieldDialog.h"
 #include "engine/GearPairData.h"
 #include "engine/LoadLevelsInput.h"
 
@@ -30,15 +30,14 @@ private:
     const GearPairData& data_;
 };
 
-class LoadLevelsDialog : public RuledFieldDialog {
+class LoadLevelsDialog : public FieldDialog {
     Q_OBJECT
 public:
     LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent = nullptr);
 
-    [[nodiscard]] int helpTopic() const override { return 44; }
-
     /// Every field, caption and option from the data set; rows 1 … j shown.
     void repaintFields();
+    void repaintFromData() override;
 
     /// "O&k" and "&Esc".
     void confirm();
@@ -65,6 +64,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool readyToClose() override;
 
 private:
     void modeChanged();

@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,47 +27,48 @@ using Panel = LoadingDialog::Panel;
 
 enum class Kind { Load, Speed, Life, Factor, Class, Equivalent };
 
-struct FieldRow {
-    int number;
+// A field of the window: its row (label with forces, or always), the panel it stands in, its
+// label with torques, the kind of its unit, and whether a "Help" button stands beside it.
+struct LoadingRow {
+    FieldRow field;
     Panel panel;
-    const char* forceLabel;   // with forces (or always)
-    const char* torqueLabel;  // with torques
+    const char* torqueLabel;
     Kind kind;
-    bool help;  // a "Help" button beside it
+    bool help;
 };
 
 // The fields in the order they are shown; the rules of each are in engine/LoadingInput.
-constexpr FieldRow kFields[] = {
+constexpr LoadingRow kFields[] = {
     // Method "A" (static load)
-    {1, Panel::Static, "F1", "T1", Kind::Load, false},
-    {2, Panel::Static, "n1", "n1", Kind::Speed, false},
-    {3, Panel::Static, "NK1", "NK1", Kind::Life, false},
-    {4, Panel::Static, "NK2", "NK2", Kind::Life, false},
-    {5, Panel::Static, "YA1", "YA1", Kind::Factor, true},
-    {6, Panel::Static, "YA2", "YA2", Kind::Factor, false},
-    {7, Panel::Static, "KA", "KA", Kind::Factor, true},
-    {8, Panel::Static, "KAS", "KAS", Kind::Factor, true},
+    {{{InputWindow::Loading, 1}, "F1", "", textFormat(loadingFieldText)}, Panel::Static, "T1", Kind::Load, false},
+    {{{InputWindow::Loading, 2}, "n1", "", textFormat(loadingFieldText)}, Panel::Static, "n1", Kind::Speed, false},
+    {{{InputWindow::Loading, 3}, "NK1", "", textFormat(loadingFieldText)}, Panel::Static, "NK1", Kind::Life, false},
+    {{{InputWindow::Loading, 4}, "NK2", "", textFormat(loadingFieldText)}, Panel::Static, "NK2", Kind::Life, false},
+    {{{InputWindow::Loading, 5}, "YA1", "", textFormat(loadingFieldText)}, Panel::Static, "YA1", Kind::Factor, true},
+    {{{InputWindow::Loading, 6}, "YA2", "", textFormat(loadingFieldText)}, Panel::Static, "YA2", Kind::Factor, false},
+    {{{InputWindow::Loading, 7}, "KA", "", textFormat(loadingFieldText)}, Panel::Static, "KA", Kind::Factor, true},
+    {{{InputWindow::Loading, 8}, "KAS", "", textFormat(loadingFieldText)}, Panel::Static, "KAS", Kind::Factor, true},
     // Method "B" with "Volba CHSZ" or "Zadání ekv. sil (momentů)"
-    {9, Panel::Classes, "Ft1", "T1", Kind::Load, false},
-    {10, Panel::Classes, "n1", "n1", Kind::Speed, false},
-    {11, Panel::Classes, "NK1", "NK1", Kind::Life, false},
-    {12, Panel::Classes, "NK2", "NK2", Kind::Life, false},
-    {13, Panel::Classes, "YA1", "YA1", Kind::Factor, true},
-    {14, Panel::Classes, "YA2", "YA2", Kind::Factor, false},
-    {15, Panel::Classes, "KA", "KA", Kind::Factor, true},
-    {16, Panel::Classes, "CHSZ1", "CHSZ1", Kind::Class, true},
-    {17, Panel::Classes, "CHSZ2", "CHSZ2", Kind::Class, true},
+    {{{InputWindow::Loading, 9}, "Ft1", "", textFormat(loadingFieldText)}, Panel::Classes, "T1", Kind::Load, false},
+    {{{InputWindow::Loading, 10}, "n1", "", textFormat(loadingFieldText)}, Panel::Classes, "n1", Kind::Speed, false},
+    {{{InputWindow::Loading, 11}, "NK1", "", textFormat(loadingFieldText)}, Panel::Classes, "NK1", Kind::Life, false},
+    {{{InputWindow::Loading, 12}, "NK2", "", textFormat(loadingFieldText)}, Panel::Classes, "NK2", Kind::Life, false},
+    {{{InputWindow::Loading, 13}, "YA1", "", textFormat(loadingFieldText)}, Panel::Classes, "YA1", Kind::Factor, true},
+    {{{InputWindow::Loading, 14}, "YA2", "", textFormat(loadingFieldText)}, Panel::Classes, "YA2", Kind::Factor, false},
+    {{{InputWindow::Loading, 15}, "KA", "", textFormat(loadingFieldText)}, Panel::Classes, "KA", Kind::Factor, true},
+    {{{InputWindow::Loading, 16}, "CHSZ1", "", textFormat(loadingFieldText)}, Panel::Classes, "CHSZ1", Kind::Class, true},
+    {{{InputWindow::Loading, 17}, "CHSZ2", "", textFormat(loadingFieldText)}, Panel::Classes, "CHSZ2", Kind::Class, true},
     // Method "B" with "Schematizace"
-    {26, Panel::Spectrum, "Ft1", "T1", Kind::Load, false},
-    {18, Panel::Spectrum, "n1", "n1", Kind::Speed, false},
-    {19, Panel::Spectrum, "YA1", "YA1", Kind::Factor, true},
-    {20, Panel::Spectrum, "YA2", "YA2", Kind::Factor, false},
-    {21, Panel::Spectrum, "KA", "KA", Kind::Factor, true},
+    {{{InputWindow::Loading, 26}, "Ft1", "", textFormat(loadingFieldText)}, Panel::Spectrum, "T1", Kind::Load, false},
+    {{{InputWindow::Loading, 18}, "n1", "", textFormat(loadingFieldText)}, Panel::Spectrum, "n1", Kind::Speed, false},
+    {{{InputWindow::Loading, 19}, "YA1", "", textFormat(loadingFieldText)}, Panel::Spectrum, "YA1", Kind::Factor, true},
+    {{{InputWindow::Loading, 20}, "YA2", "", textFormat(loadingFieldText)}, Panel::Spectrum, "YA2", Kind::Factor, false},
+    {{{InputWindow::Loading, 21}, "KA", "", textFormat(loadingFieldText)}, Panel::Spectrum, "KA", Kind::Factor, true},
     // Equivalent loads entered directly
-    {22, Panel::Direct, "FtFe1", "TFe1", Kind::Equivalent, false},
-    {23, Panel::Direct, "FtHe1", "THe1", Kind::Equivalent, false},
-    {24, Panel::Direct, "FtFe2", "TFe2", Kind::Equivalent, false},
-    {25, Panel::Direct, "FtHe2", "THe2", Kind::Equivalent, false},
+    {{{InputWindow::Loading, 22}, "FtFe1", "", textFormat(loadingFieldText)}, Panel::Direct, "TFe1", Kind::Equivalent, false},
+    {{{InputWindow::Loading, 23}, "FtHe1", "", textFormat(loadingFieldText)}, Panel::Direct, "THe1", Kind::Equivalent, false},
+    {{{InputWindow::Loading, 24}, "FtFe2", "", textFormat(loadingFieldText)}, Panel::Direct, "TFe2", Kind::Equivalent, false},
+    {{{InputWindow::Loading, 25}, "FtHe2", "", textFormat(loadingFieldText)}, Panel::Direct, "THe2", Kind::Equivalent, false},
 };
 
 QString unitText(Kind kind, const GearPairData& g) {
@@ -85,7 +85,7 @@ QString unitText(Kind kind, const GearPairData& g) {
 
 }  // namespace
 
-LoadingDialog::LoadingDialog(GearPairData& data, Ui& ui, QWidget* parent) : RuledFieldDialog(ui, parent), data_(data) {
+LoadingDialog::LoadingDialog(GearPairData& data, Ui& ui, QWidget* parent) : FieldDialog(data, ui, parent), data_(data) {
     setWindowTitle(QStringLiteral("Zatěžující údaje"));
     setObjectName(QStringLiteral("LoadingDialog"));
     runModal = [](QDialog& d) { return d.exec(); };
@@ -142,14 +142,12 @@ LoadingDialog::LoadingDialog(GearPairData& data, Ui& ui, QWidget* parent) : Rule
     layout->addWidget(buildPanel(Panel::Direct));
 
     auto* buttons = new QHBoxLayout;
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
-    help_ = new QPushButton(QStringLiteral("&Help"), this);
+    ok_ = addOkButton();
+    help_ = addHelpButton();
     buttons->addStretch(1);
     buttons->addWidget(ok_);
     buttons->addWidget(help_);
     layout->addLayout(buttons);
-    connect(ok_, &QPushButton::clicked, this, &LoadingDialog::confirm);
-    connect(help_, &QPushButton::clicked, this, &LoadingDialog::requestHelp);
 }
 
 QWidget* LoadingDialog::buildPanel(Panel p) {
@@ -157,27 +155,21 @@ QWidget* LoadingDialog::buildPanel(Panel p) {
     panels_[p] = panel;
     auto* grid = new QGridLayout(panel);
     int line = 0;
-    for (const FieldRow& f : kFields) {
+    for (const LoadingRow& f : kFields) {
         if (f.panel != p) continue;
+        const int number = f.field.id.number;
         Row row;
-        row.label = new QLabel(panel);
-        row.edit = addRuledField(f.number, [this, number = f.number](double value) {
-            const FieldEntry e = commitLoadingField(data_, number, value);
-            if (!e.accepted()) return std::optional<std::string>(e.message);
-            repaintFields();
-            return std::optional<std::string>();
-        });
+        row.edit = bindField(f.field);
+        row.label = fieldLabel(number);
+        row.unit = unitLabel(number);
         row.edit->setMaximumWidth(110);
-        row.unit = new QLabel(panel);
-        grid->addWidget(row.label, line, 0);
-        grid->addWidget(row.edit, line, 1);
-        grid->addWidget(row.unit, line, 2);
+        placeField(grid, number, line, 0);
         if (f.help) {
             row.help = new QPushButton(QStringLiteral("Help"), panel);
             grid->addWidget(row.help, line, 3);
-            connect(row.help, &QPushButton::clicked, this, [this, number = f.number] { openHelpTable(number); });
+            connect(row.help, &QPushButton::clicked, this, [this, number] { openHelpTable(number); });
         }
-        rows_[f.number] = row;
+        rows_[number] = row;
         ++line;
     }
     if (p == Panel::Spectrum) {
@@ -270,12 +262,12 @@ void LoadingDialog::updatePanels() {
 
 void LoadingDialog::repaintFields() {
     const FixedYA fixed = applyFixedYA(data_);
-    for (const FieldRow& f : kFields) {
-        const Row& r = rows_[f.number];
-        r.label->setText(QString::fromUtf8(data_.SilyF ? f.forceLabel : f.torqueLabel));
-        r.unit->setText(unitText(f.kind, data_));
-        r.edit->setText(QString::fromStdString(loadingFieldText(data_, f.number)));
+    for (const LoadingRow& f : kFields) {
+        const int number = f.field.id.number;
+        setFieldLabel(number, QString::fromUtf8(data_.SilyF ? f.field.label : f.torqueLabel));
+        unitLabel(number)->setText(unitText(f.kind, data_));
     }
+    showFields();
     for (int n : {5, 13, 19}) rows_[n].edit->setEnabled(!fixed.YA1);
     for (int n : {6, 14, 20}) rows_[n].edit->setEnabled(!fixed.YA2);
     for (const auto& [p, u] : units_) {
@@ -364,40 +356,24 @@ void LoadingDialog::openSpectrum() {
 }
 
 void LoadingDialog::confirm() {
+    okClicked();
+}
+
+bool LoadingDialog::readyToClose() {
     const LoadingConfirmation c = confirmLoading(data_, ui());
-    if (c.verdict == LoadingVerdict::Accepted) {
-        accept();
-        return;
-    }
+    if (c.verdict == LoadingVerdict::Accepted) return true;
     ui().message(c.message);
     if (c.focusField != 0) focusField(c.focusField);
+    return false;
+}
+
+void LoadingDialog::repaintFromData() {
+    repaintFields();
 }
 
 void LoadingDialog::showEvent(QShowEvent* event) {
     updatePanels();
-    repaintFields();
-    RuledFieldDialog::showEvent(event);
-}
-
-void LoadingDialog::keyPressEvent(QKeyEvent* event) {
-    // Escape does not close this dialog; its values are committed field by field anyway.
-    if (event->key() == Qt::Key_Escape) return;
-    RuledFieldDialog::keyPressEvent(event);
-}
-
-NumberEdit* LoadingDialog::field(int number) const {
-    const auto it = rows_.find(number);
-    return it == rows_.end() ? nullptr : it->second.edit;
-}
-
-QLabel* LoadingDialog::fieldLabel(int number) const {
-    const auto it = rows_.find(number);
-    return it == rows_.end() ? nullptr : it->second.label;
-}
-
-QLabel* LoadingDialog::unitLabel(int number) const {
-    const auto it = rows_.find(number);
-    return it == rows_.end() ? nullptr : it->second.unit;
+    FieldDialog::showEvent(event);
 }
 
 QPushButton* LoadingDialog::helpBeside(int number) const {

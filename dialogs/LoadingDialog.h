@@ -9,7 +9,7 @@
 #include <functional>
 #include <map>
 
-#include "dialogs/RuledFieldDialog.h"
+#include "dialogs/FieldDialog.h"
 #include "engine/GearPairData.h"
 
 class QCheckBox;
@@ -26,7 +26,7 @@ class ApplicationFactorTable;
 class KasTable;
 class LoadLevelsDialog;
 
-class LoadingDialog : public RuledFieldDialog {
+class LoadingDialog : public FieldDialog {
     Q_OBJECT
 public:
     LoadingDialog(GearPairData& data, Ui& ui, QWidget* parent = nullptr);
@@ -42,15 +42,13 @@ public:
 
     /// Every field, label and option from the data set.
     void repaintFields();
+    void repaintFromData() override;
 
     [[nodiscard]] int helpTopic() const override;
 
     enum class Panel { Static, Classes, Spectrum, Direct };
 
     // Controls, for the main window's trimming and for tests.
-    [[nodiscard]] NumberEdit* field(int number) const;
-    [[nodiscard]] QLabel* fieldLabel(int number) const;
-    [[nodiscard]] QLabel* unitLabel(int number) const;
     [[nodiscard]] QWidget* panel(Panel p) const;
     [[nodiscard]] QWidget* resultsPanel() const { return results_; }
     [[nodiscard]] QLabel* resultsCaption() const { return resultsCaption_; }
@@ -81,7 +79,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    /// "&Ok": the checks of the whole input (engine/LoadingInput).
+    bool readyToClose() override;
 
 private:
     struct Row {

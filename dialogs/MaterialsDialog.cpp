@@ -20,30 +20,36 @@ namespace soukoli {
 
 namespace {
 
-// One numeric field of a group: the pinion's number (the wheel's is 13 more), its label, unit and
-// display: str(x:w:d), or an exponent picture when `picture` is set.
-struct MaterialField {
-    int number;
-    const char* label;
-    const char* unit;
-    int w;
-    int d;
-    std::string_view picture;
-};
+constexpr FieldId id(int number) { return {InputWindow::Materials, number}; }
+using G = const GearPairData&;
 
-constexpr std::array<MaterialField, 12> kFields = {{
-    {1, "σ0Flimb", "MPa", 6, 1, {}},
-    {2, "σ0Hlim", "MPa", 6, 1, {}},
-    {3, "VHV", "HV", 3, 0, {}},
-    {4, "JHV", "HV", 3, 0, {}},
-    {5, "Rm", "MPa", 6, 1, {}},
-    {6, "Re", "MPa", 6, 1, {}},
-    {7, "qF", "", 4, 1, {}},
-    {8, "qH", "", 4, 1, {}},
-    {9, "NFlim", "", 0, 0, kPictureShort},
-    {10, "NHlim", "", 0, 0, kPictureTwoDigits},
-    {11, "E", "MPa", 0, 0, kPictureShort},
-    {12, "ν", "", 5, 3, {}},
+// Field, label, unit, display: str(x:w:d) or an exponent picture. Pinion 1 ... 12, wheel 14 ... 25;
+// 13 and 26 are the designations (text, not in the table).
+constexpr std::array<FieldRow, 24> kRows = {{
+    {id(1), "σ0Flimb", "MPa", fixedFormat([](G g) { return g.Sigma0Flimb1; }, 6, 1)},
+    {id(2), "σ0Hlim", "MPa", fixedFormat([](G g) { return g.Sigma0Hlim1; }, 6, 1)},
+    {id(3), "VHV", "HV", fixedFormat([](G g) { return g.VHV1; }, 3, 0)},
+    {id(4), "JHV", "HV", fixedFormat([](G g) { return g.JHV1; }, 3, 0)},
+    {id(5), "Rm", "MPa", fixedFormat([](G g) { return g.Rm1; }, 6, 1)},
+    {id(6), "Re", "MPa", fixedFormat([](G g) { return g.Re1; }, 6, 1)},
+    {id(7), "qF", nullptr, fixedFormat([](G g) { return g.qF1; }, 4, 1)},
+    {id(8), "qH", nullptr, fixedFormat([](G g) { return g.qH1; }, 4, 1)},
+    {id(9), "NFlim", nullptr, pictureFormat([](G g) { return g.NFlim1; }, kPictureShort)},
+    {id(10), "NHlim", nullptr, pictureFormat([](G g) { return g.NHlim1; }, kPictureTwoDigits)},
+    {id(11), "E", "MPa", pictureFormat([](G g) { return g.E1; }, kPictureShort)},
+    {id(12), "ν", nullptr, fixedFormat([](G g) { return g.Ny1; }, 5, 3)},
+    {id(14), "σ0Flimb", "MPa", fixedFormat([](G g) { return g.Sigma0Flimb2; }, 6, 1)},
+    {id(15), "σ0Hlim", "MPa", fixedFormat([](G g) { return g.Sigma0Hlim2; }, 6, 1)},
+    {id(16), "VHV", "HV", fixedFormat([](G g) { return g.VHV2; }, 3, 0)},
+    {id(17), "JHV", "HV", fixedFormat([](G g) { return g.JHV2; }, 3, 0)},
+    {id(18), "Rm", "MPa", fixedFormat([](G g) { return g.Rm2; }, 6, 1)},
+    {id(19), "Re", "MPa", fixedFormat([](G g) { return g.Re2; }, 6, 1)},
+    {id(20), "qF", nullptr, fixedFormat([](G g) { return g.qF2; }, 4, 1)},
+    {id(21), "qH", nullptr, fixedFormat([](G g) { return g.qH2; }, 4, 1)},
+    {id(22), "NFlim", nullptr, pictureFormat([](G g) { return g.NFlim2; }, kPictureShort)},
+    {id(23), "NHlim", nullptr, pictureFormat([](G g) { return g.NHlim2; }, kPictureTwoDigits)},
+    {id(24), "E", "MPa", pictureFormat([](G g) { return g.E2; }, kPictureShort)},
+    {id(25), "ν", nullptr, fixedFormat([](G g) { return g.Ny2; }, 5, 3)},
 }};
 
 // The text of qF the table writes for nitrided and nitrocarburised steels.
@@ -52,34 +58,24 @@ constexpr std::string_view kQFRangeText = "9÷12";
 // The fields the simplified calculation does not use.
 constexpr std::array<int, 4> kFullOnly = {7, 8, 9, 10};
 
-const MaterialField& fieldSpec(int field) {
-    const int own = field > kWheelMaterialOffset ? field - kWheelMaterialOffset : field;
-    return kFields[static_cast<std::size_t>(own - 1)];
-}
-
-QString display(const MaterialField& f, double value) {
-    const std::string text = f.picture.empty() ? str(value, f.w, f.d) : formatFloat(f.picture, value);
-    return QString::fromStdString(text);
-}
-
 }  // namespace
 
 MaterialsDialog::MaterialsDialog(GearPairData& data, Ui& ui, MaterialTable& table, QWidget* parent)
-    : CheckedFieldDialog(ui, kHelpTopic, parent), data_(data), table_(table) {
+    : FieldDialog(data, ui, parent), data_(data), table_(table) {
     setObjectName(QStringLiteral("MaterialsDialog"));
     setWindowTitle(QStringLiteral("Zadání materiálových konstant"));
     setModal(true);
+    setHelpTopic(kHelpTopic);
+    // An entry rewrites only its own field: the others keep the texts the table wrote ("9÷12").
+    setRepaintOnEntry(false);
+    bindFields(kRows);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(buildGroup(Gear::Pinion));
     groups->addWidget(buildGroup(Gear::Wheel));
 
-    ok_ = new QPushButton(QStringLiteral("Ok"), this);
-    help_ = new QPushButton(QStringLiteral("Help"), this);
-    makeHelpButton(help_);
-    connect(ok_, &QPushButton::clicked, this, [this] {
-        if (fieldsSettled()) done(QDialog::Accepted);
-    });
+    ok_ = addOkButton(QStringLiteral("Ok"));
+    help_ = addHelpButton(QStringLiteral("Help"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -97,18 +93,10 @@ QGroupBox* MaterialsDialog::buildGroup(Gear gear) {
     auto* group = new QGroupBox(gear == Gear::Pinion ? QStringLiteral("PASTOREK") : QStringLiteral("KOLO"), this);
     auto* grid = new QGridLayout(group);
     int row = 0;
-    for (const MaterialField& f : kFields) {
-        const int number = f.number + offset;
-        NumberEdit* e = addCheckedField(number, [this, number](double v, bool readable) { return commit(number, v, readable); });
-        e->setParent(group);
-        auto* label = new QLabel(QString::fromUtf8(f.label), group);
-        label->setBuddy(e);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(e, row, 1);
-        grid->addWidget(new QLabel(QString::fromUtf8(f.unit), group), row, 2);
-        edits_[static_cast<std::size_t>(number - 1)] = e;
-        if (f.number == 7) e->installEventFilter(this);
-        labels_[static_cast<std::size_t>(number - 1)] = label;
+    for (int own = 1; own < kWheelMaterialOffset; ++own) {
+        const int number = own + offset;
+        placeField(grid, number, row, 0);
+        edits_[static_cast<std::size_t>(number - 1)] = field(number);
         ++row;
     }
     const std::size_t i = index(gear);
@@ -147,18 +135,7 @@ bool MaterialsDialog::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusIn) side_ = gear;
         if (event->type() == QEvent::FocusOut) storeTreatment(gear);
     }
-    // A qF of "9÷12" from the table stands for 9: it is read as 9 when the field is checked, so
-    // that passing through the field neither rejects it nor stores 0.
-    for (int field : {7, 7 + kWheelMaterialOffset}) {
-        NumberEdit* e = edits_[static_cast<std::size_t>(field - 1)];
-        if (watched != e) continue;
-        const bool enter = event->type() == QEvent::KeyPress &&
-                           (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
-                            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
-        if ((event->type() == QEvent::FocusOut || enter) && e->text() == QString::fromUtf8(kQFRangeText.data(), static_cast<qsizetype>(kQFRangeText.size())))
-            e->setText(QStringLiteral("9"));
-    }
-    return CheckedFieldDialog::eventFilter(watched, event);
+    return FieldDialog::eventFilter(watched, event);
 }
 
 void MaterialsDialog::storeTreatment(Gear gear) {
@@ -167,24 +144,17 @@ void MaterialsDialog::storeTreatment(Gear gear) {
     (gear == Gear::Pinion ? data_.Zpracovani1 : data_.Zpracovani2) = static_cast<std::uint16_t>(item);
 }
 
-CheckedFieldDialog::Verdict MaterialsDialog::commit(int field, double value, bool readable) {
-    double* quantity = materialQuantity(data_, field);
-    if (quantity == nullptr) return {false, {}};
-    *quantity = value;
-    if (!readable || !materialValueAccepted(field, value)) return {false, {}};
-    // Large numbers are shown again in their exponent picture.
-    if (!fieldSpec(field).picture.empty()) writeField(field);
-    return {true, {}};
-}
-
-void MaterialsDialog::writeField(int field) {
-    double* quantity = materialQuantity(data_, field);
-    NumberEdit* e = edits_[static_cast<std::size_t>(field - 1)];
-    if (quantity != nullptr && e != nullptr) e->setText(display(fieldSpec(field), *quantity));
+std::string MaterialsDialog::entryText(int number, const QString& text) const {
+    // A qF of "9÷12" from the table stands for 9, so that passing through the field neither
+    // refuses it nor stores 0.
+    const bool qF = number == 7 || number == 7 + kWheelMaterialOffset;
+    if (qF && text == QString::fromUtf8(kQFRangeText.data(), static_cast<qsizetype>(kQFRangeText.size())))
+        return "9";
+    return FieldDialog::entryText(number, text);
 }
 
 void MaterialsDialog::refresh() {
-    for (int field = 1; field <= 2 * kWheelMaterialOffset; ++field) writeField(field);
+    showFields();
     designations_[0]->setText(QString::fromStdString(data_.Material1));
     designations_[1]->setText(QString::fromStdString(data_.Material2));
     treatments_[0]->setCurrentIndex(data_.Zpracovani1 < kHeatTreatmentItems ? data_.Zpracovani1 : -1);
@@ -193,18 +163,7 @@ void MaterialsDialog::refresh() {
 
 void MaterialsDialog::setSimplified(bool simplified) {
     for (int offset : {0, kWheelMaterialOffset}) {
-        for (int own : kFullOnly) {
-            const auto i = static_cast<std::size_t>(own + offset - 1);
-            edits_[i]->setVisible(!simplified);
-            labels_[i]->setVisible(!simplified);
-            if (auto* grid = qobject_cast<QGridLayout*>(edits_[i]->parentWidget()->layout())) {
-                const int at = grid->indexOf(edits_[i]);
-                int r = 0, c = 0, rs = 0, cs = 0;
-                grid->getItemPosition(at, &r, &c, &rs, &cs);
-                if (QLayoutItem* unit = grid->itemAtPosition(r, 2); unit && unit->widget())
-                    unit->widget()->setVisible(!simplified);
-            }
-        }
+        for (int own : kFullOnly) setFieldVisible(own + offset, !simplified);
     }
 }
 
@@ -230,8 +189,7 @@ void MaterialsDialog::chooseFromTable(Gear gear) {
     }
 }
 
-void MaterialsDialog::showEvent(QShowEvent* event) {
-    CheckedFieldDialog::showEvent(event);
+void MaterialsDialog::repaintFromData() {
     refresh();
 }
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-#include "dialogs/CheckedFieldDialog.h"
+#include "dialogs/FieldDialog.h"
 #include "engine/GearPairData.h"
 #include "engine/Materials.h"
 
@@ -21,7 +21,7 @@ namespace soukoli {
 
 class MaterialTable;
 
-class MaterialsDialog : public CheckedFieldDialog {
+class MaterialsDialog : public FieldDialog {
     Q_OBJECT
 public:
     MaterialsDialog(GearPairData& data, Ui& ui, MaterialTable& table, QWidget* parent = nullptr);
@@ -31,6 +31,7 @@ public:
 
     /// Writes every field and both lists from the data set.
     void refresh();
+    void repaintFromData() override;
 
     /// The second tab shows only what the simplified calculation uses: no qF, qH, NFlim, NHlim.
     void setSimplified(bool simplified);
@@ -48,14 +49,12 @@ public:
     static constexpr int kHelpTopic = 31;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    std::string entryText(int number, const QString& text) const override;
 
 private:
     static std::size_t index(Gear gear) { return gear == Gear::Pinion ? 0 : 1; }
     QGroupBox* buildGroup(Gear gear);
-    Verdict commit(int field, double value, bool readable);
-    void writeField(int field);
     void chooseFromTable(Gear gear);
     void storeTreatment(Gear gear);
 
@@ -63,7 +62,6 @@ private:
     MaterialTable& table_;
     Gear side_ = Gear::Pinion;
     std::array<NumberEdit*, 2 * kWheelMaterialOffset> edits_{};  // fields 1 ... 26; 13, 26 unused
-    std::array<QLabel*, 2 * kWheelMaterialOffset> labels_{};
     std::array<QLineEdit*, 2> designations_{};
     std::array<QComboBox*, 2> treatments_{};
     std::array<QPushButton*, 2> choose_{};

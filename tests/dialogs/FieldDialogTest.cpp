@@ -1,58 +1,61 @@
-// The press mechanism on a small dialog: a real click (QTest sends spontaneous events that move
-// the focus as the window system does) on an option or on "&Help" must not validate the field
-// being left; a click on any other control must. Built twice: with QTEST_QPA_MOUSE_HANDLING the
-// clicks travel through the window system's queue and the top-level window first.
+// The field binder on a small window of real fields (the face load's bcal and KHbeta, the
+// geometry's x1 and aw): entry on leaving and on Enter with real keys, a refusal that keeps the
+// focus, changes nothing and tells nobody, the display after acceptance, the focus an entry
+// asks for, and Escape, F1, "&Help" and "&Ok" once for every window. The press marks: a real
+// click on an option or on "&Help" does not enter the field being left, any other click does.
+// Built twice: with QTEST_QPA_MOUSE_HANDLING the clicks travel through the window system's queue.
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <array>
 
 #include "dialogs/FieldDialog.h"
 #include "dialogs/PressPreFilter.h"
+#include "engine/BasicGeometry.h"
+#include "engine/FaceLoadInput.h"
+#include "engine/Numbers.h"
 #include "support/RecordingUi.h"
 
 using namespace soukoli;
 
 namespace {
 
-// Field 1 takes a positive number, field 2 anything. The option behaves as the options of the
-// face-load-factor dialog do: its click moves the focus to field 2.
+using G = const GearPairData&;
+constexpr std::array<FieldRow, 4> kRows = {{
+    {{InputWindow::FaceLoad, 1}, "b<sub>cal</sub>", "[mm]", fixedFormat([](G g) { return g.bcal; }, 5, 1)},
+    {{InputWindow::FaceLoad, 2}, "K<sub>Hβ</sub> =", nullptr, fixedFormat([](G g) { return g.KHbeta; }, 5, 3)},
+    {{InputWindow::Geometry, 6}, "x1", "-", fixedFormat([](G g) { return g.x1; }, 6, 4)},
+    {{InputWindow::Geometry, 8}, "aw", "mm", fixedFormat([](G g) { return g.aw; }, 7, 3)},
+}};
+
+// The option behaves as the options of the face-load-factor dialog do: its click moves the
+// focus to field 2.
 class SampleDialog : public FieldDialog {
 public:
-    explicit SampleDialog(Ui& ui) : FieldDialog(ui) {
-        first = addField(1, [this](double v) { value = v; return v > 0; });
-        second = addField(2, [](double) { return true; });
+    SampleDialog(GearPairData& data, Ui& ui) : FieldDialog(data, ui) {
+        bindFields(kRows);
         option = new QCheckBox(QStringLiteral("Výpočtem z pásma dotyku"), this);
-        help = new QPushButton(QStringLiteral("&Help"), this);
-        other = new QPushButton(QStringLiteral("&Ok"), this);
-        third = addValidatedField(3, [](const std::string& text) {
-            FieldDialog::Verdict v;
-            if (text.empty()) v.focusField = 1;
-            else if (text != "7") v = {false, "Sedm, prosím", 1, 0};
-            return v;
-        });
-        topicHelp = addHelpButton();
+        help = addHelpButton();
+        other = new QPushButton(QStringLiteral("Jiné"), this);
+        ok = addOkButton();
         suppressValidationOnPress(option);
-        suppressValidationOnPress(help);
-        connect(option, &QCheckBox::clicked, this, [this] { second->setFocus(Qt::OtherFocusReason); });
-        connect(help, &QPushButton::clicked, this, [this] { ++helpClicks; });
+        connect(option, &QCheckBox::clicked, this, [this] { field(2)->setFocus(Qt::OtherFocusReason); });
         auto* layout = new QVBoxLayout(this);
-        for (QWidget* w : {static_cast<QWidget*>(first), static_cast<QWidget*>(second), static_cast<QWidget*>(option),
-                           static_cast<QWidget*>(help), static_cast<QWidget*>(other), static_cast<QWidget*>(third),
-                           static_cast<QWidget*>(topicHelp)})
+        for (QWidget* w : std::initializer_list<QWidget*>{field(1), field(2), field(6), field(8), option, help, other, ok})
             layout->addWidget(w);
     }
 
-    NumberEdit* first;
-    NumberEdit* second;
     QCheckBox* option;
     QPushButton* help;
     QPushButton* other;
-    NumberEdit* third;        // reads its text itself: 7, or empty to go to field 1
-    QPushButton* topicHelp;   // "&Help" with the dialog's topic
-    double value = 0;
-    int helpClicks = 0;
+    QPushButton* ok;
+    bool closeAllowed = true;
+
+protected:
+    bool readyToClose() override { return closeAllowed; }
 };
 
 }  // namespace
@@ -61,13 +64,19 @@ class FieldDialogTest : public QObject {
     Q_OBJECT
 
     testing::RecordingUi ui_;
+    GearPairData data_;
     PressPreFilter filter_;
     std::unique_ptr<SampleDialog> dialog_;
 
-    void enterInFirst(const QString& text) {
-        dialog_->first->setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(dialog_->first->hasFocus());
-        dialog_->first->setText(text);
+    NumberEdit* edit(int n) const { return dialog_->field(n); }
+
+    // Puts the focus into field `n` and types `text` over its content with real keys.
+    void type(int n, const QString& text) {
+        edit(n)->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(edit(n)->hasFocus());
+        edit(n)->selectAll();
+        QTest::keyClick(edit(n), Qt::Key_Delete);
+        QTest::keyClicks(edit(n), text);
     }
 
 private slots:
@@ -75,137 +84,170 @@ private slots:
 
     void init() {
         ui_ = {};
-        dialog_ = std::make_unique<SampleDialog>(ui_);
+        data_ = {};
+        setDefaults(data_);
+        updateCentreDistance(data_, ui_);
+        updateDiameters(data_, ui_);
+        data_.bcal = 30;
+        dialog_ = std::make_unique<SampleDialog>(data_, ui_);
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
     }
 
     void cleanup() { dialog_.reset(); }
 
-    void clickOnAnOptionDoesNotValidate() {
-        enterInFirst(QStringLiteral("12,5"));
+    void clickOnAnOptionDoesNotEnter() {
+        type(1, QStringLiteral("abc"));
         QTest::mouseClick(dialog_->option, Qt::LeftButton);
         QVERIFY(dialog_->option->isChecked());
-        QVERIFY(dialog_->second->hasFocus());  // moved by the option's click, not validated
+        QVERIFY(edit(2)->hasFocus());  // moved by the option's click, not entered
         QVERIFY(ui_.messages.empty());
         QCoreApplication::processEvents();
         QVERIFY(!dialog_->pressMarked());
     }
 
-    void clickOnHelpDoesNotValidate() {
-        enterInFirst(QStringLiteral("abc"));
+    void clickOnHelpDoesNotEnter() {
+        QSignalSpy help(dialog_.get(), &FieldDialog::helpRequested);
+        type(1, QStringLiteral("abc"));
         QTest::mouseClick(dialog_->help, Qt::LeftButton);
-        QCOMPARE(dialog_->helpClicks, 1);
-        QVERIFY(dialog_->first->hasFocus());
+        QCOMPARE(help.count(), 1);
+        QVERIFY(edit(1)->hasFocus());
         QVERIFY(ui_.messages.empty());
-    }
-
-    void clickElsewhereValidatesAndKeepsTheFocus() {
-        enterInFirst(QStringLiteral("abc"));
-        QTest::mouseClick(dialog_->other, Qt::LeftButton);
-        QCOMPARE(ui_.texts(), std::vector<std::string>{"Neplatné zadání"});
-        QVERIFY(dialog_->first->hasFocus());
-    }
-
-    void markIsGoneAfterTheClick() {
-        enterInFirst(QStringLiteral("abc"));
-        QTest::mouseClick(dialog_->help, Qt::LeftButton);
+        // The mark is gone after the click: the next click elsewhere enters the field.
         QCoreApplication::processEvents();
-        QTest::mouseClick(dialog_->second, Qt::LeftButton);
-        QCOMPARE(ui_.texts(), std::vector<std::string>{"Neplatné zadání"});
-        QVERIFY(dialog_->first->hasFocus());
+        QTest::mouseClick(edit(2), Qt::LeftButton);
+        QCOMPARE(ui_.texts(), std::vector<std::string>{std::string(kMsgBcal)});
+        QVERIFY(edit(1)->hasFocus());
     }
 
-    void enterValidatesWithoutLeaving_data() {
+    // Enter enters without leaving; the data set holds only accepted numbers, and an accepted
+    // one is shown again in the field's format.
+    void enterCommitsWithoutLeaving_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("accepted");
-        QTest::addColumn<double>("stored");
-        QTest::newRow("point") << "12.5" << true << 12.5;
-        QTest::newRow("blank and plus") << " +12.5" << true << 12.5;
-        QTest::newRow("exponent") << "1.25E1" << true << 12.5;
-        QTest::newRow("comma") << "12,5" << false << 0.0;
-        QTest::newRow("empty") << "" << false << 0.0;
-        QTest::newRow("zero is out of range but stored") << "0" << false << 0.0;
-        QTest::newRow("negative stored") << "-3" << false << -3.0;
+        QTest::newRow("point") << "12.5" << true;
+        QTest::newRow("blank and plus") << " +12.5" << true;
+        QTest::newRow("exponent") << "1.25E1" << true;
+        QTest::newRow("comma") << "12,5" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("out of range") << "0" << false;
     }
-    void enterValidatesWithoutLeaving() {
+    void enterCommitsWithoutLeaving() {
         QFETCH(QString, text);
         QFETCH(bool, accepted);
-        QFETCH(double, stored);
-        enterInFirst(text);
-        QTest::keyClick(dialog_->first, Qt::Key_Return);
-        QCOMPARE(ui_.messages.empty(), accepted);
-        QCOMPARE(dialog_->value, stored);
-        QVERIFY(dialog_->first->hasFocus());
+        QSignalSpy spy(dialog_.get(), &FieldDialog::fieldAccepted);
+        type(1, text);
+        QTest::keyClick(edit(1), Qt::Key_Return);
+        QVERIFY(edit(1)->hasFocus());
+        if (accepted) {
+            QVERIFY(ui_.messages.empty());
+            QCOMPARE(data_.bcal, 12.5);
+            QCOMPARE(edit(1)->text(), QStringLiteral(" 12.5"));
+            QCOMPARE(spy.count(), 1);
+            QCOMPARE(spy.at(0).at(0).value<FieldId>(), (FieldId{InputWindow::FaceLoad, 1}));
+        } else {
+            QCOMPARE(ui_.texts(), std::vector<std::string>{std::string(kMsgBcal)});
+            QCOMPARE(data_.bcal, 30.0);    // as it was
+            QCOMPARE(edit(1)->text(), text);  // the refused text stays to be corrected
+            QCOMPARE(spy.count(), 0);
+        }
     }
 
-    // Display formats and the repaint: every field with a display is rewritten from the data as
-    // str(x:w:d), on showing and on request; a field without one keeps its text.
-    void displayAndRepaint() {
-        dialog_->setDisplay(1, [this] { return dialog_->value; }, 5, 1);
-        dialog_->value = 0;
-        dialog_->second->setText(QStringLiteral("kept"));
-        dialog_->repaintFromData();
-        QCOMPARE(dialog_->first->text(), QStringLiteral("  0.0"));
-        QCOMPARE(dialog_->second->text(), QStringLiteral("kept"));
-        dialog_->value = -12.25;
-        dialog_->hide();
-        dialog_->show();
-        QCOMPARE(dialog_->first->text(), QStringLiteral("-12.3"));
-        QCOMPARE(dialog_->field(1), dialog_->first);
-        QCOMPARE(dialog_->field(4), nullptr);
-    }
-
-    // The parse status of the last validation, and the signal after every validator.
-    void parseStatusAndSignal() {
-        QSignalSpy spy(dialog_.get(), &FieldDialog::fieldValidated);
-        enterInFirst(QStringLiteral("12x5"));
-        QTest::keyClick(dialog_->first, Qt::Key_Return);
-        QCOMPARE(dialog_->parseStatus(), 3);
-        enterInFirst(QStringLiteral("-1"));
-        QTest::keyClick(dialog_->first, Qt::Key_Return);
+    // Leaving with Tab enters the field; a refusal keeps the focus and repeats on every try.
+    void refusalKeepsTheFocusAndRepeats() {
+        type(2, QStringLiteral("0.5"));
+        QTest::keyClick(edit(2), Qt::Key_Tab);
+        QTRY_VERIFY(edit(2)->hasFocus());
+        QTest::mouseClick(dialog_->other, Qt::LeftButton);
+        QTRY_VERIFY(edit(2)->hasFocus());
+        QCOMPARE(ui_.texts(), (std::vector<std::string>{std::string(kMsgKHbeta), std::string(kMsgKHbeta)}));
         QCOMPARE(dialog_->parseStatus(), 0);  // readable, refused by its range
-        QCOMPARE(spy.count(), 2);
-        QCOMPARE(spy.at(1).at(0).toInt(), 1);
-        QCOMPARE(spy.at(1).at(1).toBool(), false);
+        type(2, QStringLiteral("1.2x"));
+        QTest::keyClick(edit(2), Qt::Key_Return);
+        QCOMPARE(dialog_->parseStatus(), 4);
+        type(2, QStringLiteral("1.2"));
+        QTest::keyClick(edit(2), Qt::Key_Tab);
+        QTRY_VERIFY(edit(6)->hasFocus());
+        QCOMPARE(data_.KHbeta, 1.2);
+        QCOMPARE(edit(2)->text(), QStringLiteral("1.200"));
     }
 
-    // A validator that reads the text itself: its own message, its parse status, and the field
-    // it sends the focus to.
-    void validatorWithVerdict() {
-        NumberEdit* third = dialog_->third;
-        dialog_->first->setText(QStringLiteral("1"));  // leaving it is accepted
-        third->setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(third->hasFocus());
-        third->setText(QStringLiteral("8"));
-        QTest::keyClick(third, Qt::Key_Return);
-        QCOMPARE(ui_.texts(), std::vector<std::string>{"Sedm, prosím"});
-        QCOMPARE(dialog_->parseStatus(), 1);
-        QVERIFY(third->hasFocus());
-        third->clear();
-        QTest::keyClick(third, Qt::Key_Return);
-        QTRY_VERIFY(dialog_->first->hasFocus());
-        QCOMPARE(dialog_->currentField(), 1);
-        QCOMPARE(ui_.messages.size(), std::size_t{1});
-    }
-
-    // F1 and a "&Help" button ask for the dialog's topic; Esc closes unless switched off.
-    void helpTopicAndEscape() {
-        dialog_->setHelpTopic(51);
-        QPushButton* help = dialog_->topicHelp;
-        QSignalSpy spy(dialog_.get(), &FieldDialog::helpRequested);
-        enterInFirst(QStringLiteral("abc"));
-        QTest::keyClick(dialog_->first, Qt::Key_F1);
-        QTest::mouseClick(help, Qt::LeftButton);
-        QCOMPARE(spy.count(), 2);
-        QCOMPARE(spy.at(0).at(0).toInt(), 51);
+    // An entry may send the focus on: an emptied centre distance goes back to the zero-shift
+    // pair and to x1; every field is rewritten from the data set.
+    void entryMovesTheFocus() {
+        QSignalSpy spy(dialog_.get(), &FieldDialog::fieldAccepted);
+        type(8, QStringLiteral("125"));
+        QTest::keyClick(edit(8), Qt::Key_Return);
+        QCOMPARE(edit(6)->text(), QString::fromStdString(str(data_.x1, 6, 4)));
+        QVERIFY(data_.x1 != 0);
+        type(8, QString());
+        QTest::keyClick(edit(8), Qt::Key_Return);
+        QTRY_VERIFY(edit(6)->hasFocus());
+        QCOMPARE(dialog_->currentField(), 6);
+        QCOMPARE(data_.x1, 0.0);
+        QCOMPARE(edit(6)->text(), QStringLiteral("0.0000"));
+        QCOMPARE(spy.last().at(0).value<FieldId>(), (FieldId{InputWindow::Geometry, 8}));
+        QCOMPARE(spy.last().at(1).value<FieldEntry>().outcome, EntryOutcome::Reset);
         QVERIFY(ui_.messages.empty());
-        dialog_->setEscapeCloses(false);
-        QTest::keyClick(dialog_->second, Qt::Key_Escape);
+    }
+
+    // Showing the window fills every field from the data set; the field the calculation asks
+    // for takes the focus.
+    void showFillsAndFocusesTheActiveField() {
+        dialog_ = std::make_unique<SampleDialog>(data_, ui_);
+        data_.KHbeta = 1.75;
+        dialog_->activeField = [] { return 2; };
+        dialog_->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+        QCOMPARE(edit(2)->text(), QStringLiteral("1.750"));
+        QTRY_VERIFY(edit(2)->hasFocus());
+    }
+
+    // Each edit carries its label as buddy and as accessible name (plain text, no "=").
+    void labelsNameTheEdits() {
+        QCOMPARE(edit(1)->accessibleName(), QStringLiteral("bcal"));
+        QCOMPARE(edit(2)->accessibleName(), QStringLiteral("KHβ"));
+        QCOMPARE(dialog_->fieldLabel(1)->buddy(), edit(1));
+        QCOMPARE(dialog_->unitLabel(1)->text(), QStringLiteral("[mm]"));
+        QCOMPARE(dialog_->unitLabel(2), nullptr);
+        QCOMPARE(edit(8)->objectName(), QStringLiteral("Edit8"));
+        dialog_->setFieldLabel(1, QStringLiteral("Z<sub>R1</sub>"));
+        QCOMPARE(edit(1)->accessibleName(), QStringLiteral("ZR1"));
+    }
+
+    // F1 and "&Help" ask for the topic; Escape closes only where the window allows it; "&Ok"
+    // refuses over a refused entry and over the window's own checks.
+    void keysAndButtons() {
+        dialog_->setHelpTopic(51);
+        QSignalSpy help(dialog_.get(), &FieldDialog::helpRequested);
+        type(1, QStringLiteral("abc"));
+        QTest::keyClick(edit(1), Qt::Key_F1);
+        QCOMPARE(help.count(), 1);
+        QCOMPARE(help.at(0).at(0).toInt(), 51);
+        QTest::keyClick(edit(1), Qt::Key_Escape);
         QVERIFY(dialog_->isVisible());
-        dialog_->setEscapeCloses(true);
-        QTest::keyClick(dialog_->second, Qt::Key_Escape);
+        QVERIFY(ui_.messages.empty());
+
+        QTest::mouseClick(dialog_->ok, Qt::LeftButton);
+        QVERIFY(dialog_->isVisible());
+        QCOMPARE(ui_.texts(), std::vector<std::string>{std::string(kMsgBcal)});
+        QVERIFY(edit(1)->hasFocus());
+        type(1, QStringLiteral("40"));
+        dialog_->closeAllowed = false;
+        QTest::mouseClick(dialog_->ok, Qt::LeftButton);
+        QVERIFY(dialog_->isVisible());
+        QCOMPARE(data_.bcal, 40.0);
+        dialog_->closeAllowed = true;
+        QTest::mouseClick(dialog_->ok, Qt::LeftButton);
         QVERIFY(!dialog_->isVisible());
+        QCOMPARE(dialog_->result(), 1);
+
+        dialog_->setEscapeCloses(true);
+        dialog_->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+        QTest::keyClick(edit(2), Qt::Key_Escape);
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(dialog_->result(), 0);
     }
 };
 

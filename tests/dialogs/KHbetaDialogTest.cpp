@@ -102,7 +102,7 @@ private slots:
         showKHbeta();
         NumberEdit* e = field == 1 ? khbeta_->bcalEdit() : khbeta_->khbetaEdit();
         e->setText(text);
-        QCOMPARE(khbeta_->validateField(field), accepted);
+        QCOMPARE(khbeta_->commitField(field), accepted);
         QCOMPARE(texts(), accepted ? std::vector<std::string>{} : std::vector<std::string>{message.toStdString()});
         if (accepted)
             QCOMPARE(data_.KHbetaFrom, field == 1 ? KHbetaSource::FromBcal : KHbetaSource::Entered);
@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(help.count(), 2);
         QCOMPARE(help.at(0).at(0).toInt(), 71);
         khbeta_->khbetaEdit()->setText(QStringLiteral("1.2"));
-        khbeta_->validateField(2);
+        khbeta_->commitField(2);
         QVERIFY(changed.count() >= 1);
         const int before = changed.count();
         khbeta_->hide();
@@ -302,7 +302,7 @@ private slots:
         selectLayout(data_, 10);
         showPudorys();
         pudorys_->edit(field)->setText(text);
-        QCOMPARE(pudorys_->validateField(field), accepted);
+        QCOMPARE(pudorys_->commitField(field), accepted);
         QCOMPARE(texts(), message.isEmpty() ? std::vector<std::string>{}
                                             : std::vector<std::string>{message.toStdString()});
         QCOMPARE(pudorys_->edit(field)->text(), shown);
@@ -311,12 +311,12 @@ private slots:
     void ratioMarksAboveThreeTenths() {
         showPudorys();
         pudorys_->edit(3)->setText(QStringLiteral("100"));
-        QVERIFY(pudorys_->validateField(3));
+        QVERIFY(pudorys_->commitField(3));
         pudorys_->edit(1)->setText(QStringLiteral("30"));
-        QVERIFY(pudorys_->validateField(1));
+        QVERIFY(pudorys_->commitField(1));
         QVERIFY(!pudorys_->grid()->warning1());
         pudorys_->edit(1)->setText(QStringLiteral("31"));
-        QVERIFY(pudorys_->validateField(1));
+        QVERIFY(pudorys_->commitField(1));
         QVERIFY(pudorys_->grid()->warning1());
         QVERIFY(!pudorys_->grid()->warning2());
         QVERIFY(texts().empty());  // the entry is still accepted

@@ -250,11 +250,13 @@ private slots:
         data_.ZadaniSil = kLoadsEntered;
         data_.FtFe1 = data_.FtHe1 = data_.FtFe2 = 1000;
         data_.FtHe2 = 0;
+        dialog_->repaintFromData();  // as another window's change repaints it
         dialog_->confirm();
         QCOMPARE(ui_.texts(), std::vector<std::string>{"Nejsou zadané všechny síly."});
         QVERIFY(dialog_->isVisible());
 
         data_.FtHe2 = 1000;
+        dialog_->repaintFromData();
         dialog_->confirm();
         QCOMPARE(dialog_->result(), int(QDialog::Accepted));
         QCOMPARE(data_.FtH, 1000.0);
@@ -278,7 +280,7 @@ private slots:
         data_.ZadaniSil = static_cast<std::uint16_t>(mode);
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
-        QSignalSpy spy(dialog_.get(), &RuledFieldDialog::helpRequested);
+        QSignalSpy spy(dialog_.get(), &FieldDialog::helpRequested);
         QTest::keyClick(dialog_.get(), Qt::Key_F1);
         QTest::mouseClick(dialog_->helpButton(), Qt::LeftButton);
         QCOMPARE(spy.count(), 2);

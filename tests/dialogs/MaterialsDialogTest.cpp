@@ -29,7 +29,7 @@ class MaterialsDialogTest : public QObject {
         NumberEdit* e = dialog_->edit(field);
         e->setFocus(Qt::OtherFocusReason);
         e->setText(text);
-        dialog_->validateField(field);
+        dialog_->commitField(field);
     }
 
 private slots:
@@ -68,41 +68,37 @@ private slots:
         QCOMPARE(dialog_->treatment(Gear::Pinion)->currentText(), QStringLiteral("cementovaná kalená"));
     }
 
-    void fields_data() {
+    // The wiring with real keys (the rules are tested in the engine): an accepted entry is
+    // shown again in its format (a picture for the large numbers, str for the others); a
+    // refused one keeps the focus and leaves the data set as it was.
+    void entryThroughTheEngine_data() {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QString>("shown");  // the field after an accepted entry
-        QTest::newRow("ν pinion 1") << 12 << "1" << true << "1";
-        QTest::newRow("ν pinion 0") << 12 << "0" << false << "";
-        QTest::newRow("ν pinion 1.01") << 12 << "1.01" << false << "";
-        QTest::newRow("ν wheel 1") << 25 << "1" << true << "1";
-        QTest::newRow("ν wheel 0") << 25 << "0" << false << "";
-        QTest::newRow("ν wheel 1.01") << 25 << "1.01" << false << "";
-        QTest::newRow("NHlim picture") << 10 << "50000000" << true << "50E+6";
-        QTest::newRow("NFlim picture") << 22 << "3000000" << true << "3E+6";
-        QTest::newRow("E picture") << 11 << "210000" << true << "2.1E+5";
-        QTest::newRow("σ0Flimb comma") << 1 << "12,5" << false << "";
-        QTest::newRow("σ0Hlim empty") << 15 << "" << false << "";
-        QTest::newRow("VHV zero") << 16 << "0" << false << "";
-        QTest::newRow("qF small") << 20 << "1e-3" << true << "1e-3";
-        QTest::newRow("Re negative") << 6 << "-5" << false << "";
+        QTest::addColumn<QString>("shown");  // empty: refused
+        QTest::newRow("NHlim picture") << 10 << "50000000" << "50E+6";
+        QTest::newRow("ν wheel 1") << 25 << "1" << "1.000";
+        QTest::newRow("ν wheel 1.01") << 25 << "1.01" << "";
     }
-    void fields() {
+    void entryThroughTheEngine() {
         QFETCH(int, field);
         QFETCH(QString, text);
-        QFETCH(bool, accepted);
         QFETCH(QString, shown);
-        enter(field, text);
-        if (accepted) {
+        const double before = *materialQuantity(data_, field);
+        NumberEdit* e = dialog_->edit(field);
+        e->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(e->hasFocus());
+        e->clear();
+        QTest::keyClicks(e, text);
+        QTest::keyClick(e, Qt::Key_Return);
+        if (!shown.isEmpty()) {
             QVERIFY(ui_.messages.empty());
-            QCOMPARE(dialog_->edit(field)->text(), shown);
+            QCOMPARE(e->text(), shown);
+            QCOMPARE(*materialQuantity(data_, field), parseNumber(text.toStdString()).value);
         } else {
             QCOMPARE(ui_.texts(), std::vector<std::string>{"Neplatné zadání"});
-            QVERIFY(dialog_->edit(field)->hasFocus());
+            QVERIFY(e->hasFocus());
+            QCOMPARE(*materialQuantity(data_, field), before);
         }
-        double* q = materialQuantity(data_, field);
-        QCOMPARE(*q, text == "12,5" || text.isEmpty() ? 0.0 : parseNumber(text.toStdString()).value);
     }
 
     void designationIsStoredAsTyped() {
@@ -192,7 +188,7 @@ private slots:
     }
 
     void helpKeyAndButtonAskForTopic31() {
-        QSignalSpy help(dialog_.get(), &CheckedFieldDialog::helpRequested);
+        QSignalSpy help(dialog_.get(), &FieldDialog::helpRequested);
         dialog_->edit(1)->setFocus(Qt::OtherFocusReason);
         dialog_->edit(1)->setText(QStringLiteral("abc"));
         QTest::mouseClick(dialog_->helpButton(), Qt::LeftButton);
