@@ -1,6 +1,7 @@
-// The command line of soukoli-cli and what it does with each project file: load (with the
-// recomputation after loading), switch to the calculation the project or the options ask for,
-// apply --standard and --set, calculate, and print the results report or one JSON object.
+// The command line of soukoli-cli and what it does with each project file, each step once: load
+// (with the recomputation after loading), show the tab the project or the options ask for,
+// switch the standard, type the --set entries into the windows, calculate, and print the results
+// report or one JSON object. Nothing is recomputed between these steps.
 #include "cli/Cli.h"
 
 #include <CLI/CLI.hpp>
@@ -52,6 +53,8 @@ constexpr const char* kDescription =
     "  {\"file\", \"run_ok\", \"messages\": [{\"text\", \"caption\"}], \"dialogs\": [...], \"fields\": {...}}\n"
     "where \"fields\" holds every named field of the data set (ha1* as ha1_star, flags as booleans,\n"
     "angles in radians) and the texts MetodaVypoctu, Material1, Material2, Schema.\n"
+    "Steps for each file, each once and in this order: load, show the tab (--full, --simplified),\n"
+    "switch the standard (--standard), type the --set entries into the input windows, calculate.\n"
     "Messages of the calculation go to stderr in the order they arise.\n"
     "\n"
     "Exit status: 0 every run completed and every check passed; 1 a run completed but a stress\n"
@@ -59,8 +62,6 @@ constexpr const char* kDescription =
     "3 usage error, unreadable project file or failed save. With several files the worst counts.\n"
     "\n"
     "soukoli-cli sweep PROJECT --vary NAME=FROM:TO:STEP ...: design variants, see soukoli-cli sweep --help.";
-
-enum class Tab { AsSaved, Full, Simplified };
 
 files::LocalTime parseTime(const std::string& text, bool& ok) {
     files::LocalTime t;
@@ -109,13 +110,6 @@ nlohmann::ordered_json fieldsJson(const GearPairData& g) {
     return fields;
 }
 
-void applyStandard(GearPairData& g, const std::string& standard) {
-    if (standard.empty()) return;
-    if (standard == "csn") g.standard = Standard::CSN;
-    if (standard == "din-b") g.standard = Standard::DIN_B;
-    if (standard == "din-c") g.standard = Standard::DIN_C;
-}
-
 class Runner {
 public:
     Runner(const Options& o, std::ostream& out, std::ostream& err, const files::Clock& clock)
@@ -130,13 +124,7 @@ public:
             emitJson(file, false, ui, nullptr);
             return kUsageError;
         }
-        // The tab a user would see: the one the project was saved from, or the one asked for.
-        const bool simplified = o_.simplified || (!o_.full && g.Zjednoduseny);
-        if (simplified)
-            prepareSimplifiedTab(g);
-        else if (g.Zjednoduseny)
-            prepareFullTab(g);
-        applyStandard(g, o_.standard);
+        showTabAndStandard(g, o_.simplified ? Tab::Simplified : o_.full ? Tab::Full : Tab::AsSaved, o_.standard);
 
         std::vector<Setting> settings;
         std::string error;
@@ -220,12 +208,14 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     app.add_option("--standard", o.standard, "Calculation standard: csn, din-b or din-c")
         ->check(CLI::IsMember({"csn", "din-b", "din-c"}));
     app.add_option("--set", o.sets,
-                   "NAME=VALUE: give a named field a value before the calculation (repeatable; ha1* or "
-                   "ha1_star; angles in radians or with the suffix deg; flags 0/1; texts MetodaVypoctu, Material1, "
-                   "Material2, Schema; spectrum steps Fj[i], Nj[i]). Geometry follows the geometry dialog: "
-                   "aw follows from the shifts, or with aw set the shift sum from aw; IT1, IT2 and the measured "
-                   "deviations fpbr1 ... fyr follow the accuracy window, and z1, z2, mn, Beta, b1, b2 look up the "
-                   "limiting deviations again")
+                   "NAME=VALUE: type a value into the input window that shows NAME, in the order given "
+                   "(repeatable; ha1* or ha1_star; angles in radians or with the suffix deg; flags 0/1; texts "
+                   "MetodaVypoctu, Material1, Material2, Schema; spectrum j, Fj[i], Nj[i]). Each entry follows its "
+                   "window's rule and recomputes what the window recomputes; consecutive settings of one window "
+                   "end with its Ok and its checks. Options (MetodaVypoctu, ZadaniSil, SilyF, NKvCyklech, "
+                   "KHbeta sources, standards, spectrum form, solid gears, Schema) act as the window's buttons. "
+                   "A refused entry or Ok stops with the window's message; a field the window does not show "
+                   "in the current mode names the setting it needs")
         ->allow_extra_args(false);
     app.add_option("--rim", o.rim, "Answer to the thin-rim warning: continue (default) or fix")
         ->check(CLI::IsMember({"continue", "fix"}));

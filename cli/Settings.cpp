@@ -1,20 +1,25 @@
-// Settings of soukoli-cli. Names are those of the field table (printed or data-set spelling),
-// plus the texts MetodaVypoctu, Material1, Material2 and Schema. Angles are radians, or degrees
-// with the suffix "deg". Geometry entries follow the rules of the geometry dialog.
+// Settings of soukoli-cli, typed into the input windows in the order given. Consecutive settings
+// of one window are one showing of it: it opens, takes each entry by its own rule (a refused
+// entry is an error with the window's message) and closes with its "Ok", whose check may refuse
+// too. Options go through the window's handler for its radio button or check box. Names that no
+// window shows are written as they are (their range checked).
 #include "cli/Settings.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <numbers>
-#include <set>
+#include <vector>
 
-#include "engine/Accuracy.h"
-#include "engine/BasicGeometry.h"
+#include "engine/BodyDimensions.h"
+#include "engine/FaceLoadInput.h"
+#include "engine/FieldEntry.h"
+#include "engine/FieldNames.h"
 #include "engine/FieldTable.h"
-#include "engine/GeometryInput.h"
-#include "engine/Loads.h"
+#include "engine/LoadLevelsInput.h"
+#include "engine/LoadingInput.h"
 #include "engine/Numbers.h"
+#include "engine/Tabs.h"
+#include "engine/ToothRootFactors.h"
+#include "engine/WindowSessions.h"
 #include "files/Cp1250.h"
 #include "files/PostLoad.h"
 
@@ -23,9 +28,8 @@ namespace soukoli::cli {
 namespace {
 
 constexpr std::size_t kMaxText = 255;
-constexpr auto kSchemes = std::to_array<std::string_view>({"1", "1a", "2", "2a", "3", "4", "5", "6", "7", "8"});
-// Entering one of these moves the centre distance (or, with aw, the shift sum).
-constexpr auto kToothingInputs = std::to_array<std::string_view>({"z1", "z2", "mn", "Beta", "Alfan", "x1", "x2"});
+constexpr int kLayouts = 10;
+constexpr int kSimplifiedSchemes = 7;
 
 std::string printedName(std::string_view name) {
     constexpr std::string_view star = "_star";
@@ -34,55 +38,29 @@ std::string printedName(std::string_view name) {
     return std::string(name);
 }
 
+// The caption of a window, as the user knows it.
+std::string_view caption(InputWindow w) {
+    switch (w) {
+        case InputWindow::Geometry: return "Geometrie ozubení";
+        case InputWindow::Dimensions: return "Zadání rozměrů ozubených kol a souvisejících údajů";
+        case InputWindow::Accuracy: return "Stupně přesnosti a úchylky kol";
+        case InputWindow::Loading: return "Zatěžující údaje";
+        case InputWindow::LoadLevels: return "Popis spektra - hladinová metoda podle ČSN 01 4686";
+        case InputWindow::Materials: return "Zadání materiálových konstant";
+        case InputWindow::FaceLoad: return "Stanovení součinitele KHß";
+        case InputWindow::Layout: return "Volba půdorysného schématu pro výpočet KHbeta";
+        case InputWindow::Coefficients: return "Ostatní součinitelé a vstupy";
+    }
+    return {};
+}
+
 bool readFlag(std::string_view text, bool& out) {
     if (text == "1" || text == "true") return out = true, true;
     if (text == "0" || text == "false") return out = false, true;
     return false;
 }
 
-bool setText(GearPairData& g, const std::string& name, const std::string& value, std::string& error) {
-    if (name == "MetodaVypoctu") {
-        if (value != "A" && value != "B") return error = "MetodaVypoctu is A or B", false;
-        g.MetodaVypoctu = value[0];
-        return true;
-    }
-    if (name == "Schema") {
-        if (std::find(kSchemes.begin(), kSchemes.end(), value) == kSchemes.end())
-            return error = "Schema is one of 1, 1a, 2, 2a, 3, 4, 5, 6, 7, 8", false;
-        g.Schema = value;
-        return true;
-    }
-    // Material1, Material2: what the project file can hold.
-    const auto encoded = files::toCp1250(value);
-    if (!encoded || encoded->size() > kMaxText || encoded->find_first_of("\r\n") != std::string::npos)
-        return error = name + " must be one line of at most 255 Windows-1250 characters", false;
-    (name == "Material1" ? g.Material1 : g.Material2) = value;
-    return true;
-}
-
-bool setNumber(GearPairData& g, const NumericField& field, const std::string& name, std::string_view value,
-               std::string& error) {
-    if (isFlag(field)) {
-        bool flag = false;
-        if (!readFlag(value, flag)) return error = name + " is a flag: 0, 1, true or false", false;
-        if (!writeField(g, field, flag ? 1 : 0))
-            return error = name + " is one of a choice: set another of its flags to 1 instead", false;
-        return true;
-    }
-    const bool angle = name == "Alfan" || name == "Beta";
-    const bool degrees = angle && value.ends_with("deg");
-    if (degrees) value.remove_suffix(3);
-    const NumberParse number = parseNumber(value);
-    if (!number.ok() || !std::isfinite(number.value))
-        return error = "unreadable value for " + name + " (position " + std::to_string(number.status) + ")", false;
-    const double v = degrees ? number.value * std::numbers::pi / 180 : number.value;
-    if (!writeField(g, field, v))
-        return error = name == "TypSoukoli" ? std::string("TypSoukoli is 1 or 2") : name + " takes a whole number in its range",
-               false;
-    return true;
-}
-
-// "Fj[i]" or "Nj[i]" with i = 1 ... 20: one value of the load spectrum.
+// "Fj[i]" or "Nj[i]": whether the name has that form, and the step i (0 outside 1 ... 20).
 bool spectrumStep(const std::string& name, std::size_t& step) {
     if (name.size() < 5 || (name.rfind("Fj[", 0) != 0 && name.rfind("Nj[", 0) != 0) || name.back() != ']') return false;
     const NumberParse index = parseNumber(std::string_view(name).substr(3, name.size() - 4));
@@ -92,54 +70,246 @@ bool spectrumStep(const std::string& name, std::size_t& step) {
     return true;
 }
 
-bool setSpectrum(GearPairData& g, const std::string& name, std::size_t step, std::string_view value, std::string& error) {
-    if (step == 0) return error = name + ": the steps of a spectrum are numbered 1 to 20", false;
+// The windows open at the moment: one shown from the main window, and possibly the window it
+// opened (the load spectrum over the loading window, the layouts over the face-load window).
+class Sessions {
+public:
+    Sessions(GearPairData& g, Ui& ui, std::string& error) : g_(g), ui_(ui), error_(error) {}
+
+    // Brings `w` to the front: closes with "Ok" what is not on its way, opens what is missing.
+    bool show(InputWindow w) {
+        const InputWindow parent = parentWindow(w);
+        while (!open_.empty() && open_.back() != w && !(parent != w && open_.back() == parent))
+            if (!confirmFront()) return false;
+        if (!open_.empty() && open_.back() == w) return true;
+        if (parent != w && open_.empty()) push(parent);
+        push(w);
+        return true;
+    }
+
+    bool closeAll() {
+        while (!open_.empty())
+            if (!confirmFront()) return false;
+        return true;
+    }
+
+private:
+    void push(InputWindow w) {
+        openWindow(g_, w, ui_);
+        open_.push_back(w);
+    }
+
+    bool confirmFront() {
+        const FieldEntry e = confirmWindow(g_, open_.back(), ui_);
+        if (!e.accepted()) {
+            error_ = "\"" + std::string(caption(open_.back())) + "\" refuses Ok: " + e.message;
+            return false;
+        }
+        open_.pop_back();
+        return true;
+    }
+
+    GearPairData& g_;
+    Ui& ui_;
+    std::string& error_;
+    std::vector<InputWindow> open_;
+};
+
+// A value typed into field `id`. The angles of the geometry take degrees with the suffix "deg"
+// (what the window reads), otherwise radians (what the data set holds).
+bool enterSetting(GearPairData& g, FieldId id, const std::string& name, std::string_view value, Ui& ui,
+                  std::string& error) {
+    FieldEntry e;
+    if (name == "Alfan" || name == "Beta") {
+        if (value.ends_with("deg")) {
+            value.remove_suffix(3);
+            e = enterField(g, id, value, ui);
+        } else {
+            const NumberParse number = parseNumber(value);
+            if (!number.ok() || !std::isfinite(number.value))
+                return error = "unreadable value for " + name + " (position " + std::to_string(number.status) + ")", false;
+            e = enterFieldValue(g, id, number.value, ui);
+        }
+    } else {
+        e = enterField(g, id, value, ui);
+    }
+    if (!e.accepted()) return error = name + ": " + e.message, false;
+    if (!e.message.empty()) ui.message(e.message);  // a warning beside an accepted value
+    return true;
+}
+
+bool readOptionFlag(const std::string& name, std::string_view value, bool& flag, std::string& error) {
+    if (!readFlag(value, flag)) return error = name + " is a flag: 0, 1, true or false", false;
+    return true;
+}
+
+// One value of an either/or option: only choosing it (1) is a click.
+bool readChoice(const std::string& name, std::string_view value, std::string& error) {
+    bool flag = false;
+    if (!readOptionFlag(name, value, flag, error)) return false;
+    if (!flag) return error = name + " is one of a choice: set another of its flags to 1 instead", false;
+    return true;
+}
+
+bool setText(GearPairData& g, const std::string& name, const std::string& value, std::string& error) {
+    // What the project file can hold.
+    const auto encoded = files::toCp1250(value);
+    if (!encoded || encoded->size() > kMaxText || encoded->find_first_of("\r\n") != std::string::npos)
+        return error = name + " must be one line of at most 255 Windows-1250 characters", false;
+    (name == "Material1" ? g.Material1 : g.Material2) = value;
+    return true;
+}
+
+bool chooseLayout(GearPairData& g, std::string_view label, std::string& error) {
+    if (g.Zjednoduseny) {
+        const auto n = schemeNumberOfText(label);
+        if (!n || *n < 1 || *n > kSimplifiedSchemes)
+            return error = "Schema is a scheme 1 ... 7 in the simplified calculation", false;
+        pickSimplifiedScheme(g, *n);
+        return true;
+    }
+    for (int n = 1; n <= kLayouts; ++n)
+        if (layoutLabel(n) == label) return selectLayout(g, n), true;
+    return error = "Schema is one of 1, 1a, 2, 2a, 3, 4, 5, 6, 7, 8", false;
+}
+
+KHbetaSource sourceOf(const std::string& name) {
+    if (name == "KHbetaZbcal") return KHbetaSource::FromBcal;
+    if (name == "KHbetaZeSchematu") return KHbetaSource::FromScheme;
+    return KHbetaSource::Entered;
+}
+
+Standard standardOf(const std::string& name) {
+    if (name == "StandardDIN_B") return Standard::DIN_B;
+    if (name == "StandardDIN_C") return Standard::DIN_C;
+    return Standard::CSN;
+}
+
+SpectrumForm formOf(const std::string& name) {
+    if (name == "SpektrumPomer1j") return SpectrumForm::RatioF1Fj;
+    if (name == "SpektrumPomerj1") return SpectrumForm::RatioFjF1;
+    if (name == "SpektrumPomerjmin") return SpectrumForm::RatioFjFmin;
+    return SpectrumForm::Absolute;
+}
+
+// An option of window `w` clicked as the setting says; a click that would change nothing is
+// not made (the windows' handlers ignore it too).
+bool setOption(GearPairData& g, InputWindow w, const std::string& name, const std::string& value, Sessions& sessions,
+               std::string& error) {
+    bool flag = false;
+    if (name == "MetodaVypoctu") {
+        if (value != "A" && value != "B") return error = "MetodaVypoctu is A or B", false;
+        if (value == "B" && g.Zjednoduseny) return error = "MetodaVypoctu=B needs the full calculation (--full)", false;
+        if ((g.MetodaVypoctu == 'B') != (value == "B")) (value == "B" ? chooseEquivalentMethod : chooseStaticMethod)(g);
+    } else if (name == "ZadaniSil") {
+        const NumberParse n = parseNumber(value);
+        if (!n.ok() || (n.value != kLoadsFromSpectrum && n.value != kLoadsFromClasses && n.value != kLoadsEntered))
+            return error = "ZadaniSil is 1 (spectrum), 2 (classes) or 3 (entered loads)", false;
+        if (g.ZadaniSil != n.value)
+            (n.value == kLoadsFromSpectrum ? chooseSpectrumInput : n.value == kLoadsFromClasses ? chooseClassInput : chooseDirectInput)(g);
+    } else if (name == "SilyF") {
+        if (!readOptionFlag(name, value, flag, error)) return false;
+        if (flag != g.SilyF) (flag ? chooseForces : chooseTorques)(g);
+    } else if (name == "NKvCyklech") {
+        if (!readOptionFlag(name, value, flag, error)) return false;
+        if (flag == g.NKvCyklech) return true;
+        (flag ? chooseCycles : chooseHours)(g);
+        if (w == InputWindow::LoadLevels) clearSpectrum(g);  // the spectrum window starts a new table
+    } else if (name == "SpektrumNAbs") {
+        if (!readOptionFlag(name, value, flag, error)) return false;
+        if (flag == g.SpektrumNAbs) return true;
+        g.SpektrumNAbs = flag;
+        clearSpectrum(g);
+    } else if (name.rfind("Spektrum", 0) == 0) {
+        if (!readChoice(name, value, error)) return false;
+        if (g.spectrumForm != formOf(name)) chooseSpectrumForm(g, formOf(name));
+    } else if (name.rfind("KHbeta", 0) == 0) {
+        if (!readOptionFlag(name, value, flag, error)) return false;
+        const KHbetaSource option = sourceOf(name);
+        if (flag == (g.KHbetaFrom == option)) return true;
+        faceLoadOptionClicked(g, option, flag);
+        // Ticking the scheme opens the layout window in the full calculation.
+        if (flag && option == KHbetaSource::FromScheme && !g.Zjednoduseny) return sessions.show(InputWindow::Layout);
+    } else if (name == "Schema") {
+        return chooseLayout(g, value, error);
+    } else if (name.rfind("Standard", 0) == 0) {
+        if (!readChoice(name, value, error)) return false;
+        if (g.standard != standardOf(name)) chooseStandard(g, standardOf(name));
+    } else if (name == "PlnyPastorek" || name == "PlneKolo") {
+        if (!readOptionFlag(name, value, flag, error)) return false;
+        const Gear gear = name == "PlnyPastorek" ? Gear::Pinion : Gear::Wheel;
+        if (flag != (gear == Gear::Pinion ? g.PlnyPastorek : g.PlneKolo)) setSolidGear(g, gear, flag);
+    } else if (name == "TetaGiven" || name == "CgamaGiven") {
+        if (!readOptionFlag(name, value, flag, error)) return false;
+        (name == "TetaGiven" ? g.TetaGiven : g.CgamaGiven) = flag;
+    } else if (name == "Material1" || name == "Material2") {
+        return setText(g, name, value, error);
+    } else {
+        // Zpracovani1, Zpracovani2: the heat treatment chosen from the window's list.
+        const NumberParse n = parseNumber(value);
+        if (!n.ok() || !writeField(g, *findNumericField(name), n.value)) return error = name + " takes a whole number in its range", false;
+    }
+    return true;
+}
+
+// A name that no window shows: written as it is, within the range of its field.
+bool writeRaw(GearPairData& g, const NumericField& field, const std::string& name, std::string_view value,
+              std::string& error) {
+    if (isFlag(field)) {
+        bool flag = false;
+        if (!readFlag(value, flag)) return error = name + " is a flag: 0, 1, true or false", false;
+        if (!writeField(g, field, flag ? 1 : 0))
+            return error = name + " is one of a choice: set another of its flags to 1 instead", false;
+        return true;
+    }
     const NumberParse number = parseNumber(value);
     if (!number.ok() || !std::isfinite(number.value))
         return error = "unreadable value for " + name + " (position " + std::to_string(number.status) + ")", false;
-    (name[0] == 'F' ? g.Fj : g.Nj)[step - 1] = number.value;
+    if (!writeField(g, field, number.value))
+        return error = name == "TypSoukoli" ? std::string("TypSoukoli is 1 or 2") : name + " takes a whole number in its range",
+               false;
     return true;
 }
 
-// The fields of the accuracy window take their entries by the window's rule.
-constexpr std::array<std::pair<std::string_view, AccuracyField>, 8> kAccuracyFields = {{
-    {"IT1", AccuracyField::IT1},         {"IT2", AccuracyField::IT2},         {"fpbr1", AccuracyField::fpbr1},
-    {"fpbr2", AccuracyField::fpbr2},     {"Fbetar1", AccuracyField::Fbetar1}, {"Fbetar2", AccuracyField::Fbetar2},
-    {"fxr", AccuracyField::fxr},         {"fyr", AccuracyField::fyr},
-}};
-
-const AccuracyField* accuracyField(std::string_view name) {
-    for (const auto& [n, f] : kAccuracyFields)
-        if (n == name) return &f;
-    return nullptr;
-}
-
-bool setAccuracy(GearPairData& g, AccuracyField field, const std::string& name, std::string_view value,
-                 std::string& error) {
-    const NumberParse number = parseNumber(value);
-    const bool readable = number.ok() && std::isfinite(number.value);
-    if (!commitAccuracy(g, field, readable ? number.value : 0, readable).accepted())
-        return error = name + ": " + std::string(accuracyMessage(field)), false;
-    return true;
-}
-
-// The centre distance entered as in the geometry dialog: 0 returns to the zero-shift pair,
-// otherwise the shift sum follows from aw and is split equally, or the coefficient that was set
-// keeps its value and the other takes up the rest.
-bool enterCentreDistance(GearPairData& g, double aw, bool x1Set, bool x2Set, Ui& ui, std::string& error) {
-    if (aw != 0 && x1Set && x2Set) return error = "aw, x1 and x2 cannot all be set: the shift sum follows from aw", false;
-    const double x1 = g.x1;
-    const double x2 = g.x2;
-    const FieldEntry r = enterGeometryValue(g, GeometryField::aw, aw, ui);
-    if (!r.accepted()) return error = r.message, false;
-    if (r.outcome != EntryOutcome::Accepted || !(x1Set || x2Set)) return true;
-    const FieldEntry s = x1Set ? enterGeometryValue(g, GeometryField::x1, x1, ui)
-                                        : enterGeometryValue(g, GeometryField::x2, x2, ui);
-    if (!s.accepted()) return error = s.message, false;
-    return true;
+bool applyOne(GearPairData& g, const Setting& s, Sessions& sessions, Ui& ui, std::string& error) {
+    const std::string name = printedName(s.name);
+    std::size_t step = 0;
+    if (spectrumStep(name, step) && step == 0) return error = name + ": the steps of a spectrum are numbered 1 to 20", false;
+    const NamedInput input = findNamedInput(g, name);
+    switch (input.kind) {
+        case NameKind::NotShown:
+            return error = name + ": \"" + std::string(caption(input.input.window)) + "\" shows it only with " + input.needs,
+                   false;
+        case NameKind::Field:
+            if (!sessions.show(input.input.window)) return false;
+            if (!enterSetting(g, input.input, name, s.value, ui, error)) return false;
+            repaintWindow(g, input.input.window, ui);
+            return true;
+        case NameKind::Option:
+            if (!sessions.show(input.input.window)) return false;
+            if (!setOption(g, input.input.window, name, s.value, sessions, error)) return false;
+            repaintWindow(g, input.input.window, ui);
+            return true;
+        case NameKind::Unowned: break;
+    }
+    const NumericField* field = findNumericField(name);
+    if (field == nullptr) return error = "unknown field '" + s.name + "'", false;
+    // The main window is in front again.
+    return sessions.closeAll() && writeRaw(g, *field, name, s.value, error);
 }
 
 }  // namespace
+
+void showTabAndStandard(GearPairData& g, Tab tab, std::string_view standard) {
+    const bool simplified = tab == Tab::Simplified || (tab == Tab::AsSaved && g.Zjednoduseny);
+    if (simplified)
+        prepareSimplifiedTab(g);
+    else if (g.Zjednoduseny)
+        prepareFullTab(g);
+    if (standard.empty()) return;
+    const Standard s = standard == "din-b" ? Standard::DIN_B : standard == "din-c" ? Standard::DIN_C : Standard::CSN;
+    if (g.standard != s) chooseStandard(g, s);
+}
 
 std::string dataSetName(std::string_view printed) {
     std::string name(printed);
@@ -159,66 +329,14 @@ bool parseSetting(std::string_view text, Setting& out, std::string& error) {
 }
 
 bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui, std::string& error) {
-    std::set<std::string> set;
-    double aw = 0;
-    for (const auto& s : settings) {
-        const std::string name = printedName(s.name);
-        std::size_t step = 0;
-        if (spectrumStep(name, step)) {
-            if (!setSpectrum(g, name, step, s.value, error)) return false;
-        } else if (name == "MetodaVypoctu" || name == "Schema" || name == "Material1" || name == "Material2") {
-            if (!setText(g, name, s.value, error)) return false;
-        } else if (const AccuracyField* accuracy = accuracyField(name)) {
-            if (!setAccuracy(g, *accuracy, name, s.value, error)) return false;
-        } else if (const NumericField* field = findNumericField(name)) {
-            if (!setNumber(g, *field, name, s.value, error)) return false;
-        } else {
-            error = "unknown field '" + s.name + "'";
-            return false;
-        }
-        if (name == "aw") aw = g.aw;
-        set.insert(name);
-    }
-    const auto was = [&](std::string_view n) { return set.count(std::string(n)) > 0; };
+    Sessions sessions(g, ui, error);
+    for (const auto& s : settings)
+        if (!applyOne(g, s, sessions, ui, error)) return false;
+    if (!sessions.closeAll()) return false;
 
+    // Raw writes can still give what no window would take.
     if (g.isInternal() ? g.z2 >= 0 : g.z2 <= 0)
         return error = g.isInternal() ? "an internal wheel has a negative z2" : "an external wheel has a positive z2", false;
-
-    const bool toothing = std::any_of(kToothingInputs.begin(), kToothingInputs.end(), was);
-    if (toothing || was("ha1*") || was("ha2*") || was("ca1*") || was("ca2*") || was("aw")) {
-        if (!was("da1")) g.da1Given = false;
-        if (!was("da2")) g.da2Given = false;
-    }
-    if (was("da1")) g.da1Given = true;
-    if (was("da2")) g.da2Given = true;
-
-    if (was("aw")) {
-        const double da1 = g.da1;
-        const double da2 = g.da2;
-        if (!enterCentreDistance(g, aw, was("x1"), was("x2"), ui, error)) return false;
-        // Tip diameters set beside aw stay as set.
-        if (was("da1")) g.da1 = da1, g.da1Given = true;
-        if (was("da2")) g.da2 = da2, g.da2Given = true;
-    } else if (toothing) {
-        updateDiameters(g, ui);
-        if (shiftSumBeyondLimit(g, limitingShiftSum(g)))
-            return error = "Nemožný součet jednotkových korekcí x1+x2  (xmez= " + str(limitingShiftSum(g), 8, 5) + ")",
-                   false;
-        updateCentreDistance(g, ui);
-    }
-    files::recomputeAfterLoad(g, ui);
-    // The lookups of the limiting deviations that these entries run in the geometry and body
-    // dimensions windows.
-    if (was("z1") || was("mn") || was("Beta")) lookupBasePitch(g, Gear::Pinion);
-    if (was("z2") || was("mn") || was("Beta")) lookupBasePitch(g, Gear::Wheel);
-    if (was("b1") || was("mn")) lookupAlignment(g, Gear::Pinion);
-    if (was("b2") || was("mn")) lookupAlignment(g, Gear::Wheel);
-    // Equivalent loads that come from a spectrum or from spectrum classes follow their inputs,
-    // as the loading and spectrum dialogs recompute them.
-    if (!settings.empty() && g.MetodaVypoctu == 'B') {
-        if (g.ZadaniSil == kLoadsFromSpectrum) computeEquivalentLoadsFromSpectrum(g);
-        if (g.ZadaniSil == kLoadsFromClasses) computeEquivalentLoadsFromClasses(g);
-    }
     if (!files::recomputedValuesFinite(g)) return error = "the settings give a pair whose geometry cannot be formed", false;
     return true;
 }

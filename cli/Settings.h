@@ -1,5 +1,6 @@
-// `--set NAME=VALUE` of soukoli-cli: a named field of the data set takes a new value, and the
-// quantities that follow from it are recomputed the way the input dialogs recompute them.
+// `--set NAME=VALUE` of soukoli-cli: the value is typed into the input window that shows the
+// field, by the window's own rule, so that a script and the same entries made by hand give the
+// same project.
 #pragma once
 
 #include <string>
@@ -20,12 +21,23 @@ struct Setting {
 /// Splits "NAME=VALUE"; an empty string means it could not be split (the reason in `error`).
 [[nodiscard]] bool parseSetting(std::string_view text, Setting& out, std::string& error);
 
-/// Applies the settings in order, then makes the derived values consistent with them: a new
-/// geometry input moves aw (or, when aw itself is set, the shift sum follows from aw as in the
-/// geometry dialog), a set tip diameter counts as entered, and the recomputation after loading
-/// a project runs. Returns false with `error` when a name is unknown or a value unreadable;
+/// Enters the settings in order. Consecutive settings of one window are one showing of it:
+/// the window opens, takes each entry (a field through enterField, an option through the
+/// window's handler) and closes with its Ok once the next setting belongs elsewhere or at the
+/// end. Names no window shows are written as they are. Nothing is recomputed beyond what the
+/// windows recompute. Returns false with `error` when a name is unknown or not shown in the
+/// current state, a value unreadable, or an entry or an Ok refused (the window's Czech message);
 /// the data set may then be partly changed and must not be used.
 [[nodiscard]] bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui, std::string& error);
+
+/// The tab a run is made on: the one the project was saved from, or the one asked for.
+enum class Tab { AsSaved, Full, Simplified };
+
+/// The steps between loading a project and typing the settings, as the desktop program takes
+/// them: the tab is shown (the simplified tab whenever the project was saved from it, the full
+/// one only when switched to from there), then the standard switch of the tooth-root factors
+/// window ("csn", "din-b", "din-c"; empty: none), which clears the entered YFa, YSa and YFS.
+void showTabAndStandard(GearPairData& g, Tab tab, std::string_view standard);
 
 /// The name a field has in JSON and in the data set: "ha1*" -> "ha1_star".
 std::string dataSetName(std::string_view printedName);

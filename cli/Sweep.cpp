@@ -263,7 +263,7 @@ struct Column {
 
 struct Plan {
     GearPairData base;
-    std::vector<Setting> settings;  // --standard and --set entries, then one slot per varied input
+    std::vector<Setting> settings;  // --set entries, then one slot per varied input
     std::size_t fixedCount = 0;
     std::vector<VaryAxis> axes;
     std::vector<std::vector<std::string>> shownValues;  // per axis and value: as written in a row
@@ -380,19 +380,9 @@ int makePlan(const Options& o, Plan& plan, std::ostream& err) {
         err << "soukoli-cli sweep: " << o.project << ": " << loaded.reason << '\n';
         return kUsageError;
     }
-    const NumericField* simplifiedFlag = findNumericField("Zjednoduseny");
-    const bool savedSimplified = readField(plan.base, *simplifiedFlag) != 0;
-    if (o.simplified || (!o.full && savedSimplified))
-        prepareSimplifiedTab(plan.base);
-    else if (savedSimplified)
-        prepareFullTab(plan.base);
+    showTabAndStandard(plan.base, o.simplified ? Tab::Simplified : o.full ? Tab::Full : Tab::AsSaved, o.standard);
 
     std::string error;
-    if (!o.standard.empty()) {
-        // The standards are one choice: selecting one clears the others.
-        const char* chosen = o.standard == "din-b" ? "StandardDIN_B" : o.standard == "din-c" ? "StandardDIN_C" : "StandardCSN";
-        plan.settings.push_back({chosen, "1"});
-    }
     for (const auto& text : o.sets) {
         Setting s;
         if (!parseSetting(text, s, error)) return usage(err, error);
