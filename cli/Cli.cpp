@@ -72,11 +72,14 @@ files::LocalTime parseTime(const std::string& text, bool& ok) {
     return t;
 }
 
-// The data set as the program has it at start-up (defaults, basic geometry, limiting deviations).
+// The data set as the program has it at start-up: defaults, basic geometry, limiting deviations,
+// and the first tab shown (which gives Ft1 = F1·KAS, the load the simplified tab and the spectrum
+// window start from).
 GearPairData startUpData(Ui& ui, bool internal) {
     GearPairData g;
     g.TypSoukoli = internal ? Toothing::Internal : Toothing::External;
     resetToDefaults(g, ui);
+    prepareFullTab(g);
     return g;
 }
 
@@ -184,7 +187,17 @@ private:
 
 int writeDefaults(const Options& o, std::ostream& err) {
     CliUi ui(err, true);
-    const GearPairData g = startUpData(ui, o.internal);
+    GearPairData g = startUpData(ui, o.internal);
+    // A new start with the entries typed into the windows, as saved before any calculation.
+    showTabAndStandard(g, o.simplified ? Tab::Simplified : Tab::AsSaved, o.standard);
+    std::vector<Setting> settings;
+    std::string error;
+    for (const auto& text : o.sets) {
+        Setting s;
+        if (!parseSetting(text, s, error)) return err << "soukoli-cli: " << error << "\n", kUsageError;
+        settings.push_back(std::move(s));
+    }
+    if (!applySettings(g, settings, ui, error)) return err << "soukoli-cli: " << error << "\n", kUsageError;
     const auto written = files::writeProjectFile(g, std::filesystem::path(o.files.front()));
     if (!written.ok()) {
         err << "soukoli-cli: " << o.files.front() << ": " << written.reason << " (" << written.detail << ")\n";
@@ -223,7 +236,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                    "Save the project after the calculation as the program does: input report under NAME, "
                    "NAME.PEV and NAME.VYS (one project file only)");
     auto* defaults = app.add_flag("--defaults", o.defaults,
-                                  "--defaults [--internal] OUT.PEV: write the project of a new program start");
+                                  "--defaults [--internal] [--simplified] [--standard S] [--set N=V ...] OUT.PEV: write the project of "
+                                  "a new program start, with the settings typed into its windows (no calculation)");
     app.add_flag("--internal", o.internal, "With --defaults: the defaults of internal toothing")->needs(defaults);
     app.add_option("--time", o.time, "Time printed in the reports, \"YYYY-MM-DD HH:MM:SS\" (default: now)");
 
@@ -238,8 +252,9 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     }
 
     if (o.defaults) {
-        if (o.files.size() != 1 || !o.sets.empty() || !o.save.empty() || o.json) {
-            err << "soukoli-cli: --defaults takes exactly one output file and nothing else\n";
+        if (o.files.size() != 1 || !o.save.empty() || o.json || o.full) {
+            err << "soukoli-cli: --defaults takes exactly one output file, and only --internal, --simplified, "
+                   "--standard and --set beside it\n";
             return kUsageError;
         }
         return writeDefaults(o, err);
