@@ -169,7 +169,7 @@ int main(int argc, char* argv[]) {
     const bool simplified = args.size() > 2 && args[2] == QLatin1String("simplified");
     if (args.contains(QLatin1String("B"))) {
         app.data.MetodaVypoctu = 'B';
-        app.data.ZadaniSil = soukoli::kLoadsFromSpectrum;
+        app.data.ZadaniSil = soukoli::kLoadsFromLevels;
         app.data.KHbeta1Given = true;
         app.data.KHbeta1 = 1.3;
     }

@@ -57,7 +57,7 @@ void calculate(benchmark::State& state, const char* name) {
 }
 BENCHMARK_CAPTURE(calculate, FullDefaultExternal, "default-external.PEV");
 BENCHMARK_CAPTURE(calculate, FullDefaultInternal, "default-internal.PEV");
-BENCHMARK_CAPTURE(calculate, FullHelicalDinBSpectrum, "helical-din-b-spektrum.PEV");
+BENCHMARK_CAPTURE(calculate, FullHelicalDinBLevels, "helical-din-b-spektrum.PEV");
 BENCHMARK_CAPTURE(calculate, Simplified, "simplified.PEV");
 
 void BM_LoadCalculateReport(benchmark::State& state) {

@@ -104,7 +104,7 @@ nlohmann::ordered_json fieldsJson(const GearPairData& g) {
     fields["Material2"] = g.Material2;
     fields["Schema"] = g.Schema;
     nlohmann::ordered_json Fj = nlohmann::ordered_json::array(), Nj = nlohmann::ordered_json::array();
-    for (std::size_t i = 0; i < std::min<std::size_t>(g.j, kMaxSpectrumSteps); ++i) {
+    for (std::size_t i = 0; i < std::min<std::size_t>(g.j, kMaxLoadLevels); ++i) {
         Fj.push_back(number(g.Fj[i]));
         Nj.push_back(number(g.Nj[i]));
     }

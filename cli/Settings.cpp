@@ -61,10 +61,10 @@ bool readFlag(std::string_view text, bool& out) {
 }
 
 // "Fj[i]" or "Nj[i]": whether the name has that form, and the step i (0 outside 1 ... 20).
-bool spectrumStep(const std::string& name, std::size_t& step) {
+bool levelsStep(const std::string& name, std::size_t& step) {
     if (name.size() < 5 || (name.rfind("Fj[", 0) != 0 && name.rfind("Nj[", 0) != 0) || name.back() != ']') return false;
     const NumberParse index = parseNumber(std::string_view(name).substr(3, name.size() - 4));
-    step = index.ok() && index.value >= 1 && index.value <= kMaxSpectrumSteps && std::trunc(index.value) == index.value
+    step = index.ok() && index.value >= 1 && index.value <= kMaxLoadLevels && std::trunc(index.value) == index.value
                ? static_cast<std::size_t>(index.value)
                : 0;
     return true;
@@ -185,11 +185,11 @@ Standard standardOf(const std::string& name) {
     return Standard::CSN;
 }
 
-SpectrumForm formOf(const std::string& name) {
-    if (name == "SpektrumPomer1j") return SpectrumForm::RatioF1Fj;
-    if (name == "SpektrumPomerj1") return SpectrumForm::RatioFjF1;
-    if (name == "SpektrumPomerjmin") return SpectrumForm::RatioFjFmin;
-    return SpectrumForm::Absolute;
+LevelsForm formOf(const std::string& name) {
+    if (name == "SpektrumPomer1j") return LevelsForm::RatioF1Fj;
+    if (name == "SpektrumPomerj1") return LevelsForm::RatioFjF1;
+    if (name == "SpektrumPomerjmin") return LevelsForm::RatioFjFmin;
+    return LevelsForm::Absolute;
 }
 
 // An option of window `w` clicked as the setting says; a click that would change nothing is
@@ -203,10 +203,10 @@ bool setOption(GearPairData& g, InputWindow w, const std::string& name, const st
         if ((g.MetodaVypoctu == 'B') != (value == "B")) (value == "B" ? chooseEquivalentMethod : chooseStaticMethod)(g);
     } else if (name == "ZadaniSil") {
         const NumberParse n = parseNumber(value);
-        if (!n.ok() || (n.value != kLoadsFromSpectrum && n.value != kLoadsFromClasses && n.value != kLoadsEntered))
+        if (!n.ok() || (n.value != kLoadsFromLevels && n.value != kLoadsFromClasses && n.value != kLoadsEntered))
             return error = "ZadaniSil is 1 (spectrum), 2 (classes) or 3 (entered loads)", false;
         if (g.ZadaniSil != n.value)
-            (n.value == kLoadsFromSpectrum ? chooseSpectrumInput : n.value == kLoadsFromClasses ? chooseClassInput : chooseDirectInput)(g);
+            (n.value == kLoadsFromLevels ? chooseLevelsInput : n.value == kLoadsFromClasses ? chooseClassInput : chooseDirectInput)(g);
     } else if (name == "SilyF") {
         if (!readOptionFlag(name, value, flag, error)) return false;
         if (flag != g.SilyF) (flag ? chooseForces : chooseTorques)(g);
@@ -214,15 +214,15 @@ bool setOption(GearPairData& g, InputWindow w, const std::string& name, const st
         if (!readOptionFlag(name, value, flag, error)) return false;
         if (flag == g.NKvCyklech) return true;
         (flag ? chooseCycles : chooseHours)(g);
-        if (w == InputWindow::LoadLevels) clearSpectrum(g);  // the spectrum window starts a new table
+        if (w == InputWindow::LoadLevels) clearLevels(g);  // the spectrum window starts a new table
     } else if (name == "SpektrumNAbs") {
         if (!readOptionFlag(name, value, flag, error)) return false;
         if (flag == g.SpektrumNAbs) return true;
         g.SpektrumNAbs = flag;
-        clearSpectrum(g);
+        clearLevels(g);
     } else if (name.rfind("Spektrum", 0) == 0) {
         if (!readChoice(name, value, error)) return false;
-        if (g.spectrumForm != formOf(name)) chooseSpectrumForm(g, formOf(name));
+        if (g.levelsForm != formOf(name)) chooseLevelsForm(g, formOf(name));
     } else if (name.rfind("KHbeta", 0) == 0) {
         if (!readOptionFlag(name, value, flag, error)) return false;
         const KHbetaSource option = sourceOf(name);
@@ -274,7 +274,7 @@ bool writeRaw(GearPairData& g, const NumericField& field, const std::string& nam
 bool applyOne(GearPairData& g, const Setting& s, Sessions& sessions, Ui& ui, std::string& error) {
     const std::string name = printedName(s.name);
     std::size_t step = 0;
-    if (spectrumStep(name, step) && step == 0) return error = name + ": the steps of a spectrum are numbered 1 to 20", false;
+    if (levelsStep(name, step) && step == 0) return error = name + ": the steps of a spectrum are numbered 1 to 20", false;
     const NamedInput input = findNamedInput(g, name);
     switch (input.kind) {
         case NameKind::NotShown:

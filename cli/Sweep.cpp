@@ -343,7 +343,7 @@ bool checkValue(const Plan& plan, const std::string& name, const std::string& va
     }
     if ((p.rfind("Fj[", 0) == 0 || p.rfind("Nj[", 0) == 0) && p.back() == ']') {
         const NumberParse step = parseNumber(std::string_view(p).substr(3, p.size() - 4));
-        if (!step.ok() || step.value < 1 || step.value > kMaxSpectrumSteps || std::trunc(step.value) != step.value)
+        if (!step.ok() || step.value < 1 || step.value > kMaxLoadLevels || std::trunc(step.value) != step.value)
             return error = what + "the steps of a spectrum are numbered 1 to 20", false;
         const NumberParse n = parseNumber(value);
         if (!n.ok() || !std::isfinite(n.value)) return error = what + "unreadable value '" + value + "'", false;

@@ -66,10 +66,10 @@ void CHSZChart::paintEvent(QPaintEvent*) {
         for (int k = first_; k <= last_; ++k) {
             p.setPen(Qt::black);
             int x = w;
-            int yPrevious = yOf(spectrumClassRatio(k, 0));
+            int yPrevious = yOf(loadClassRatio(k, 0));
             for (; x >= 0; --x) {
                 const double a = span_ * static_cast<double>(w - x) / w;
-                const int y = yOf(spectrumClassRatio(k, a));
+                const int y = yOf(loadClassRatio(k, a));
                 if (y <= 0) {  // the top of the plot reached: a vertical line to the top edge
                     p.drawLine(x, yPrevious, x, 0);
                     break;
@@ -81,7 +81,7 @@ void CHSZChart::paintEvent(QPaintEvent*) {
             const int xLabel = std::max(x, 0) + (w - std::max(x, 0)) / 3;
             const double aLabel = span_ * static_cast<double>(w - xLabel) / w;
             p.setFont(bold);
-            p.drawText(xLabel, std::clamp(yOf(spectrumClassRatio(k, aLabel)) - 2, 8, h - 2), QString::number(k));
+            p.drawText(xLabel, std::clamp(yOf(loadClassRatio(k, aLabel)) - 2, 8, h - 2), QString::number(k));
             p.setFont(small);
         }
         p.setClipping(false);

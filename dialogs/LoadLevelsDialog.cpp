@@ -30,39 +30,39 @@ QString countCaptionText(const GearPairData& g) {
 
 QString levelCaptionText(const GearPairData& g) {
     const bool f = g.SilyF;
-    switch (g.spectrumForm) {
-        case SpectrumForm::Absolute: return f ? QStringLiteral("F<sub>tj</sub> [N]") : QStringLiteral("T<sub>j</sub> [N·m]");
-        case SpectrumForm::RatioFjF1:
+    switch (g.levelsForm) {
+        case LevelsForm::Absolute: return f ? QStringLiteral("F<sub>tj</sub> [N]") : QStringLiteral("T<sub>j</sub> [N·m]");
+        case LevelsForm::RatioFjF1:
             return f ? QStringLiteral("F<sub>tj</sub> / F<sub>t1</sub>") : QStringLiteral("T<sub>j</sub> / T<sub>1</sub>");
-        case SpectrumForm::RatioF1Fj:
+        case LevelsForm::RatioF1Fj:
             return f ? QStringLiteral("F<sub>t1</sub> / F<sub>tj</sub>") : QStringLiteral("T<sub>1</sub> / T<sub>j</sub>");
-        case SpectrumForm::RatioFjFmin:
+        case LevelsForm::RatioFjFmin:
             return f ? QStringLiteral("F<sub>tj</sub> / F<sub>tmin</sub>") : QStringLiteral("T<sub>j</sub> / T<sub>min</sub>");
     }
     return {};
 }
 
 using G = const GearPairData&;
-constexpr int kSteps = static_cast<int>(kMaxSpectrumSteps);
+constexpr int kSteps = static_cast<int>(kMaxLoadLevels);
 
-std::string countText(G g, int number) { return spectrumCountText(g.Nj[static_cast<std::size_t>(number - 2)]); }
+std::string countText(G g, int number) { return levelsCountText(g.Nj[static_cast<std::size_t>(number - 2)]); }
 std::string levelText(G g, int number) {
-    return spectrumLevelText(g, g.Fj[static_cast<std::size_t>(number - 2 - kSteps)]);
+    return levelsLevelText(g, g.Fj[static_cast<std::size_t>(number - 2 - kSteps)]);
 }
 
-constexpr std::array<const char*, kMaxSpectrumSteps> kStepNames = {
+constexpr std::array<const char*, kMaxLoadLevels> kStepNames = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"};
 
 // Field 1 the number of steps (str(j:3:0)); per step k the count (field k + 1) and the level
 // (field k + 21), each labelled with its step and shown as the engine writes them. The column
 // captions name the quantities.
-constexpr std::array<FieldRow, 1 + 2 * kMaxSpectrumSteps> makeRows() {
-    std::array<FieldRow, 1 + 2 * kMaxSpectrumSteps> rows{};
+constexpr std::array<FieldRow, 1 + 2 * kMaxLoadLevels> makeRows() {
+    std::array<FieldRow, 1 + 2 * kMaxLoadLevels> rows{};
     rows[0] = {{InputWindow::LoadLevels, 1}, "Počet stupňů", "(max. 20]", fixedFormat([](G g) { return double(g.j); }, 3, 0)};
     for (int k = 1; k <= kSteps; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         rows[i + 1] = {levelCountField(k), kStepNames[i], nullptr, textFormat(countText)};
-        rows[i + 1 + kMaxSpectrumSteps] = {levelValueField(k), kStepNames[i], nullptr, textFormat(levelText)};
+        rows[i + 1 + kMaxLoadLevels] = {levelValueField(k), kStepNames[i], nullptr, textFormat(levelText)};
     }
     return rows;
 }
@@ -70,11 +70,11 @@ constexpr auto kRows = makeRows();
 
 }  // namespace
 
-SpectrumSample::SpectrumSample(const GearPairData& data, QWidget* parent) : QWidget(parent), data_(data) {
+LevelsSample::LevelsSample(const GearPairData& data, QWidget* parent) : QWidget(parent), data_(data) {
     setFixedSize(260, 200);
 }
 
-void SpectrumSample::paintEvent(QPaintEvent*) {
+void LevelsSample::paintEvent(QPaintEvent*) {
     QPixmap bitmap(size());
     bitmap.fill(Qt::white);
     {
@@ -95,20 +95,20 @@ void SpectrumSample::paintEvent(QPaintEvent*) {
         const bool f = data_.SilyF;
         QString yLabel;
         QStringList levels;
-        switch (data_.spectrumForm) {
-            case SpectrumForm::Absolute:
+        switch (data_.levelsForm) {
+            case LevelsForm::Absolute:
                 yLabel = f ? QStringLiteral("Ftj [N]") : QStringLiteral("Tj [N·m]");
                 levels = f ? QStringList{"4000", "2000", "1000"} : QStringList{"160", "80", "40"};
                 break;
-            case SpectrumForm::RatioFjF1:
+            case LevelsForm::RatioFjF1:
                 yLabel = f ? QStringLiteral("Ftj/Ft1") : QStringLiteral("Tj/T1");
                 levels = {"1", "0,5", "0,25"};
                 break;
-            case SpectrumForm::RatioF1Fj:
+            case LevelsForm::RatioF1Fj:
                 yLabel = f ? QStringLiteral("Ft1/Ftj") : QStringLiteral("T1/Tj");
                 levels = {"1", "", "4"};
                 break;
-            case SpectrumForm::RatioFjFmin:
+            case LevelsForm::RatioFjFmin:
                 yLabel = f ? QStringLiteral("Ftj/Ftmin") : QStringLiteral("Tj/Tmin");
                 levels = {"4", "2", "1"};
                 break;
@@ -161,7 +161,7 @@ LoadLevelsDialog::LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent) 
     levelCaption_ = new QLabel(inputs);
     grid->addWidget(countCaption_, 0, 1);
     grid->addWidget(levelCaption_, 0, 2);
-    for (int k = 1; k <= static_cast<int>(kMaxSpectrumSteps); ++k) {
+    for (int k = 1; k <= static_cast<int>(kMaxLoadLevels); ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         stepLabels_[i] = fieldLabel(levelCountField(k).number);
         counts_[i] = field(levelCountField(k).number);
@@ -184,7 +184,7 @@ LoadLevelsDialog::LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent) 
     buildOptions(y, x);
     right->addWidget(y);
     right->addWidget(x);
-    sample_ = new SpectrumSample(data_, this);
+    sample_ = new LevelsSample(data_, this);
     right->addWidget(sample_);
     auto* buttons = new QGridLayout;
     ok_ = addOkButton(QStringLiteral("O&k"));
@@ -203,7 +203,7 @@ LoadLevelsDialog::LoadLevelsDialog(GearPairData& data, Ui& ui, QWidget* parent) 
     for (QPushButton* b : {esc_, clear_}) suppressValidationOnPress(b);
     connect(esc_, &QPushButton::clicked, this, &LoadLevelsDialog::reject);
     connect(clear_, &QPushButton::clicked, this, [this] {
-        clearSpectrum(data_);
+        clearLevels(data_);
         repaintFields();
     });
 }
@@ -231,15 +231,15 @@ void LoadLevelsDialog::buildOptions(QWidget* y, QWidget* x) {
     auto* forms = new QButtonGroup(y);
     const QString captions[] = {QStringLiteral("Absolutně"), QStringLiteral("Poměr  1/ j"), QStringLiteral("Poměr  j / 1"),
                                 QStringLiteral("Poměr j / min")};
-    const SpectrumForm modes[] = {SpectrumForm::Absolute, SpectrumForm::RatioF1Fj, SpectrumForm::RatioFjF1,
-                                    SpectrumForm::RatioFjFmin};
+    const LevelsForm modes[] = {LevelsForm::Absolute, LevelsForm::RatioF1Fj, LevelsForm::RatioFjF1,
+                                    LevelsForm::RatioFjFmin};
     for (std::size_t i = 0; i < 4; ++i) {
         levelRadios_[i] = new QRadioButton(captions[i], y);
         forms->addButton(levelRadios_[i]);
         yLayout->addWidget(levelRadios_[i]);
         connect(levelRadios_[i], &QRadioButton::clicked, this, [this, mode = modes[i]] {
-            if (data_.spectrumForm == mode) return;
-            chooseSpectrumForm(data_, mode);
+            if (data_.levelsForm == mode) return;
+            chooseLevelsForm(data_, mode);
             repaintFields();
         });
     }
@@ -279,15 +279,15 @@ void LoadLevelsDialog::buildOptions(QWidget* y, QWidget* x) {
 }
 
 void LoadLevelsDialog::modeChanged() {
-    clearSpectrum(data_);
+    clearLevels(data_);
     repaintFields();
 }
 
 void LoadLevelsDialog::repaintFields() {
-    const int j = std::min<int>(data_.j, static_cast<int>(kMaxSpectrumSteps));
+    const int j = std::min<int>(data_.j, static_cast<int>(kMaxLoadLevels));
     showFields();
     const int fixed = fixedLevelStep(data_);
-    for (int k = 1; k <= static_cast<int>(kMaxSpectrumSteps); ++k) {
+    for (int k = 1; k <= static_cast<int>(kMaxLoadLevels); ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         const bool shown = k <= j;
         stepLabels_[i]->setVisible(shown);
@@ -299,7 +299,7 @@ void LoadLevelsDialog::repaintFields() {
     levelCaption_->setText(levelCaptionText(data_));
     forces_->setChecked(data_.SilyF);
     torques_->setChecked(!data_.SilyF);
-    levelRadios_[static_cast<std::size_t>(data_.spectrumForm)]->setChecked(true);
+    levelRadios_[static_cast<std::size_t>(data_.levelsForm)]->setChecked(true);
     cycles_->setChecked(data_.NKvCyklech);
     hours_->setChecked(!data_.NKvCyklech);
     cumulative_->setChecked(data_.SpektrumNAbs);
@@ -312,12 +312,12 @@ void LoadLevelsDialog::confirm() {
 }
 
 bool LoadLevelsDialog::readyToClose() {
-    if (!spectrumComplete(data_)) {
-        ui().message(kSpectrumIncomplete);
+    if (!levelsComplete(data_)) {
+        ui().message(kLevelsIncomplete);
         countField(1)->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    confirmSpectrum(data_);
+    confirmLevels(data_);
     handover_.reset();
     return true;
 }
@@ -327,15 +327,15 @@ void LoadLevelsDialog::repaintFromData() {
 }
 
 void LoadLevelsDialog::reject() {
-    if (handover_) cancelSpectrum(data_, *handover_);
+    if (handover_) cancelLevels(data_, *handover_);
     handover_.reset();
     FieldDialog::reject();
 }
 
 void LoadLevelsDialog::showEvent(QShowEvent* event) {
     // The loading dialog's data as handed over on opening; "&Esc" puts them back.
-    handover_ = takeSpectrumHandover(data_);
-    openSpectrum(data_);
+    handover_ = takeLevelsHandover(data_);
+    openLevels(data_);
     FieldDialog::showEvent(event);
 }
 

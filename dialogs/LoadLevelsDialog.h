@@ -18,10 +18,10 @@ class QRadioButton;
 namespace soukoli {
 
 /// The sample picture "Vzorové spektrum": a falling three-step spectrum labelled after the modes.
-class SpectrumSample : public QWidget {
+class LevelsSample : public QWidget {
     Q_OBJECT
 public:
-    SpectrumSample(const GearPairData& data, QWidget* parent);
+    LevelsSample(const GearPairData& data, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,7 +51,7 @@ public:
     [[nodiscard]] QLabel* levelCaption() const { return levelCaption_; }
     [[nodiscard]] QRadioButton* forcesRadio() const { return forces_; }
     [[nodiscard]] QRadioButton* torquesRadio() const { return torques_; }
-    [[nodiscard]] QRadioButton* levelRadio(SpectrumForm l) const { return levelRadios_[static_cast<std::size_t>(l)]; }
+    [[nodiscard]] QRadioButton* levelRadio(LevelsForm l) const { return levelRadios_[static_cast<std::size_t>(l)]; }
     [[nodiscard]] QRadioButton* cyclesRadio() const { return cycles_; }
     [[nodiscard]] QRadioButton* hoursRadio() const { return hours_; }
     [[nodiscard]] QRadioButton* cumulativeRadio() const { return cumulative_; }
@@ -60,7 +60,7 @@ public:
     [[nodiscard]] QPushButton* helpButton() const { return help_; }
     [[nodiscard]] QPushButton* escButton() const { return esc_; }
     [[nodiscard]] QPushButton* clearButton() const { return clear_; }
-    [[nodiscard]] SpectrumSample* sample() const { return sample_; }
+    [[nodiscard]] LevelsSample* sample() const { return sample_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -71,11 +71,11 @@ private:
     void buildOptions(QWidget* y, QWidget* x);
 
     GearPairData& data_;
-    std::optional<SpectrumHandover> handover_;  // taken when the dialog is shown
+    std::optional<LevelsHandover> handover_;  // taken when the dialog is shown
     NumberEdit* steps_ = nullptr;
-    std::array<NumberEdit*, kMaxSpectrumSteps> counts_{};
-    std::array<NumberEdit*, kMaxSpectrumSteps> levels_{};
-    std::array<QLabel*, kMaxSpectrumSteps> stepLabels_{};
+    std::array<NumberEdit*, kMaxLoadLevels> counts_{};
+    std::array<NumberEdit*, kMaxLoadLevels> levels_{};
+    std::array<QLabel*, kMaxLoadLevels> stepLabels_{};
     QLabel* countCaption_ = nullptr;
     QLabel* levelCaption_ = nullptr;
     QRadioButton* forces_ = nullptr;
@@ -89,7 +89,7 @@ private:
     QPushButton* help_ = nullptr;
     QPushButton* esc_ = nullptr;
     QPushButton* clear_ = nullptr;
-    SpectrumSample* sample_ = nullptr;
+    LevelsSample* sample_ = nullptr;
 };
 
 }  // namespace soukoli

@@ -105,11 +105,11 @@ LoadingDialog::LoadingDialog(GearPairData& data, Ui& ui, QWidget* parent) : Fiel
 
     auto* modes = new QHBoxLayout;
     modeLabel_ = new QLabel(QStringLiteral("Způsob zadání"), this);
-    spectrumBox_ = new QCheckBox(QStringLiteral("Schematizace"), this);
+    levelsBox_ = new QCheckBox(QStringLiteral("Schematizace"), this);
     classesBox_ = new QCheckBox(QStringLiteral("Volba CHSZ"), this);
     directBox_ = new QCheckBox(QStringLiteral("Zadání ekv. sil (momentů)"), this);
     modes->addWidget(modeLabel_);
-    for (QCheckBox* box : {spectrumBox_, classesBox_, directBox_}) modes->addWidget(box);
+    for (QCheckBox* box : {levelsBox_, classesBox_, directBox_}) modes->addWidget(box);
     modes->addStretch(1);
     layout->addLayout(modes);
     // The boxes act only when being ticked.
@@ -121,7 +121,7 @@ LoadingDialog::LoadingDialog(GearPairData& data, Ui& ui, QWidget* parent) : Fiel
             repaintFields();
         });
     };
-    onTick(spectrumBox_, &chooseSpectrumInput);
+    onTick(levelsBox_, &chooseLevelsInput);
     onTick(classesBox_, &chooseClassInput);
     onTick(directBox_, &chooseDirectInput);
 
@@ -173,9 +173,9 @@ QWidget* LoadingDialog::buildPanel(Panel p) {
         ++line;
     }
     if (p == Panel::Spectrum) {
-        spectrumButton_ = new QPushButton(QStringLiteral("Spektrum"), panel);
-        grid->addWidget(spectrumButton_, line++, 1);
-        connect(spectrumButton_, &QPushButton::clicked, this, &LoadingDialog::openSpectrum);
+        levelsButton_ = new QPushButton(QStringLiteral("Spektrum"), panel);
+        grid->addWidget(levelsButton_, line++, 1);
+        connect(levelsButton_, &QPushButton::clicked, this, &LoadingDialog::openLevels);
     }
     if (p != Panel::Direct) addUnitRadios(p, panel, p != Panel::Spectrum);
     return panel;
@@ -209,8 +209,8 @@ void LoadingDialog::addUnitRadios(Panel p, QWidget* panel, bool lives) {
     units_[p] = u;
 }
 
-void LoadingDialog::setCompanions(LoadLevelsDialog* spectrum, LoadClassChart* chart, YaTable* ya, ApplicationFactorTable* ka, KasTable* kas) {
-    spectrum_ = spectrum;
+void LoadingDialog::setCompanions(LoadLevelsDialog* levels, LoadClassChart* chart, YaTable* ya, ApplicationFactorTable* ka, KasTable* kas) {
+    levels_ = levels;
     chart_ = chart;
     helpYA_ = ya;
     helpKA_ = ka;
@@ -229,10 +229,10 @@ void LoadingDialog::updatePanels() {
     methodA_->setChecked(!b);
     methodB_->setChecked(b);
     panels_[Panel::Static]->setVisible(!b);
-    panels_[Panel::Spectrum]->setVisible(b && mode == kLoadsFromSpectrum);
+    panels_[Panel::Spectrum]->setVisible(b && mode == kLoadsFromLevels);
     panels_[Panel::Classes]->setVisible(b && (mode == kLoadsFromClasses || mode == kLoadsEntered));
     panels_[Panel::Direct]->setVisible(b && mode == kLoadsEntered);
-    results_->setVisible(b && (mode == kLoadsFromSpectrum || mode == kLoadsFromClasses));
+    results_->setVisible(b && (mode == kLoadsFromLevels || mode == kLoadsFromClasses));
     for (int n : {16, 17}) {
         const Row& r = rows_[n];
         for (QWidget* w : {static_cast<QWidget*>(r.label), static_cast<QWidget*>(r.edit), static_cast<QWidget*>(r.unit),
@@ -240,10 +240,10 @@ void LoadingDialog::updatePanels() {
             w->setVisible(mode == kLoadsFromClasses);
     }
     modeLabel_->setVisible(b);
-    spectrumBox_->setVisible(b);
+    levelsBox_->setVisible(b);
     classesBox_->setVisible(b);
     directBox_->setVisible(b);
-    spectrumBox_->setChecked(b && mode == kLoadsFromSpectrum);
+    levelsBox_->setChecked(b && mode == kLoadsFromLevels);
     classesBox_->setChecked(b && mode == kLoadsFromClasses);
     directBox_->setChecked(b && mode == kLoadsEntered);
 
@@ -348,9 +348,9 @@ void LoadingDialog::openHelpTable(int number) {
     }
 }
 
-void LoadingDialog::openSpectrum() {
-    if (!spectrum_) return;
-    runModal(*spectrum_);
+void LoadingDialog::openLevels() {
+    if (!levels_) return;
+    runModal(*levels_);
     updatePanels();
     repaintFields();
 }

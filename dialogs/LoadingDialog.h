@@ -32,7 +32,7 @@ public:
     LoadingDialog(GearPairData& data, Ui& ui, QWidget* parent = nullptr);
 
     /// The windows this dialog opens; they are created after it.
-    void setCompanions(LoadLevelsDialog* spectrum, LoadClassChart* chart, YaTable* ya, ApplicationFactorTable* ka, KasTable* kas);
+    void setCompanions(LoadLevelsDialog* levels, LoadClassChart* chart, YaTable* ya, ApplicationFactorTable* ka, KasTable* kas);
     /// Shows a modal window (the spectrum dialog) and gives its result; QDialog::exec unless set.
     std::function<int(QDialog&)> runModal;
 
@@ -56,7 +56,7 @@ public:
     [[nodiscard]] QRadioButton* methodA() const { return methodA_; }
     [[nodiscard]] QRadioButton* methodB() const { return methodB_; }
     [[nodiscard]] QLabel* modeLabel() const { return modeLabel_; }
-    [[nodiscard]] QCheckBox* spectrumBox() const { return spectrumBox_; }
+    [[nodiscard]] QCheckBox* levelsBox() const { return levelsBox_; }
     [[nodiscard]] QCheckBox* classesBox() const { return classesBox_; }
     [[nodiscard]] QCheckBox* directBox() const { return directBox_; }
     [[nodiscard]] QRadioButton* forcesRadio(Panel p) const;
@@ -65,7 +65,7 @@ public:
     [[nodiscard]] QRadioButton* hoursRadio(Panel p) const;
     /// The "Help" button beside field `number` (YA1, KA, KAS, CHSZ1, CHSZ2 rows).
     [[nodiscard]] QPushButton* helpBeside(int number) const;
-    [[nodiscard]] QPushButton* spectrumButton() const { return spectrumButton_; }
+    [[nodiscard]] QPushButton* levelsButton() const { return levelsButton_; }
     [[nodiscard]] QPushButton* okButton() const { return ok_; }
     [[nodiscard]] QPushButton* helpButton() const { return help_; }
 
@@ -103,11 +103,11 @@ private:
     void unitsClicked(bool forces);
     void livesClicked(bool cycles);
     void openHelpTable(int number);
-    void openSpectrum();
+    void openLevels();
     void focusField(int number);
 
     GearPairData& data_;
-    LoadLevelsDialog* spectrum_ = nullptr;
+    LoadLevelsDialog* levels_ = nullptr;
     LoadClassChart* chart_ = nullptr;
     YaTable* helpYA_ = nullptr;
     ApplicationFactorTable* helpKA_ = nullptr;
@@ -120,14 +120,14 @@ private:
     QRadioButton* methodA_ = nullptr;
     QRadioButton* methodB_ = nullptr;
     QLabel* modeLabel_ = nullptr;
-    QCheckBox* spectrumBox_ = nullptr;
+    QCheckBox* levelsBox_ = nullptr;
     QCheckBox* classesBox_ = nullptr;
     QCheckBox* directBox_ = nullptr;
     QWidget* results_ = nullptr;
     QLabel* resultsCaption_ = nullptr;
     std::array<QLabel*, 4> resultValues_{};
     std::array<QLabel*, 4> resultNames_{};
-    QPushButton* spectrumButton_ = nullptr;
+    QPushButton* levelsButton_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* help_ = nullptr;
 };

@@ -31,7 +31,7 @@ inline constexpr std::array<std::array<double, kClassCurveDegree + 1>, 17> kClas
 }};
 
 /// Ft/Ft1 of class k (1 … 17) at a = −log Φ; 0 for another class.
-[[nodiscard]] constexpr double spectrumClassRatio(int k, double a) {
+[[nodiscard]] constexpr double loadClassRatio(int k, double a) {
     if (k < 1 || k > 17) return 0;
     const auto& c = kClassCurves[static_cast<std::size_t>(k - 1)];
     double p = 0;

@@ -36,10 +36,10 @@ FieldEntry judgeNumber(GearPairData& g, FieldId id, double value, bool readable)
         case InputWindow::Loading:
             return commitLoadingField(g, id.number, value);
         case InputWindow::LoadLevels: {
-            constexpr int steps = static_cast<int>(kMaxSpectrumSteps);
-            if (id.number == 1) return commitSpectrumSteps(g, value);
-            if (id.number <= 1 + steps) return commitSpectrumCount(g, id.number - 1, value);
-            return commitSpectrumLevel(g, id.number - 1 - steps, value);
+            constexpr int steps = static_cast<int>(kMaxLoadLevels);
+            if (id.number == 1) return commitLevelsSteps(g, value);
+            if (id.number <= 1 + steps) return commitLevelsCount(g, id.number - 1, value);
+            return commitLevelsLevel(g, id.number - 1 - steps, value);
         }
         case InputWindow::Materials:
             return commitMaterial(g, id.number, value);
@@ -60,7 +60,7 @@ bool fieldExists(FieldId id) {
         case InputWindow::Dimensions: return n >= 1 && n <= kDimensionFields;
         case InputWindow::Accuracy: return n >= 1 && n <= static_cast<int>(AccuracyField::fyr);
         case InputWindow::Loading: return n >= 1 && n <= kLoadingFields;
-        case InputWindow::LoadLevels: return n >= 1 && n <= 1 + 2 * static_cast<int>(kMaxSpectrumSteps);
+        case InputWindow::LoadLevels: return n >= 1 && n <= 1 + 2 * static_cast<int>(kMaxLoadLevels);
         case InputWindow::Materials:
             return n >= 1 && n <= 2 * kWheelMaterialOffset && n != kWheelMaterialOffset &&
                    n != 2 * kWheelMaterialOffset;

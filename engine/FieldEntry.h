@@ -37,10 +37,10 @@ struct FieldId {
     bool operator==(const FieldId&) const = default;
 };
 
-/// The load-level window's fields of step `step` (1 ... kMaxSpectrumSteps).
+/// The load-level window's fields of step `step` (1 ... kMaxLoadLevels).
 [[nodiscard]] constexpr FieldId levelCountField(int step) { return {InputWindow::LoadLevels, step + 1}; }
 [[nodiscard]] constexpr FieldId levelValueField(int step) {
-    return {InputWindow::LoadLevels, step + 1 + static_cast<int>(kMaxSpectrumSteps)};
+    return {InputWindow::LoadLevels, step + 1 + static_cast<int>(kMaxLoadLevels)};
 }
 
 /// Enters `text` into field `id` as the window does when the field is left or Enter is pressed:

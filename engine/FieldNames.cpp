@@ -83,7 +83,7 @@ std::vector<Candidate> buildCandidates() {
     }
 
     add("j", InputWindow::LoadLevels, 1);
-    for (int k = 1; k <= static_cast<int>(kMaxSpectrumSteps); ++k) {
+    for (int k = 1; k <= static_cast<int>(kMaxLoadLevels); ++k) {
         add("Nj[" + std::to_string(k) + "]", InputWindow::LoadLevels, levelCountField(k).number);
         add("Fj[" + std::to_string(k) + "]", InputWindow::LoadLevels, levelValueField(k).number);
     }
@@ -147,7 +147,7 @@ std::string loadingNeeds(const GearPairData& g, int n) {
         if (!methodB(g) || (mode != kLoadsFromClasses && mode != kLoadsEntered))
             return "MetodaVypoctu=B with ZadaniSil=2 or 3";
     } else if (n <= 21 || n == 26) {
-        if (!methodB(g) || mode != kLoadsFromSpectrum) return "MetodaVypoctu=B with ZadaniSil=1";
+        if (!methodB(g) || mode != kLoadsFromLevels) return "MetodaVypoctu=B with ZadaniSil=1";
     } else if (!methodB(g) || mode != kLoadsEntered) {
         return "MetodaVypoctu=B with ZadaniSil=3";
     }
@@ -172,8 +172,8 @@ std::string dimensionNeeds(const GearPairData& g, int n) {
     return {};
 }
 
-std::string spectrumNeeds(const GearPairData& g) {
-    return methodB(g) && g.ZadaniSil == kLoadsFromSpectrum ? "" : "MetodaVypoctu=B with ZadaniSil=1";
+std::string levelsNeeds(const GearPairData& g) {
+    return methodB(g) && g.ZadaniSil == kLoadsFromLevels ? "" : "MetodaVypoctu=B with ZadaniSil=1";
 }
 
 std::string windowNeeds(const GearPairData& g, FieldId id) {
@@ -188,9 +188,9 @@ std::string windowNeeds(const GearPairData& g, FieldId id) {
             return {};
         case InputWindow::Loading: return loadingNeeds(g, n);
         case InputWindow::LoadLevels: {
-            if (std::string s = spectrumNeeds(g); !s.empty()) return s;
+            if (std::string s = levelsNeeds(g); !s.empty()) return s;
             if (n == 1) return {};
-            const int steps = static_cast<int>(kMaxSpectrumSteps);
+            const int steps = static_cast<int>(kMaxLoadLevels);
             const int step = n <= 1 + steps ? n - 1 : n - 1 - steps;
             if (step > g.j) return "j=" + std::to_string(step) + " or more";
             if (n > 1 + steps && step == fixedLevelStep(g)) return "another spectrum form (this level is fixed at 1)";
@@ -244,14 +244,14 @@ const std::vector<OptionRow>& options() {
         // Lives: the static and classes panels; with loads from a spectrum the spectrum window.
         r.push_back({"NKvCyklech",
                      [](const GearPairData& g) {
-                         return methodB(g) && g.ZadaniSil == kLoadsFromSpectrum ? InputWindow::LoadLevels : InputWindow::Loading;
+                         return methodB(g) && g.ZadaniSil == kLoadsFromLevels ? InputWindow::LoadLevels : InputWindow::Loading;
                      },
                      [](const GearPairData& g) -> std::string {
                          if (!methodB(g)) return fullOnly(g);
                          return g.ZadaniSil == kLoadsStatic ? "ZadaniSil=1, 2 or 3" : "";
                      }});
         for (std::string_view n : {"SpektrumNAbs", "SpektrumAbs", "SpektrumPomer1j", "SpektrumPomerj1", "SpektrumPomerjmin"})
-            r.push_back({n, fixed(InputWindow::LoadLevels), spectrumNeeds});
+            r.push_back({n, fixed(InputWindow::LoadLevels), levelsNeeds});
         r.push_back({"KHbetaPrimo", fixed(InputWindow::FaceLoad), none});
         r.push_back({"KHbetaZbcal", fixed(InputWindow::FaceLoad), fullOnly});
         r.push_back({"KHbetaZeSchematu", fixed(InputWindow::FaceLoad),

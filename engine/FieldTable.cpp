@@ -24,10 +24,10 @@ constexpr auto kFields = std::to_array<NumericField>({
     F(fpb1Given), F(fpb2Given), F(Fbeta1Given), F(Fbeta2Given), F(fxGiven), F(fyGiven),
     CHOICE(KHbetaPrimo, KHbetaFrom, KHbetaSource::Entered), CHOICE(KHbetaZbcal, KHbetaFrom, KHbetaSource::FromBcal),
     CHOICE(KHbetaZeSchematu, KHbetaFrom, KHbetaSource::FromScheme),
-    CHOICE(SpektrumAbs, spectrumForm, SpectrumForm::Absolute),
-    CHOICE(SpektrumPomer1j, spectrumForm, SpectrumForm::RatioF1Fj),
-    CHOICE(SpektrumPomerj1, spectrumForm, SpectrumForm::RatioFjF1),
-    CHOICE(SpektrumPomerjmin, spectrumForm, SpectrumForm::RatioFjFmin), F(SpektrumNAbs),
+    CHOICE(SpektrumAbs, levelsForm, LevelsForm::Absolute),
+    CHOICE(SpektrumPomer1j, levelsForm, LevelsForm::RatioF1Fj),
+    CHOICE(SpektrumPomerj1, levelsForm, LevelsForm::RatioFjF1),
+    CHOICE(SpektrumPomerjmin, levelsForm, LevelsForm::RatioFjFmin), F(SpektrumNAbs),
     F(FtFe1Given), F(FtFe2Given), F(FtHe1Given), F(FtHe2Given), F(runFlag), F(TenkyVenec1), F(TenkyVenec2),
     F(KFalfaGiven), F(KHalfaGiven), F(KFvGiven), F(KHvGiven), F(KFbetaGiven),
     F(KFalfa1Given), F(KHalfa1Given), F(KFv1Given), F(KHv1Given), F(KFbeta1Given), F(KHbeta1Given),
@@ -135,7 +135,7 @@ bool isFlag(const NumericField& field) {
     return std::holds_alternative<bool GearPairData::*>(field.member) ||
            std::holds_alternative<ChoiceFlag<Standard>>(field.member) ||
            std::holds_alternative<ChoiceFlag<KHbetaSource>>(field.member) ||
-           std::holds_alternative<ChoiceFlag<SpectrumForm>>(field.member);
+           std::holds_alternative<ChoiceFlag<LevelsForm>>(field.member);
 }
 
 bool isWholeNumber(const NumericField& field) {
@@ -161,7 +161,7 @@ bool writeField(GearPairData& data, const NumericField& field, double value) {
     if (const auto* choice = std::get_if<ChoiceFlag<Standard>>(&field.member)) return writeChoice(data, *choice, value);
     if (const auto* choice = std::get_if<ChoiceFlag<KHbetaSource>>(&field.member))
         return writeChoice(data, *choice, value);
-    if (const auto* choice = std::get_if<ChoiceFlag<SpectrumForm>>(&field.member))
+    if (const auto* choice = std::get_if<ChoiceFlag<LevelsForm>>(&field.member))
         return writeChoice(data, *choice, value);
     const auto member = std::get<std::uint16_t GearPairData::*>(field.member);
     if (!(value >= 0 && value <= std::numeric_limits<std::uint16_t>::max()) || std::trunc(value) != value)

@@ -24,7 +24,7 @@ struct ChoiceFlag {
 struct NumericField {
     using Member = std::variant<double GearPairData::*, std::uint16_t GearPairData::*, bool GearPairData::*,
                                 Toothing GearPairData::*, ChoiceFlag<Standard>, ChoiceFlag<KHbetaSource>,
-                                ChoiceFlag<SpectrumForm>>;
+                                ChoiceFlag<LevelsForm>>;
 
     std::string_view name;  // as printed: "z1", "ha1*", "SigmaHP1"
     Member member;

@@ -139,7 +139,7 @@ void setDefaults(GearPairData& g) {
     g.FtFe1Given = g.FtFe2Given = g.FtHe1Given = g.FtHe2Given = false;
 
     // Load spectrum of three steps; the unused steps are cleared.
-    g.spectrumForm = SpectrumForm::Absolute;
+    g.levelsForm = LevelsForm::Absolute;
     g.SpektrumNAbs = true;
     g.j = 3;
     g.Fj.fill(0);

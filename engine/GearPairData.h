@@ -11,7 +11,7 @@
 namespace soukoli {
 
 /// Room for the steps of a load spectrum ("max. 20").
-inline constexpr std::size_t kMaxSpectrumSteps = 20;
+inline constexpr std::size_t kMaxLoadLevels = 20;
 
 /// Type of toothing (`TypSoukoli`); the numbers are those the project file and soukoli-cli show.
 enum class Toothing : std::uint16_t {
@@ -74,9 +74,9 @@ enum class KHbetaSource {
     FromScheme,  // KHbetaZeSchematu: "Výpočtem z kinematického schématu č."
 };
 
-/// Form of the spectrum levels Fj (`spectrumForm`); the project file keeps the flags
+/// Form of the spectrum levels Fj (`levelsForm`); the project file keeps the flags
 /// SpektrumAbs, SpektrumPomer1j, SpektrumPomerj1 and SpektrumPomerjmin.
-enum class SpectrumForm {
+enum class LevelsForm {
     Absolute,     // SpektrumAbs: forces or torques
     RatioF1Fj,    // SpektrumPomer1j: F1/Fj
     RatioFjF1,    // SpektrumPomerj1: Fj/F1
@@ -85,18 +85,18 @@ enum class SpectrumForm {
 
 /// Ways of giving the method-B loads (`ZadaniSil`).
 inline constexpr std::uint16_t kLoadsStatic = 0;        // method "A"
-inline constexpr std::uint16_t kLoadsFromSpectrum = 1;  // "výpočtem ekv. sil (momentů) ze spektra"
+inline constexpr std::uint16_t kLoadsFromLevels = 1;  // "výpočtem ekv. sil (momentů) ze spektra"
 inline constexpr std::uint16_t kLoadsFromClasses = 2;   // "výpočtem ekv. sil (momentů) z volených CHSZ"
 inline constexpr std::uint16_t kLoadsEntered = 3;       // "přímým zadáním ekv. sil (momentů)"
 
 /// The ratio forms give the levels as pure numbers (printed with three decimals); the absolute
 /// form gives forces or torques.
-[[nodiscard]] constexpr bool levelsAreRatios(SpectrumForm f) {
+[[nodiscard]] constexpr bool levelsAreRatios(LevelsForm f) {
     switch (f) {
-        case SpectrumForm::Absolute: return false;
-        case SpectrumForm::RatioF1Fj:
-        case SpectrumForm::RatioFjF1:
-        case SpectrumForm::RatioFjFmin: return true;
+        case LevelsForm::Absolute: return false;
+        case LevelsForm::RatioF1Fj:
+        case LevelsForm::RatioFjF1:
+        case LevelsForm::RatioFjFmin: return true;
     }
     return false;
 }
@@ -123,7 +123,7 @@ struct GearPairData {
     KHbetaSource KHbetaFrom = KHbetaSource::Entered;  // KHbetaPrimo, KHbetaZbcal, KHbetaZeSchematu
     std::string Schema;             // "1", "1a", "2", "2a", "3" ... "8"
     std::uint16_t SchemaIndex = 0;  // 1 ... 10, position of Schema in that list
-    SpectrumForm spectrumForm = SpectrumForm::Absolute;  // SpektrumAbs ... SpektrumPomerjmin
+    LevelsForm levelsForm = LevelsForm::Absolute;  // SpektrumAbs ... SpektrumPomerjmin
     bool SpektrumNAbs = false;      // cumulative (true) or per-step (false) counts
     bool FtFe1Given = false, FtFe2Given = false, FtHe1Given = false, FtHe2Given = false;
 
@@ -213,9 +213,9 @@ struct GearPairData {
     double Wbeta = 0;               // deformation measure of the mesh [µm]
 
     // ---- Load spectrum -----------------------------------------------------------------------
-    std::uint16_t j = 0;            // number of steps, 0 ... kMaxSpectrumSteps
-    std::array<double, kMaxSpectrumSteps> Fj{};  // Fj[0] is step 1
-    std::array<double, kMaxSpectrumSteps> Nj{};
+    std::uint16_t j = 0;            // number of steps, 0 ... kMaxLoadLevels
+    std::array<double, kMaxLoadLevels> Fj{};  // Fj[0] is step 1
+    std::array<double, kMaxLoadLevels> Nj{};
 
     // ---- Gear bodies -------------------------------------------------------------------------
     double b1 = 0, b2 = 0;          // face widths

@@ -17,54 +17,54 @@ namespace {
 
 std::size_t index(int step) { return static_cast<std::size_t>(step - 1); }
 
-bool validStep(int step) { return step >= 1 && step <= static_cast<int>(kMaxSpectrumSteps); }
+bool validStep(int step) { return step >= 1 && step <= static_cast<int>(kMaxLoadLevels); }
 
-int steps(const GearPairData& g) { return std::min<int>(g.j, static_cast<int>(kMaxSpectrumSteps)); }
+int steps(const GearPairData& g) { return std::min<int>(g.j, static_cast<int>(kMaxLoadLevels)); }
 
 }  // namespace
 
-void chooseSpectrumForm(GearPairData& g, SpectrumForm form) {
-    g.spectrumForm = form;
-    clearSpectrum(g);
+void chooseLevelsForm(GearPairData& g, LevelsForm form) {
+    g.levelsForm = form;
+    clearLevels(g);
 }
 
-void clearSpectrum(GearPairData& g) {
+void clearLevels(GearPairData& g) {
     g.Nj.fill(0);
     g.Fj.fill(0);
-    switch (g.spectrumForm) {
-        case SpectrumForm::RatioF1Fj:
-        case SpectrumForm::RatioFjF1: g.Fj[0] = 1; break;
-        case SpectrumForm::RatioFjFmin:
+    switch (g.levelsForm) {
+        case LevelsForm::RatioF1Fj:
+        case LevelsForm::RatioFjF1: g.Fj[0] = 1; break;
+        case LevelsForm::RatioFjFmin:
             if (steps(g) >= 1) g.Fj[index(steps(g))] = 1;
             break;
-        case SpectrumForm::Absolute: g.Fj[0] = g.SilyF ? g.Ft1 : g.T1; break;
+        case LevelsForm::Absolute: g.Fj[0] = g.SilyF ? g.Ft1 : g.T1; break;
     }
 }
 
 int fixedLevelStep(const GearPairData& g) {
     if (steps(g) <= 1) return 0;
-    switch (g.spectrumForm) {
-        case SpectrumForm::RatioF1Fj:
-        case SpectrumForm::RatioFjF1: return 1;
-        case SpectrumForm::RatioFjFmin: return steps(g);
-        case SpectrumForm::Absolute: return 0;
+    switch (g.levelsForm) {
+        case LevelsForm::RatioF1Fj:
+        case LevelsForm::RatioFjF1: return 1;
+        case LevelsForm::RatioFjFmin: return steps(g);
+        case LevelsForm::Absolute: return 0;
     }
     return 0;
 }
 
-FieldEntry commitSpectrumSteps(GearPairData& g, double value) {
+FieldEntry commitLevelsSteps(GearPairData& g, double value) {
     // Only a valid count is stored: the tables hold 20 steps.
-    if (!(value >= 1 && value <= static_cast<double>(kMaxSpectrumSteps)) || std::floor(value) != value)
+    if (!(value >= 1 && value <= static_cast<double>(kMaxLoadLevels)) || std::floor(value) != value)
         return refusedEntry(kInvalidEntry);
     const auto j = static_cast<std::uint16_t>(value);
     if (j != g.j) {
         g.j = j;
-        clearSpectrum(g);
+        clearLevels(g);
     }
     return acceptedEntry();
 }
 
-FieldEntry commitSpectrumCount(GearPairData& g, int step, double value) {
+FieldEntry commitLevelsCount(GearPairData& g, int step, double value) {
     if (!validStep(step)) return refusedEntry(kInvalidEntry);
     auto& N = g.Nj;
     const std::size_t i = index(step);
@@ -78,72 +78,72 @@ FieldEntry commitSpectrumCount(GearPairData& g, int step, double value) {
     return acceptedEntry();
 }
 
-FieldEntry commitSpectrumLevel(GearPairData& g, int step, double value) {
+FieldEntry commitLevelsLevel(GearPairData& g, int step, double value) {
     if (!validStep(step)) return refusedEntry(kInvalidEntry);
     auto& F = g.Fj;
     const std::size_t i = index(step);
     F[i] = value;
     if (!(value > 0)) return refusedEntry(kInvalidEntry);
     // Ft_j/Ft_1 lies below 1, Ft_1/Ft_j and Ft_j/Ft_min above 1 (the step fixed at 1 excepted).
-    switch (g.spectrumForm) {
-        case SpectrumForm::Absolute: break;
-        case SpectrumForm::RatioFjF1:
+    switch (g.levelsForm) {
+        case LevelsForm::Absolute: break;
+        case LevelsForm::RatioFjF1:
             if (step != 1 && value >= 1) return refusedEntry(kInvalidEntry);
             break;
-        case SpectrumForm::RatioF1Fj:
+        case LevelsForm::RatioF1Fj:
             if (step != 1 && value <= 1) return refusedEntry(kInvalidEntry);
             break;
-        case SpectrumForm::RatioFjFmin: {
+        case LevelsForm::RatioFjFmin: {
             const bool fixedStep = step == fixedLevelStep(g) || step == steps(g);
             if (!fixedStep && value <= 1) return refusedEntry(kInvalidEntry);
             break;
         }
     }
-    switch (g.spectrumForm) {
-        case SpectrumForm::RatioF1Fj:
+    switch (g.levelsForm) {
+        case LevelsForm::RatioF1Fj:
             // Ft_1/Ft_j grows as the levels fall.
             if (i > 0 && !(value > F[i - 1])) return refusedEntry(kMustExceedPrevious);
             if (i + 1 < F.size() && F[i + 1] > 0 && !(value < F[i + 1])) return refusedEntry(kMustBeBelowNext);
             break;
-        case SpectrumForm::Absolute:
+        case LevelsForm::Absolute:
             if (i > 0 && !(value < F[i - 1])) return refusedEntry(kMustBeBelowPrevious);
             if (step == 1) (g.SilyF ? g.Ft1 : g.T1) = value;  // the first level is the pinion's load
             break;
-        case SpectrumForm::RatioFjF1:
-        case SpectrumForm::RatioFjFmin:
+        case LevelsForm::RatioFjF1:
+        case LevelsForm::RatioFjFmin:
             if (i > 0 && !(value < F[i - 1])) return refusedEntry(kMustBeBelowPrevious);
             break;
     }
     return acceptedEntry();
 }
 
-std::string spectrumCountText(double x) {
+std::string levelsCountText(double x) {
     if (x == 0) return "  0";
     if (x > 99999) return formatFloat(kPictureLives, x);
     if (x < 10) return str(x, 8, 2);
     return str(x, 5, 0);
 }
 
-std::string spectrumLevelText(const GearPairData& g, double y) {
-    return levelsAreRatios(g.spectrumForm) ? str(y, 6, 3) : str(y, 7, 1);
+std::string levelsLevelText(const GearPairData& g, double y) {
+    return levelsAreRatios(g.levelsForm) ? str(y, 6, 3) : str(y, 7, 1);
 }
 
-SpectrumHandover takeSpectrumHandover(const GearPairData& g) {
+LevelsHandover takeLevelsHandover(const GearPairData& g) {
     return {g.F1, g.Ft1, g.T1, g.NKvCyklech, g.SilyF};
 }
 
-void openSpectrum(GearPairData& g) {
-    if (!levelsAreRatios(g.spectrumForm)) g.Fj[0] = g.SilyF ? g.Ft1 : g.T1;
+void openLevels(GearPairData& g) {
+    if (!levelsAreRatios(g.levelsForm)) g.Fj[0] = g.SilyF ? g.Ft1 : g.T1;
 }
 
-bool spectrumComplete(const GearPairData& g) {
+bool levelsComplete(const GearPairData& g) {
     for (std::size_t i = 0; i < static_cast<std::size_t>(steps(g)); ++i)
         if (g.Nj[i] == 0 || g.Fj[i] == 0) return false;
     return steps(g) > 0;
 }
 
-void confirmSpectrum(GearPairData& g) {
-    if (!levelsAreRatios(g.spectrumForm)) {
+void confirmLevels(GearPairData& g) {
+    if (!levelsAreRatios(g.levelsForm)) {
         if (g.SilyF)
             g.Ft1 = g.F1 = g.Fj[0];
         else
@@ -156,10 +156,10 @@ void confirmSpectrum(GearPairData& g) {
             total = g.SpektrumNAbs ? g.Nj[i] : total + g.Nj[i];
         g.NK1hod = g.NK2hod = total;
     }
-    computeEquivalentLoadsFromSpectrum(g);
+    computeEquivalentLoadsFromLevels(g);
 }
 
-void cancelSpectrum(GearPairData& g, const SpectrumHandover& handover) {
+void cancelLevels(GearPairData& g, const LevelsHandover& handover) {
     g.F1 = handover.F1;
     g.Ft1 = handover.Ft1;
     g.T1 = handover.T1;

@@ -165,8 +165,8 @@ void chooseEquivalentMethod(GearPairData& g) {
     g.ZadaniSil = kLoadsStatic;  // the three check boxes start unticked
 }
 
-void chooseSpectrumInput(GearPairData& g) {
-    g.ZadaniSil = kLoadsFromSpectrum;
+void chooseLevelsInput(GearPairData& g) {
+    g.ZadaniSil = kLoadsFromLevels;
     clearEquivalentLoads(g);
 }
 
@@ -255,7 +255,7 @@ LoadingConfirmation confirmLoading(GearPairData& g, Ui& ui) {
 int loadingHelpTopic(const GearPairData& g) {
     if (g.MetodaVypoctu != 'B') return 42;
     switch (g.ZadaniSil) {
-        case kLoadsFromSpectrum: return 43;
+        case kLoadsFromLevels: return 43;
         case kLoadsFromClasses: return 45;
         case kLoadsEntered: return 46;
         default: return 41;

@@ -48,7 +48,7 @@ void chooseStaticMethod(GearPairData& g);
 /// "B - Ekvivalentní zatížení": method "B" with no input mode chosen yet.
 void chooseEquivalentMethod(GearPairData& g);
 /// "Schematizace": loads from the spectrum dialog; the previous equivalent loads are void.
-void chooseSpectrumInput(GearPairData& g);
+void chooseLevelsInput(GearPairData& g);
 /// "Volba CHSZ": the equivalent loads follow from the classes CHSZ1, CHSZ2.
 void chooseClassInput(GearPairData& g);
 /// "Zadání ekv. sil (momentů)": the loads not entered directly are cleared.

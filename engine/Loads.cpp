@@ -13,7 +13,7 @@ namespace soukoli {
 
 namespace {
 
-using Steps = std::array<double, kMaxSpectrumSteps>;
+using Steps = std::array<double, kMaxLoadLevels>;
 
 double toForce(double torque, double d1) { return d1 != 0 ? 2000 * torque / d1 : 0; }
 
@@ -31,7 +31,7 @@ double toTorque(double force, double d1) { return force * d1 / 2000; }
 double quotient(double a, double b) { return b != 0 ? a / b : 0; }
 
 // The number of spectrum steps that may be read, whatever a project file put into `j`.
-std::size_t stepCount(const GearPairData& g) { return std::min<std::size_t>(g.j, kMaxSpectrumSteps); }
+std::size_t stepCount(const GearPairData& g) { return std::min<std::size_t>(g.j, kMaxLoadLevels); }
 
 // Cycles of each step of the pinion and the pinion's life NK1: hours count 60·n1 cycles each;
 // cumulative durations are differenced, per-step durations summed.
@@ -98,29 +98,29 @@ void computeLoads(GearPairData& g, Ui& /*ui*/) {
     g.FtH = g.FtHe1 > g.FtHe2 ? g.FtHe1 : g.FtHe2;
 }
 
-void computeSpectrumLives(GearPairData& g) {
+void computeLevelsLives(GearPairData& g) {
     double NK1 = 0;
     (void)pinionStepCycles(g, NK1);
     g.NK1 = NK1;
     g.NK2 = wheelCycles(g, NK1);
 }
 
-void computeEquivalentLoadsFromSpectrum(GearPairData& g) {
+void computeEquivalentLoadsFromLevels(GearPairData& g) {
     const std::size_t steps = stepCount(g);
     const Steps& B = g.Fj;
 
     // Load ratios R_i of the steps. The ratio forms give them directly; the absolute form and
     // "Poměr j / min" are referred to the first step.
     Steps R{};
-    switch (g.spectrumForm) {
-        case SpectrumForm::RatioFjF1:
+    switch (g.levelsForm) {
+        case LevelsForm::RatioFjF1:
             for (std::size_t i = 0; i < steps; ++i) R[i] = B[i];
             break;
-        case SpectrumForm::RatioF1Fj:
+        case LevelsForm::RatioF1Fj:
             for (std::size_t i = 0; i < steps; ++i) R[i] = quotient(1, B[i]);
             break;
-        case SpectrumForm::Absolute:
-        case SpectrumForm::RatioFjFmin:
+        case LevelsForm::Absolute:
+        case LevelsForm::RatioFjFmin:
             for (std::size_t i = 0; i < steps; ++i) R[i] = quotient(B[i], B[0]);
             break;
     }
@@ -128,7 +128,7 @@ void computeEquivalentLoadsFromSpectrum(GearPairData& g) {
     // The reference load Ft1: the first level of an absolute spectrum; in the ratio forms the
     // load of the loading dialog (its torque when torques are given, since that is what the
     // user entered there).
-    if (!levelsAreRatios(g.spectrumForm) && steps > 0)
+    if (!levelsAreRatios(g.levelsForm) && steps > 0)
         g.Ft1 = g.SilyF ? B[0] : toForce(B[0], g.d1);
     else if (!g.SilyF)
         g.Ft1 = toForce(g.T1, g.d1);
@@ -148,10 +148,10 @@ void computeEquivalentLoadsFromSpectrum(GearPairData& g) {
     equivalentTorquesFromForces(g);
 }
 
-double spectrumClassFactor(std::uint16_t k, double q) {
-    if (k < 1 || k > kSpectrumClasses) return 0;
-    const auto& row = kSpectrumClassK[k - 1];
-    const auto& Q = kSpectrumClassExponents;
+double loadClassFactor(std::uint16_t k, double q) {
+    if (k < 1 || k > kLoadClasses) return 0;
+    const auto& row = kLoadClassK[k - 1];
+    const auto& Q = kLoadClassExponents;
     if (!(q >= Q.front())) q = Q.front();
     if (q > Q.back()) q = Q.back();
     for (std::size_t c = 0; c < Q.size(); ++c)
@@ -167,9 +167,9 @@ void computeEquivalentLoadsFromClasses(GearPairData& g) {
     // F_e = K(k, q)^(1/q)·Ft1 with q limited to the table's range in the exponent as well; an
     // invalid class gives K = 0 and so a zero equivalent load, which the loading dialog refuses.
     const auto equivalent = [&](std::uint16_t k, double q) {
-        const double qLimited = std::clamp(std::isnan(q) ? 3.0 : q, kSpectrumClassExponents.front(),
-                                           kSpectrumClassExponents.back());
-        return std::pow(spectrumClassFactor(k, qLimited), 1 / qLimited) * g.Ft1;
+        const double qLimited = std::clamp(std::isnan(q) ? 3.0 : q, kLoadClassExponents.front(),
+                                           kLoadClassExponents.back());
+        return std::pow(loadClassFactor(k, qLimited), 1 / qLimited) * g.Ft1;
     };
     g.FtFe1 = equivalent(g.CHSZ1, g.qF1);
     g.FtHe1 = equivalent(g.CHSZ1, g.qH1 / 2);

@@ -15,16 +15,16 @@ void computeLoads(GearPairData& g, Ui& ui);
 
 /// The spectrum dialog's conversion of the step spectrum into Ft1 (absolute forms), NK1, NK2 and
 /// the eight equivalent forces and torques (level method of ČSN 01 4686).
-void computeEquivalentLoadsFromSpectrum(GearPairData& g);
+void computeEquivalentLoadsFromLevels(GearPairData& g);
 
 /// The equivalent forces and torques of the chosen load-spectrum classes CHSZ1, CHSZ2.
 void computeEquivalentLoadsFromClasses(GearPairData& g);
 
 /// NK1 and NK2 in cycles as the stored spectrum gives them (hours taken at 60·n1 cycles each).
-void computeSpectrumLives(GearPairData& g);
+void computeLevelsLives(GearPairData& g);
 
 /// K(k, q) of the class table, q limited to 3 … 12 and interpolated linearly between the
 /// columns; 0 for a class outside 1 … 17.
-[[nodiscard]] double spectrumClassFactor(std::uint16_t k, double q);
+[[nodiscard]] double loadClassFactor(std::uint16_t k, double q);
 
 }  // namespace soukoli

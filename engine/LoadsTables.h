@@ -7,14 +7,14 @@
 
 namespace soukoli {
 
-inline constexpr std::size_t kSpectrumClasses = 17;
-inline constexpr std::size_t kSpectrumClassColumns = 4;
+inline constexpr std::size_t kLoadClasses = 17;
+inline constexpr std::size_t kLoadClassColumns = 4;
 
 /// The exponents of the table columns.
-inline constexpr std::array<double, kSpectrumClassColumns> kSpectrumClassExponents{3, 6, 9, 12};
+inline constexpr std::array<double, kLoadClassColumns> kLoadClassExponents{3, 6, 9, 12};
 
 /// K(k, q): row k − 1, columns q = 3, 6, 9, 12.
-inline constexpr std::array<std::array<double, kSpectrumClassColumns>, kSpectrumClasses> kSpectrumClassK{{
+inline constexpr std::array<std::array<double, kLoadClassColumns>, kLoadClasses> kLoadClassK{{
     {0.127, 0.045, 0.025, 0.016},
     {0.04, 0.007, 0.002, 0.001},
     {0.007, 0.0006, 0.0002, 6e-05},

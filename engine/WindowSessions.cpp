@@ -45,7 +45,7 @@ void openWindow(GearPairData& g, InputWindow window, Ui& ui) {
             g.Schema = schemeLabelFor(g);
             break;
         case InputWindow::Layout: selectLayout(g, g.SchemaIndex); break;
-        case InputWindow::LoadLevels: openSpectrum(g); break;
+        case InputWindow::LoadLevels: openLevels(g); break;
         case InputWindow::Geometry:
         case InputWindow::Accuracy:
         case InputWindow::Materials: break;
@@ -80,8 +80,8 @@ FieldEntry confirmWindow(GearPairData& g, InputWindow window, Ui& ui) {
             return {};
         }
         case InputWindow::LoadLevels:
-            if (!spectrumComplete(g)) return refusedOk(kSpectrumIncomplete, levelCountField(1).number);
-            confirmSpectrum(g);
+            if (!levelsComplete(g)) return refusedOk(kLevelsIncomplete, levelCountField(1).number);
+            confirmLevels(g);
             return {};
         case InputWindow::FaceLoad: {
             const FaceLoadProblem p = checkFaceLoadInput(g);

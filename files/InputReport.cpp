@@ -29,7 +29,7 @@ void pairLine(std::vector<std::string>& out, bool aGiven, const std::string& aPa
 std::string loadTextByZadaniSil(const GearPairData& d) {
     if (d.MetodaVypoctu == 'A') return "staticky";
     switch (d.ZadaniSil) {
-        case kLoadsFromSpectrum: return "výpočtem ekv. sil (momentů) ze spektra";
+        case kLoadsFromLevels: return "výpočtem ekv. sil (momentů) ze spektra";
         case kLoadsFromClasses: return "výpočtem ekv. sil (momentů) z volených CHSZ";
         case kLoadsEntered: return "přímým zadáním ekv. sil (momentů)";
         default: return {};
@@ -40,7 +40,7 @@ std::string methodText(const GearPairData& d) {
     if (d.MetodaVypoctu == 'A') return "staticky";
     const bool f = d.SilyF;
     switch (d.ZadaniSil) {
-        case kLoadsFromSpectrum: return f ? "výpočtem ekv. sil ze spektra" : "výpočtem ekv. momentů ze spektra";
+        case kLoadsFromLevels: return f ? "výpočtem ekv. sil ze spektra" : "výpočtem ekv. momentů ze spektra";
         case kLoadsFromClasses: return f ? "výpočtem ekv. sil z volených CHSZ" : "výpočtem ekv. momentů z volených CHSZ";
         case kLoadsEntered: return f ? "přímým zadáním ekv. sil" : "přímým zadáním ekv. momentů";
         default: return {};
@@ -58,11 +58,11 @@ std::string cyclesHeading(const GearPairData& d) {
 }
 
 std::string loadHeading(const GearPairData& d) {
-    switch (d.spectrumForm) {
-        case SpectrumForm::Absolute: return d.SilyF ? "Ftj[N]" : "Tj[N.m]";
-        case SpectrumForm::RatioF1Fj: return d.SilyF ? "Ft1/Ftj" : "T1/Tj";
-        case SpectrumForm::RatioFjF1: return d.SilyF ? "Ftj/Ft1" : "Tj/T1";
-        case SpectrumForm::RatioFjFmin: return d.SilyF ? "Ftj/Ftmin" : "Tj/Tmin";
+    switch (d.levelsForm) {
+        case LevelsForm::Absolute: return d.SilyF ? "Ftj[N]" : "Tj[N.m]";
+        case LevelsForm::RatioF1Fj: return d.SilyF ? "Ft1/Ftj" : "T1/Tj";
+        case LevelsForm::RatioFjF1: return d.SilyF ? "Ftj/Ft1" : "Tj/T1";
+        case LevelsForm::RatioFjFmin: return d.SilyF ? "Ftj/Ftmin" : "Tj/Tmin";
     }
     return {};
 }
@@ -149,7 +149,7 @@ void loading(std::vector<std::string>& out, const GearPairData& d) {
         return;
     }
 
-    if (d.ZadaniSil == kLoadsFromSpectrum) {
+    if (d.ZadaniSil == kLoadsFromLevels) {
         out.push_back(d.SilyF ? " Ft1= " + str(d.Ft1, 6, 1) + "[N]       n1= " + speed
                               : " T1= " + str(d.T1, 6, 1) + "[N.m]      n1= " + speed);
         out.push_back(ya);
@@ -157,10 +157,10 @@ void loading(std::vector<std::string>& out, const GearPairData& d) {
         out.emplace_back();
         out.push_back("    Popis spektra (j=" + std::to_string(d.j) + ")");
         out.push_back("Stupeň      " + cyclesHeading(d) + blanks(8) + loadHeading(d));
-        const std::size_t steps = std::min<std::size_t>(d.j, kMaxSpectrumSteps);
+        const std::size_t steps = std::min<std::size_t>(d.j, kMaxLoadLevels);
         for (std::size_t i = 0; i < steps; ++i)
             out.push_back(" " + str(static_cast<double>(i + 1), 2, 0) + blanks(6) + cyclesText(d.Nj[i]) + blanks(6) +
-                          (levelsAreRatios(d.spectrumForm) ? str(d.Fj[i], 6, 3) : str(d.Fj[i], 7, 1)));
+                          (levelsAreRatios(d.levelsForm) ? str(d.Fj[i], 6, 3) : str(d.Fj[i], 7, 1)));
     } else {
         out.push_back(d.SilyF ? " Ft1= " + str(d.Ft1, 6, 1) + "[N]      n1= " + speed
                               : " T1= " + str(d.T1, 6, 1) + "[N.m]     n1= " + speed);

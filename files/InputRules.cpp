@@ -113,7 +113,7 @@ void loadingRules(std::vector<Rule>& r) {
     // method shows. KA and KAS are each checked against 1 only; their mutual order is a rule of
     // the static panel that a project switched over from method "B" need not meet.
     const auto load = [](const G& d, G& scratch, double v) {
-        return loadingAccepts(scratch, d.MetodaVypoctu == 'A' ? 1 : d.ZadaniSil == kLoadsFromSpectrum ? 26 : 9, v);
+        return loadingAccepts(scratch, d.MetodaVypoctu == 'A' ? 1 : d.ZadaniSil == kLoadsFromLevels ? 26 : 9, v);
     };
     for (const auto m : {&G::F1, &G::T1, &G::Ft1}) r.push_back({m, load});
     r.push_back({&G::n1, byMethod(2, 10)});
@@ -208,7 +208,7 @@ public:
     void heatTreatments(std::uint16_t, std::uint16_t) {}
     void integer(std::uint16_t, int, int) {}
     void grades(std::uint16_t, std::uint16_t) {}
-    void spectrumStep(const double&, const double&) {}
+    void levelsStep(const double&, const double&) {}
     [[nodiscard]] bool newerLayout() const { return true; }
 
 private:

@@ -75,9 +75,9 @@ void loads(GearPairData& d) {
 // lives: they follow from the spectrum in cycles, as the equivalent-load computation finds them.
 void lives(GearPairData& d) {
     const double z2 = std::fabs(d.z2);
-    const bool fromSpectrum = d.MetodaVypoctu == 'B' && d.ZadaniSil == kLoadsFromSpectrum;
-    if (fromSpectrum) computeSpectrumLives(d);
-    if (d.NKvCyklech || fromSpectrum) {
+    const bool fromLevels = d.MetodaVypoctu == 'B' && d.ZadaniSil == kLoadsFromLevels;
+    if (fromLevels) computeLevelsLives(d);
+    if (d.NKvCyklech || fromLevels) {
         d.NK1hod = d.NK1 / 60 / d.n1;
         d.NK2hod = d.NK2 / 60 / d.n1 * z2 / d.z1;
     } else {

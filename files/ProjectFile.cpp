@@ -24,7 +24,7 @@ namespace {
 
 constexpr std::string_view kNoStandard = "not exactly one standard chosen";
 constexpr std::string_view kNoKHbetaSource = "not exactly one source of KHbeta chosen";
-constexpr std::string_view kNoSpectrumForm = "not exactly one form of the spectrum loads chosen";
+constexpr std::string_view kNoLevelsForm = "not exactly one form of the spectrum loads chosen";
 
 // Puts the flags of an either/or option; false when `value` has no flag (nothing is chosen).
 template <class Option, std::size_t N>
@@ -63,12 +63,12 @@ public:
         if (d.TypSoukoli != Toothing::External && d.TypSoukoli != Toothing::Internal)
             return fail("toothing type is neither 1 nor 2");
         if (d.MetodaVypoctu != 'A' && d.MetodaVypoctu != 'B') return fail("method is neither A nor B");
-        if (d.MetodaVypoctu == 'B' && (d.ZadaniSil < kLoadsFromSpectrum || d.ZadaniSil > kLoadsEntered))
+        if (d.MetodaVypoctu == 'B' && (d.ZadaniSil < kLoadsFromLevels || d.ZadaniSil > kLoadsEntered))
             return fail("method B without a way of giving the loads");
         std::string options(kOptionLineLength, '0');
         if (!putChoice(options, kStandardFlags, d.standard)) return fail(std::string(kNoStandard));
         if (!putChoice(options, kKHbetaSourceFlags, d.KHbetaFrom)) return fail(std::string(kNoKHbetaSource));
-        if (!putChoice(options, kSpectrumFormFlags, d.spectrumForm)) return fail(std::string(kNoSpectrumForm));
+        if (!putChoice(options, kLevelsFormFlags, d.levelsForm)) return fail(std::string(kNoLevelsForm));
         const auto put = [&](int position, char c) { options[static_cast<std::size_t>(position - 1)] = c; };
         put(kPosToothing, static_cast<char>('0' + static_cast<std::uint16_t>(d.TypSoukoli)));
         put(kPosMethod, d.MetodaVypoctu);
@@ -113,7 +113,7 @@ public:
         line(std::to_string(a) + " " + std::to_string(b));
     }
 
-    void spectrumStep(double f, double n) {
+    void levelsStep(double f, double n) {
         const auto load = readableReal(f);
         const auto count = readableReal(n);
         if (!load || !count) return;
@@ -248,9 +248,9 @@ public:
         const auto source = readChoice(options, kKHbetaSourceFlags);
         if (!source) return fail(std::string(kNoKHbetaSource));
         d.KHbetaFrom = *source;
-        const auto form = readChoice(options, kSpectrumFormFlags);
-        if (!form) return fail(std::string(kNoSpectrumForm));
-        d.spectrumForm = *form;
+        const auto form = readChoice(options, kLevelsFormFlags);
+        if (!form) return fail(std::string(kNoLevelsForm));
+        d.levelsForm = *form;
     }
 
     void real(double& x) {
@@ -320,7 +320,7 @@ public:
         b = static_cast<std::uint16_t>(second);
     }
 
-    void spectrumStep(double& f, double& n) {
+    void levelsStep(double& f, double& n) {
         const auto raw = take();
         if (!raw) return;
         const auto step = std::to_string(&f - data_.Fj.data() + 1);

@@ -47,9 +47,9 @@ struct ChoiceFlag {
 };
 
 // Positions 9 ... 12: SpektrumAbs, SpektrumPomer1j, SpektrumPomerj1, SpektrumPomerjmin.
-inline constexpr auto kSpectrumFormFlags = std::to_array<ChoiceFlag<SpectrumForm>>({
-    {9, SpectrumForm::Absolute}, {10, SpectrumForm::RatioF1Fj},
-    {11, SpectrumForm::RatioFjF1}, {12, SpectrumForm::RatioFjFmin},
+inline constexpr auto kLevelsFormFlags = std::to_array<ChoiceFlag<LevelsForm>>({
+    {9, LevelsForm::Absolute}, {10, LevelsForm::RatioF1Fj},
+    {11, LevelsForm::RatioFjF1}, {12, LevelsForm::RatioFjFmin},
 });
 
 // Positions 28 ... 30: KHbetaZeSchematu, KHbetaZbcal, KHbetaPrimo.
@@ -186,7 +186,7 @@ inline bool schemeHas_dI(std::string_view s) { return s == "8"; }
 
 /// Walks the records in file order. `Data` is `GearPairData` for reading and `const
 /// GearPairData` for writing. The visitor provides header(), optionLine(data), real(x),
-/// text(s), scheme(s), heatTreatments(a, b), integer(n, min, max), grades(a, b), spectrumStep(F, N) and
+/// text(s), scheme(s), heatTreatments(a, b), integer(n, min, max), grades(a, b), levelsStep(F, N) and
 /// newerLayout(); once it has failed it ignores the remaining calls.
 template <class Data, class Visitor>
 void walkProjectFile(Data& d, Visitor& v) {
@@ -211,17 +211,17 @@ void walkProjectFile(Data& d, Visitor& v) {
     } else {
         v.real(d.SilyF ? d.Ft1 : d.T1);
         v.real(d.n1);
-        if (d.ZadaniSil != kLoadsFromSpectrum) {
+        if (d.ZadaniSil != kLoadsFromLevels) {
             v.real(d.NKvCyklech ? d.NK1 : d.NK1hod);
             v.real(d.NKvCyklech ? d.NK2 : d.NK2hod);
         }
         v.real(d.YA1);
         v.real(d.YA2);
         v.real(d.KA);
-        if (d.ZadaniSil == kLoadsFromSpectrum) {
-            v.integer(d.j, 1, static_cast<int>(kMaxSpectrumSteps));
-            const std::size_t steps = std::min<std::size_t>(d.j, kMaxSpectrumSteps);
-            for (std::size_t i = 0; i < steps; ++i) v.spectrumStep(d.Fj[i], d.Nj[i]);
+        if (d.ZadaniSil == kLoadsFromLevels) {
+            v.integer(d.j, 1, static_cast<int>(kMaxLoadLevels));
+            const std::size_t steps = std::min<std::size_t>(d.j, kMaxLoadLevels);
+            for (std::size_t i = 0; i < steps; ++i) v.levelsStep(d.Fj[i], d.Nj[i]);
         } else if (d.ZadaniSil == kLoadsFromClasses) {
             v.integer(d.CHSZ1, kMinClass, kMaxClass);
             v.integer(d.CHSZ2, kMinClass, kMaxClass);

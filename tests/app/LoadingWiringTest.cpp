@@ -57,13 +57,13 @@ private slots:
         QCOMPARE(t.modals, QStringList{QStringLiteral("LoadingDialog")});
     }
 
-    void spectrumIsOpenedThroughTheProgramsModalHook() {
+    void levelsIsOpenedThroughTheProgramsModalHook() {
         StartedApp t;
         SoukoliApp& a = *t.app;
         a.data.MetodaVypoctu = 'B';
-        a.data.ZadaniSil = kLoadsFromSpectrum;
+        a.data.ZadaniSil = kLoadsFromLevels;
         a.zatizeni.repaintFields();
-        a.zatizeni.spectrumButton()->click();
+        a.zatizeni.levelsButton()->click();
         QCOMPARE(t.modals, QStringList{QStringLiteral("LoadLevelsDialog")});
     }
 };

@@ -94,7 +94,7 @@ private slots:
         // Method B (equivalent loads from the spectrum): the KAS cell gives way to the rows of
         // the maximum load.
         a.data.MetodaVypoctu = 'B';
-        a.data.ZadaniSil = kLoadsFromSpectrum;
+        a.data.ZadaniSil = kLoadsFromLevels;
         a.data.KHbeta1Given = true;
         a.data.KHbeta1 = 1.3;
         QTest::mouseClick(page.calculate, Qt::LeftButton);
@@ -145,7 +145,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&a.form));
         GearPairData& g = a.data;
         g.MetodaVypoctu = 'B';
-        g.ZadaniSil = kLoadsFromSpectrum;
+        g.ZadaniSil = kLoadsFromLevels;
         g.KHbeta1Given = true;
         g.KHbeta1 = 1.3;
         g.sr1 = g.sR1 = 10;  // thin pinion rim, the user goes on

@@ -13,7 +13,7 @@ using namespace soukoli;
 
 namespace {
 
-const ResultCell& specOf(std::span<const ResultRow> rows, std::string_view field) {
+const ResultCell& cellOf(std::span<const ResultRow> rows, std::string_view field) {
     for (const ResultRow& r : rows)
         for (const ResultCell* s : {&r.left, &r.right})
             if (s->field == field) return *s;
@@ -59,7 +59,7 @@ private slots:
             g.*pairs[i].first = stress;
             g.*pairs[i].second = limit;
             const auto rows = i < 2 ? bendingRows(false) : contactRows(false);
-            QCOMPARE(cellText(specOf(rows, names[i]), g).red, red);
+            QCOMPARE(cellText(cellOf(rows, names[i]), g).red, red);
         }
     }
 
@@ -76,8 +76,8 @@ private slots:
         QFETCH(bool, red);
         GearPairData g = defaults();
         g.SF1 = g.SH2 = safety;
-        QCOMPARE(cellText(specOf(bendingRows(true), "SF1"), g).red, red);
-        QCOMPARE(cellText(specOf(contactRows(true), "SH2"), g).red, red);
+        QCOMPARE(cellText(cellOf(bendingRows(true), "SF1"), g).red, red);
+        QCOMPARE(cellText(cellOf(contactRows(true), "SH2"), g).red, red);
     }
 
     void formatsOfStressesAndFactors() {
@@ -86,12 +86,12 @@ private slots:
         g.SigmaF1 = 12345.67;
         g.KHbeta = 1.3;
         g.ZE = 189.812;
-        QCOMPARE(cellText(specOf(contactRows(false), "SigmaH1"), g).text, std::string("1234.6"));
-        QCOMPARE(cellText(specOf(bendingRows(false), "SigmaF1"), g).text, std::string("12345.7"));
-        QCOMPARE(cellText(specOf(contactRows(false), "KHbeta"), g).text, std::string("1.300"));
-        QCOMPARE(cellText(specOf(contactRows(false), "ZE"), g).text, std::string("189.812"));
+        QCOMPARE(cellText(cellOf(contactRows(false), "SigmaH1"), g).text, std::string("1234.6"));
+        QCOMPARE(cellText(cellOf(bendingRows(false), "SigmaF1"), g).text, std::string("12345.7"));
+        QCOMPARE(cellText(cellOf(contactRows(false), "KHbeta"), g).text, std::string("1.300"));
+        QCOMPARE(cellText(cellOf(contactRows(false), "ZE"), g).text, std::string("189.812"));
         g.SigmaHP1 = 0;
-        QCOMPARE(cellText(specOf(contactRows(false), "SigmaHP1"), g).text, std::string("   0.0"));
+        QCOMPARE(cellText(cellOf(contactRows(false), "SigmaHP1"), g).text, std::string("   0.0"));
     }
 
     void panelsListTheirValues() {

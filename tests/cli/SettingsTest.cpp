@@ -88,7 +88,7 @@ TEST(CliSettings, ErrorsNameTheWindowsMessageOrTheModeNeeded) {
     }
 }
 
-TEST(CliSettings, SpectrumIsEnteredInItsWindowOverTheLoadingWindow) {
+TEST(CliSettings, LevelsIsEnteredInItsWindowOverTheLoadingWindow) {
     GearPairData g = startUp();
     const std::string error = apply(g, {{"MetodaVypoctu", "B"},
                                         {"ZadaniSil", "1"},

@@ -49,7 +49,7 @@ private slots:
         data_.z1 = 20;
         data_.z2 = 40;
         data_.MetodaVypoctu = 'B';
-        data_.ZadaniSil = kLoadsFromSpectrum;
+        data_.ZadaniSil = kLoadsFromLevels;
         dialog_ = std::make_unique<LoadLevelsDialog>(data_, ui_);
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
@@ -57,7 +57,7 @@ private slots:
 
     void cleanup() { dialog_.reset(); }
 
-    void openingShowsTheStoredSpectrum() {
+    void openingShowsTheStoredLevels() {
         QCOMPARE(dialog_->windowTitle(), QStringLiteral("Popis spektra - hladinová metoda podle ČSN 01 4686"));
         QCOMPARE(dialog_->stepsField()->text(), QStringLiteral("  3"));
         QCOMPARE(dialog_->countField(1)->text(), QStringLiteral("60000"));
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(dialog_->levelField(1)->text(), QStringLiteral(" 4000.0"));  // the pinion's load
         QVERIFY(dialog_->countField(3)->isVisible());
         QVERIFY(!dialog_->countField(4)->isVisible());
-        QVERIFY(dialog_->levelRadio(SpectrumForm::Absolute)->isChecked());
+        QVERIFY(dialog_->levelRadio(LevelsForm::Absolute)->isChecked());
         QVERIFY(dialog_->cumulativeRadio()->isChecked());
     }
 
@@ -125,18 +125,18 @@ private slots:
     }
 
     void ratioFormFixesTheFirstLevel() {
-        clickOption(dialog_->levelRadio(SpectrumForm::RatioFjF1));
-        QCOMPARE(data_.spectrumForm, SpectrumForm::RatioFjF1);
+        clickOption(dialog_->levelRadio(LevelsForm::RatioFjF1));
+        QCOMPARE(data_.levelsForm, LevelsForm::RatioFjF1);
         QCOMPARE(dialog_->levelField(1)->text(), QStringLiteral(" 1.000"));
         QVERIFY(!dialog_->levelField(1)->isEnabled());
         QCOMPARE(dialog_->countField(1)->text(), QStringLiteral("  0"));
         enter(dialog_->levelField(2), QStringLiteral("1.2"));
         QCOMPARE(ui_.texts(), std::vector<std::string>{"Neplatné zadání"});
 
-        clickOption(dialog_->levelRadio(SpectrumForm::RatioFjFmin));
+        clickOption(dialog_->levelRadio(LevelsForm::RatioFjFmin));
         QVERIFY(!dialog_->levelField(3)->isEnabled());
         QVERIFY(dialog_->levelField(1)->isEnabled());
-        clickOption(dialog_->levelRadio(SpectrumForm::Absolute));
+        clickOption(dialog_->levelRadio(LevelsForm::Absolute));
         QVERIFY(dialog_->levelField(1)->isEnabled());
         QCOMPARE(dialog_->levelField(1)->text(), QStringLiteral(" 4000.0"));
     }

@@ -33,7 +33,7 @@ class ZatizeniTest : public QObject {
     testing::RecordingUi ui_;
     GearPairData data_;
     std::unique_ptr<LoadingDialog> dialog_;
-    std::unique_ptr<LoadLevelsDialog> spectrum_;
+    std::unique_ptr<LoadLevelsDialog> levels_;
     std::unique_ptr<LoadClassChart> chart_;
     std::unique_ptr<YaTable> ya_;
     std::unique_ptr<ApplicationFactorTable> ka_;
@@ -43,8 +43,8 @@ class ZatizeniTest : public QObject {
     // Method and input mode as the panel of `field` needs them, then the dialog shown.
     void showFor(int field) {
         if (field >= 9) data_.MetodaVypoctu = 'B';
-        if (field >= 18 && field <= 21) data_.ZadaniSil = kLoadsFromSpectrum;
-        if (field == 26) data_.ZadaniSil = kLoadsFromSpectrum;
+        if (field >= 18 && field <= 21) data_.ZadaniSil = kLoadsFromLevels;
+        if (field == 26) data_.ZadaniSil = kLoadsFromLevels;
         if (field >= 9 && field <= 17) data_.ZadaniSil = kLoadsFromClasses;
         if (field >= 22 && field <= 25) data_.ZadaniSil = kLoadsEntered;
         dialog_->show();
@@ -70,12 +70,12 @@ private slots:
         data_.z2 = 40;
         modals_.clear();
         dialog_ = std::make_unique<LoadingDialog>(data_, ui_);
-        spectrum_ = std::make_unique<LoadLevelsDialog>(data_, ui_, dialog_.get());
+        levels_ = std::make_unique<LoadLevelsDialog>(data_, ui_, dialog_.get());
         chart_ = std::make_unique<LoadClassChart>(dialog_.get());
         ya_ = std::make_unique<YaTable>(dialog_.get());
         ka_ = std::make_unique<ApplicationFactorTable>(dialog_.get());
         kas_ = std::make_unique<KasTable>(dialog_.get());
-        dialog_->setCompanions(spectrum_.get(), chart_.get(), ya_.get(), ka_.get(), kas_.get());
+        dialog_->setCompanions(levels_.get(), chart_.get(), ya_.get(), ka_.get(), kas_.get());
         dialog_->runModal = [this](QDialog& d) {
             modals_ << d.objectName();
             return int(QDialog::Rejected);
@@ -87,7 +87,7 @@ private slots:
         ka_.reset();
         ya_.reset();
         chart_.reset();
-        spectrum_.reset();
+        levels_.reset();
         dialog_.reset();
     }
 
@@ -166,24 +166,24 @@ private slots:
         showFor(1);
         QVERIFY(dialog_->methodA()->isChecked());
         QVERIFY(dialog_->panel(Panel::Static)->isVisible());
-        QVERIFY(!dialog_->spectrumBox()->isVisible());
+        QVERIFY(!dialog_->levelsBox()->isVisible());
         QVERIFY(!dialog_->modeLabel()->isVisible());
 
         clickOption(dialog_->methodB());
         QCOMPARE(data_.MetodaVypoctu, 'B');
         QVERIFY(!dialog_->panel(Panel::Static)->isVisible());
-        QVERIFY(dialog_->spectrumBox()->isVisible());
-        QVERIFY(!dialog_->spectrumBox()->isChecked());
+        QVERIFY(dialog_->levelsBox()->isVisible());
+        QVERIFY(!dialog_->levelsBox()->isChecked());
 
-        clickOption(dialog_->spectrumBox());
-        QCOMPARE(data_.ZadaniSil, kLoadsFromSpectrum);
+        clickOption(dialog_->levelsBox());
+        QCOMPARE(data_.ZadaniSil, kLoadsFromLevels);
         QVERIFY(dialog_->panel(Panel::Spectrum)->isVisible());
         QVERIFY(dialog_->resultsPanel()->isVisible());
         QCOMPARE(dialog_->resultValue(0)->text(), QStringLiteral("  0.0"));  // voided
         QCOMPARE(dialog_->helpTopic(), 43);
 
         clickOption(dialog_->classesBox());
-        QVERIFY(!dialog_->spectrumBox()->isChecked());
+        QVERIFY(!dialog_->levelsBox()->isChecked());
         QVERIFY(dialog_->panel(Panel::Classes)->isVisible());
         QVERIFY(dialog_->field(16)->isVisible());
         QVERIFY(dialog_->resultsPanel()->isVisible());
@@ -315,9 +315,9 @@ private slots:
         QVERIFY(dialog_->field(6)->isEnabled());
     }
 
-    void spectrumButtonOpensTheSpectrumModally() {
+    void levelsButtonOpensTheLevelsModally() {
         showFor(26);
-        QTest::mouseClick(dialog_->spectrumButton(), Qt::LeftButton);
+        QTest::mouseClick(dialog_->levelsButton(), Qt::LeftButton);
         QCOMPARE(modals_, QStringList{QStringLiteral("LoadLevelsDialog")});
     }
 

@@ -41,7 +41,7 @@ void byMode(GearPairData& g, std::uint16_t mode) {
     chooseEquivalentMethod(g);
     g.ZadaniSil = mode;
 }
-void spectrum(GearPairData& g) { byMode(g, kLoadsFromSpectrum); }
+void spectrum(GearPairData& g) { byMode(g, kLoadsFromLevels); }
 void classes(GearPairData& g) { byMode(g, kLoadsFromClasses); }
 void entered(GearPairData& g) { byMode(g, kLoadsEntered); }
 void simplified(GearPairData& g) { prepareSimplifiedTab(g); }

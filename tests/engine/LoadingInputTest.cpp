@@ -116,10 +116,10 @@ TEST(LoadingInput, DirectlyEnteredLoadsUpToTheNominalLoad) {
     EXPECT_EQ(g.FtHe2, 0);
 }
 
-TEST(LoadingInput, NominalLoadOfTheSpectrumPanelVoidsTheEquivalentLoads) {
+TEST(LoadingInput, NominalLoadOfTheLevelsPanelVoidsTheEquivalentLoads) {
     GearPairData g = defaults();
     g.MetodaVypoctu = 'B';
-    g.ZadaniSil = kLoadsFromSpectrum;
+    g.ZadaniSil = kLoadsFromLevels;
     g.FtFe1Given = true;
     EXPECT_EQ(rejection(g, 26, "5000"), "accepted");
     EXPECT_EQ(g.Ft1, 5000);
@@ -180,8 +180,8 @@ TEST(LoadingInput, MethodAndInputModes) {
     chooseEquivalentMethod(g);
     EXPECT_EQ(g.MetodaVypoctu, 'B');
     EXPECT_EQ(loadingHelpTopic(g), 41);
-    chooseSpectrumInput(g);
-    EXPECT_EQ(g.ZadaniSil, kLoadsFromSpectrum);
+    chooseLevelsInput(g);
+    EXPECT_EQ(g.ZadaniSil, kLoadsFromLevels);
     EXPECT_EQ(g.FtFe2, 0);
     EXPECT_EQ(loadingHelpTopic(g), 43);
     chooseClassInput(g);

@@ -27,7 +27,7 @@ GearPairData defaults() {
 GearPairData fourSteps() {
     GearPairData g = defaults();
     g.MetodaVypoctu = 'B';
-    g.ZadaniSil = kLoadsFromSpectrum;
+    g.ZadaniSil = kLoadsFromLevels;
     g.j = 4;
     g.Fj = {4000, 2000, 1000, 500};
     g.Nj = {1e6, 2.5e6, 5e6, 1e8};
@@ -78,7 +78,7 @@ TEST(Loads, MethodBTakesTheLargerEquivalentLoadOfTheTwoGears) {
 
 TEST(Spectrum, CrossingStepCountsOnlyUpToNL) {
     GearPairData g = fourSteps();
-    computeEquivalentLoadsFromSpectrum(g);
+    computeEquivalentLoadsFromLevels(g);
     EXPECT_EQ(g.Ft1, 4000);
     EXPECT_DOUBLE_EQ(g.T1, 160);
     EXPECT_EQ(g.NK1, 1e8);
@@ -96,7 +96,7 @@ TEST(Spectrum, CrossingStepCountsOnlyUpToNL) {
     // The load of the last step changes nothing in bending: the step lies beyond NL.
     const double FtFe1 = g.FtFe1;
     g.Fj[3] = 3999;
-    computeEquivalentLoadsFromSpectrum(g);
+    computeEquivalentLoadsFromLevels(g);
     EXPECT_DOUBLE_EQ(g.FtFe1, FtFe1);
     EXPECT_GT(g.FtHe1, 1608.73);
 }
@@ -104,11 +104,11 @@ TEST(Spectrum, CrossingStepCountsOnlyUpToNL) {
 TEST(Spectrum, SingleStepBeyondNLHasFullWeight) {
     GearPairData g = fourSteps();
     g.j = 1;
-    g.spectrumForm = SpectrumForm::RatioFjF1;  // ratio Fj/F1: Ft1 stays that of the loading dialog
+    g.levelsForm = LevelsForm::RatioFjF1;  // ratio Fj/F1: Ft1 stays that of the loading dialog
     g.Ft1 = 5000;
     g.Fj[0] = 0.8;
     g.Nj[0] = 1e9;
-    computeEquivalentLoadsFromSpectrum(g);
+    computeEquivalentLoadsFromLevels(g);
     EXPECT_EQ(g.Ft1, 5000);
     EXPECT_DOUBLE_EQ(g.FtFe1, 4000);
     EXPECT_DOUBLE_EQ(g.FtHe1, 4000);
@@ -118,25 +118,25 @@ TEST(Spectrum, SingleStepBeyondNLHasFullWeight) {
 
 TEST(Spectrum, RatioFormsReferToTheLoadOfTheLoadingDialog) {
     GearPairData reference = fourSteps();
-    computeEquivalentLoadsFromSpectrum(reference);
+    computeEquivalentLoadsFromLevels(reference);
 
     GearPairData g = fourSteps();
-    g.spectrumForm = SpectrumForm::RatioFjFmin;  // Fj/Fmin: 8, 4, 2, 1
+    g.levelsForm = LevelsForm::RatioFjFmin;  // Fj/Fmin: 8, 4, 2, 1
     g.Fj = {8, 4, 2, 1};
     g.Ft1 = 4000;
-    computeEquivalentLoadsFromSpectrum(g);
+    computeEquivalentLoadsFromLevels(g);
     EXPECT_EQ(g.Ft1, 4000);  // not the ratio 8
     EXPECT_NEAR(g.FtFe1, reference.FtFe1, 1e-9);
     EXPECT_NEAR(g.FtHe2, reference.FtHe2, 1e-9);
-    g.spectrumForm = SpectrumForm::RatioF1Fj;  // F1/Fj: 1, 2, 4, 8
+    g.levelsForm = LevelsForm::RatioF1Fj;  // F1/Fj: 1, 2, 4, 8
     g.Fj = {1, 2, 4, 8};
-    computeEquivalentLoadsFromSpectrum(g);
+    computeEquivalentLoadsFromLevels(g);
     EXPECT_NEAR(g.FtFe1, reference.FtFe1, 1e-9);
 
     // With torques the reference is the torque entered: 200 N·m on d1 = 80 mm.
     g.SilyF = false;
     g.T1 = 200;
-    computeEquivalentLoadsFromSpectrum(g);
+    computeEquivalentLoadsFromLevels(g);
     EXPECT_DOUBLE_EQ(g.Ft1, 5000);
     EXPECT_NEAR(g.FtFe1, reference.FtFe1 * 5000 / 4000, 1e-9);
 }
@@ -145,7 +145,7 @@ TEST(Spectrum, AbsoluteTorquesAndHoursPerStep) {
     GearPairData g = fourSteps();
     g.SilyF = false;
     g.Fj = {160, 80, 40, 20};  // N·m, the same spectrum as forces on d1 = 80 mm
-    computeEquivalentLoadsFromSpectrum(g);
+    computeEquivalentLoadsFromLevels(g);
     EXPECT_DOUBLE_EQ(g.Ft1, 4000);
     EXPECT_DOUBLE_EQ(g.T1, 160);
     EXPECT_NEAR(g.FtFe1, 3541.5043, 1e-3);
@@ -155,23 +155,23 @@ TEST(Spectrum, AbsoluteTorquesAndHoursPerStep) {
     h.NKvCyklech = false;
     h.SpektrumNAbs = false;
     h.Nj = {1e6 / 6e4, 1.5e6 / 6e4, 2.5e6 / 6e4, 9.5e7 / 6e4};
-    computeEquivalentLoadsFromSpectrum(h);
+    computeEquivalentLoadsFromLevels(h);
     EXPECT_NEAR(h.NK1, 1e8, 1e-6);
     EXPECT_NEAR(h.FtFe1, 3541.5043, 1e-3);
     EXPECT_NEAR(h.FtFe2, 3278.9921, 1e-3);
 }
 
-TEST(Spectrum, LivesOfTheStoredSpectrum) {
+TEST(Spectrum, LivesOfTheStoredLevels) {
     GearPairData g = fourSteps();
     g.NK1 = g.NK2 = 0;
-    computeSpectrumLives(g);
+    computeLevelsLives(g);
     EXPECT_EQ(g.NK1, 1e8);
     EXPECT_EQ(g.NK2, 5e7);
 
     g.SpektrumNAbs = false;  // per step: the sum
     g.Nj = {1e5, 2e5, 3e5, 0};
     g.j = 3;
-    computeSpectrumLives(g);
+    computeLevelsLives(g);
     EXPECT_EQ(g.NK1, 6e5);
 
     // An internal wheel counts |z2|; a step count beyond the table reads the 20 steps only.
@@ -179,29 +179,29 @@ TEST(Spectrum, LivesOfTheStoredSpectrum) {
     g.z2 = -40;
     g.j = 60;
     g.Nj.fill(1);
-    computeSpectrumLives(g);
+    computeLevelsLives(g);
     EXPECT_EQ(g.NK1, 20);
     EXPECT_EQ(g.NK2, 10);
-    computeEquivalentLoadsFromSpectrum(g);
+    computeEquivalentLoadsFromLevels(g);
     EXPECT_TRUE(std::isfinite(g.FtFe1));
 }
 
-TEST(SpectrumClasses, TableColumnsAndInterpolationInQ) {
-    EXPECT_EQ(spectrumClassFactor(1, 3), 0.127);
-    EXPECT_EQ(spectrumClassFactor(1, 6), 0.045);
-    EXPECT_EQ(spectrumClassFactor(1, 9), 0.025);
-    EXPECT_EQ(spectrumClassFactor(1, 12), 0.016);
-    EXPECT_EQ(spectrumClassFactor(17, 12), 0.001);
-    EXPECT_DOUBLE_EQ(spectrumClassFactor(1, 4.5), (0.127 + 0.045) / 2);
-    EXPECT_DOUBLE_EQ(spectrumClassFactor(4, 7.5), (0.219 + 0.132) / 2);
-    EXPECT_DOUBLE_EQ(spectrumClassFactor(13, 11), 0.125 + (0.2 - 0.125) / 3);
-    EXPECT_EQ(spectrumClassFactor(12, 2), 9e-05);   // below 3
-    EXPECT_EQ(spectrumClassFactor(12, 20), 2e-09);  // above 12
-    EXPECT_EQ(spectrumClassFactor(0, 6), 0);
-    EXPECT_EQ(spectrumClassFactor(18, 6), 0);
+TEST(LoadClasses, TableColumnsAndInterpolationInQ) {
+    EXPECT_EQ(loadClassFactor(1, 3), 0.127);
+    EXPECT_EQ(loadClassFactor(1, 6), 0.045);
+    EXPECT_EQ(loadClassFactor(1, 9), 0.025);
+    EXPECT_EQ(loadClassFactor(1, 12), 0.016);
+    EXPECT_EQ(loadClassFactor(17, 12), 0.001);
+    EXPECT_DOUBLE_EQ(loadClassFactor(1, 4.5), (0.127 + 0.045) / 2);
+    EXPECT_DOUBLE_EQ(loadClassFactor(4, 7.5), (0.219 + 0.132) / 2);
+    EXPECT_DOUBLE_EQ(loadClassFactor(13, 11), 0.125 + (0.2 - 0.125) / 3);
+    EXPECT_EQ(loadClassFactor(12, 2), 9e-05);   // below 3
+    EXPECT_EQ(loadClassFactor(12, 20), 2e-09);  // above 12
+    EXPECT_EQ(loadClassFactor(0, 6), 0);
+    EXPECT_EQ(loadClassFactor(18, 6), 0);
 }
 
-TEST(SpectrumClasses, EquivalentLoadsOfTheChosenClasses) {
+TEST(LoadClasses, EquivalentLoadsOfTheChosenClasses) {
     GearPairData g = defaults();
     g.MetodaVypoctu = 'B';
     g.ZadaniSil = kLoadsFromClasses;

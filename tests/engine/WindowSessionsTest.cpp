@@ -33,7 +33,7 @@ TEST(WindowSessions, EachOkCheckRefusesWithItsMessage) {
         {InputWindow::Dimensions, [](GearPairData& g) { g.dh1 = 500; },
          "Prvky se nevlezou do patního průměru pastorku, rozměry se musí upravit.", 0},
         {InputWindow::Loading, [](GearPairData& g) { chooseEquivalentMethod(g), chooseClassInput(g), g.FtHe2 = 0; }, "Nejsou zadané všechny síly.", 0},
-        {InputWindow::LoadLevels, [](GearPairData& g) { chooseEquivalentMethod(g), chooseSpectrumInput(g), clearSpectrum(g); },
+        {InputWindow::LoadLevels, [](GearPairData& g) { chooseEquivalentMethod(g), chooseLevelsInput(g), clearLevels(g); },
          "Neúplně zadání - některé vstupy jsou nulové", 2},
         {InputWindow::FaceLoad, [](GearPairData& g) { g.KHbetaFrom = KHbetaSource::None; }, "Není zadaná žádná možnost", 0},
         {InputWindow::FaceLoad, [](GearPairData& g) { g.KHbetaFrom = KHbetaSource::FromBcal, g.bcal = 0; },
@@ -88,11 +88,11 @@ TEST(WindowSessions, OpeningRunsWhatTheWindowRunsWhenShown) {
     EXPECT_GT(g.mass1, 0);
 }
 
-TEST(WindowSessions, CompleteSpectrumGivesTheEquivalentLoadsOnOk) {
+TEST(WindowSessions, CompleteLevelsGivesTheEquivalentLoadsOnOk) {
     GearPairData g = startUp();
     RecordingUi ui;
     chooseEquivalentMethod(g);
-    chooseSpectrumInput(g);
+    chooseLevelsInput(g);
     openWindow(g, InputWindow::LoadLevels, ui);
     g.j = 2;
     g.Fj = {g.Ft1, g.Ft1 / 2};

@@ -71,7 +71,7 @@ TEST(Golden, ProjectsAndTheirReports) {
     const GoldenCase cases[] = {
         {"default", [] { return testing::defaultProject(); }},
         {"internal", [] { return testing::defaultProject(Toothing::Internal); }},
-        {"spektrum", testing::spectrumProject},
+        {"spektrum", testing::levelsProject},
         {"classes-din-b", testing::classesProject},
         {"entered-simplified", testing::enteredProject},
     };

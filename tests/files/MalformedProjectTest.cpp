@@ -20,7 +20,7 @@ namespace {
 using testing::classesProject;
 using testing::defaultProject;
 using testing::enteredProject;
-using testing::spectrumProject;
+using testing::levelsProject;
 
 std::vector<std::string> linesOf(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -48,17 +48,17 @@ struct Case {
 TEST(MalformedProject, EveryBrokenFileIsRefusedAndChangesNothing) {
     const std::vector<Case> cases = {
         {"ends before its last record", defaultProject(), [](auto& l) { l.pop_back(); }},
-        {"ends inside the spectrum", spectrumProject(), [](auto& l) { l.resize(60); }},
+        {"ends inside the spectrum", levelsProject(), [](auto& l) { l.resize(60); }},
         {"empty file", defaultProject(), [](auto& l) { l.clear(); }},
         {"real line without a number", defaultProject(), [](auto& l) { l[4] = "modul"; }},
         {"empty real line", defaultProject(), [](auto& l) { l[4] = ""; }},
         {"text after the number", defaultProject(), [](auto& l) { l[4] += " mm"; }},
         {"number beyond a double", defaultProject(), [](auto& l) { l[4] = " 1.0E+9999"; }},
         {"NaN", defaultProject(), [](auto& l) { l[4] = "NaN"; }},
-        {"j above 20", spectrumProject(), [](auto& l) { l[50] = "21"; }},
-        {"j of 0", spectrumProject(), [](auto& l) { l[50] = "0"; }},
-        {"j not an integer", spectrumProject(), [](auto& l) { l[50] = "2.0"; }},
-        {"spectrum step of one number", spectrumProject(), [](auto& l) { l[52].resize(23); }},
+        {"j above 20", levelsProject(), [](auto& l) { l[50] = "21"; }},
+        {"j of 0", levelsProject(), [](auto& l) { l[50] = "0"; }},
+        {"j not an integer", levelsProject(), [](auto& l) { l[50] = "2.0"; }},
+        {"spectrum step of one number", levelsProject(), [](auto& l) { l[52].resize(23); }},
         {"line of 256 characters", defaultProject(), [](auto& l) { l[42] = std::string(256, 'x'); }},
         {"long line after the last record", defaultProject(), [](auto& l) { l.push_back(std::string(300, ' ')); }},
         {"accuracy grade 1", defaultProject(), [](auto& l) { l[64] = "1 8"; }},
@@ -82,7 +82,7 @@ TEST(MalformedProject, EveryBrokenFileIsRefusedAndChangesNothing) {
         {"empty option line", defaultProject(), [](auto& l) { l[1].clear(); }},
         {"two standards", defaultProject(), [](auto& l) { l[1][60] = '1'; }},
         {"no source of KHbeta", defaultProject(), [](auto& l) { l[1][30] = '0'; }},
-        {"unknown layout scheme", spectrumProject(), [](auto& l) { l[93] = "9"; }},
+        {"unknown layout scheme", levelsProject(), [](auto& l) { l[93] = "9"; }},
         {"text after the last record", defaultProject(), [](auto& l) { l.push_back("navíc"); }},
         {"undefined Windows-1250 byte", defaultProject(), [](auto& l) { l[42] = "14\x81" "220"; }},
         {"control character in a text", defaultProject(), [](auto& l) { l[42] = "14\t220"; }},
@@ -102,7 +102,7 @@ TEST(MalformedProject, EveryBrokenFileIsRefusedAndChangesNothing) {
 }
 
 TEST(MalformedProject, BlanksAroundNumbersIntegersOptionsAndSchemeAreAccepted) {
-    auto lines = linesOf(writeString(spectrumProject()).bytes);
+    auto lines = linesOf(writeString(levelsProject()).bytes);
     lines[4] = "   4.5  ";
     lines[50] = " 20 ";
     lines[86] = "  7   9 ";
@@ -117,8 +117,8 @@ TEST(MalformedProject, BlanksAroundNumbersIntegersOptionsAndSchemeAreAccepted) {
     EXPECT_EQ(target.IT1, 7);
     EXPECT_EQ(target.IT2, 9);
     EXPECT_EQ(target.Schema, "8");
-    EXPECT_EQ(target.dI, spectrumProject().dI);  // read only under scheme "8"
-    auto unchanged = spectrumProject();
+    EXPECT_EQ(target.dI, levelsProject().dI);  // read only under scheme "8"
+    auto unchanged = levelsProject();
     unchanged.mn = 4.5;
     unchanged.z1 = 20;
     unchanged.IT1 = 7;
@@ -184,7 +184,7 @@ std::string mutate(std::string s, std::mt19937& rng) {
 TEST(ProjectFuzz, SeededMutationsNeverCrashAndAcceptedFilesAreStable) {
     const std::vector<std::string> corpus = {
         writeString(defaultProject()).bytes, writeString(defaultProject(Toothing::Internal)).bytes,
-        writeString(spectrumProject()).bytes, writeString(classesProject()).bytes, writeString(enteredProject()).bytes,
+        writeString(levelsProject()).bytes, writeString(classesProject()).bytes, writeString(enteredProject()).bytes,
     };
     constexpr int kInputs = 30000;
     std::mt19937 rng(20261208);

@@ -76,11 +76,11 @@ TEST(PostLoad, LoadsFollowTheEnteredUnit) {
     EXPECT_GT(e.Ft1, 0);
 }
 
-TEST(PostLoad, SpectrumProjectTakesItsLivesFromTheSpectrum) {
+TEST(PostLoad, LevelsProjectTakesItsLivesFromTheLevels) {
     RecordingUi ui;
     auto d = defaultProject();  // cumulative counts 6e4, 2e6, 6e7 in cycles
     d.MetodaVypoctu = 'B';
-    d.ZadaniSil = kLoadsFromSpectrum;
+    d.ZadaniSil = kLoadsFromLevels;
     d.NK1 = 1;  // left over from an earlier project: not in the file
     d.NK2 = 2;
     recomputeAfterLoad(d, ui);
@@ -89,7 +89,7 @@ TEST(PostLoad, SpectrumProjectTakesItsLivesFromTheSpectrum) {
     EXPECT_DOUBLE_EQ(d.NK1hod, 1000);
     EXPECT_DOUBLE_EQ(d.NK2hod, 1000);
 
-    auto h = testing::spectrumProject();  // hours per step, internal 20/-60, n1 = 1450
+    auto h = testing::levelsProject();  // hours per step, internal 20/-60, n1 = 1450
     double hours = 0;
     for (const double n : h.Nj) hours += n;
     recomputeAfterLoad(h, ui);
@@ -146,7 +146,7 @@ TEST(PostLoad, ProjectWithoutTeethOrSpeedIsRefused) {
         bytes.replace(at, bytes.find("\r\n", at) - at, " 0.00000000000000E+0000");
         std::ofstream(dir / "bad.PEV", std::ios::binary) << bytes;
         RecordingUi ui;
-        GearPairData d = testing::spectrumProject();
+        GearPairData d = testing::levelsProject();
         const auto before = writeString(d).bytes;
         const auto outcome = loadProject(d, dir / "bad.PEV", ui);
         EXPECT_EQ(outcome.status, LoadStatus::Refused);
@@ -166,7 +166,7 @@ namespace {
 // What was calculated before saving is what a loaded project calculates again.
 TEST(PostLoad, LoadedProjectCalculatesAsItDidWhenSaved) {
     for (auto project : {testing::defaultProject(), testing::defaultProject(Toothing::Internal), testing::classesProject(),
-                         testing::spectrumProject()}) {
+                         testing::levelsProject()}) {
         RecordingUi ui;
         project.Zjednoduseny = false;
         if (project.lw2 == 0) project.lw2 = 300;  // the spectrum project's scheme needs a bearing span

@@ -16,7 +16,7 @@ namespace {
 using testing::classesProject;
 using testing::defaultProject;
 using testing::enteredProject;
-using testing::spectrumProject;
+using testing::levelsProject;
 
 std::vector<std::string> linesOf(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -94,7 +94,7 @@ GearPairData measuredSchemeProject() {
 }
 
 TEST(ProjectFile, EveryConditionalRecordSurvivesARoundTrip) {
-    for (const auto& project : {defaultProject(), defaultProject(Toothing::Internal), spectrumProject(), classesProject(),
+    for (const auto& project : {defaultProject(), defaultProject(Toothing::Internal), levelsProject(), classesProject(),
                                 enteredProject(), measuredSchemeProject()}) {
         const std::string first = written(project);
         GearPairData back = defaultProject();
@@ -106,7 +106,7 @@ TEST(ProjectFile, EveryConditionalRecordSurvivesARoundTrip) {
 
 TEST(ProjectFile, RecordsFollowTheirConditions) {
     // Spectrum: loading is T1, n1, YA1, YA2, KA, j, 20 steps, four torques.
-    const auto spectrum = linesOf(written(spectrumProject()));
+    const auto spectrum = linesOf(written(levelsProject()));
     // 2 B ... ZadaniSil 1; Fj/Fmin (12); fpb2, Fbeta2, fx given; scheme (28); KFalfa1, KHbeta1; ČSN.
     EXPECT_EQ(spectrum[1], " 2B0001" "0000010" "00000000" "010110" "100" "000000000000000000000" "100001" "0" "10000");
     EXPECT_EQ(spectrum[45], " 2.12500000000000E+0002");  // T1
@@ -213,7 +213,7 @@ TEST(ProjectFile, WriterRefusesWhatItCouldNotReadBack) {
     d = defaultProject();
     d.standard = static_cast<Standard>(3);  // a standard no flag of the file names
     EXPECT_FALSE(writeString(d).ok());
-    d = spectrumProject();
+    d = levelsProject();
     d.j = 21;
     EXPECT_FALSE(writeString(d).ok());
     d.j = 0;

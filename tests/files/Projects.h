@@ -18,18 +18,18 @@ inline GearPairData defaultProject(Toothing toothing = Toothing::External) {
 
 /// Method B from a spectrum of 20 steps, torques, lives in hours, measured deviations under
 /// scheme "8" (dII and dI), relative counts and the ratio form Fj/Fmin.
-inline GearPairData spectrumProject() {
+inline GearPairData levelsProject() {
     GearPairData d = defaultProject(Toothing::Internal);
     d.MetodaVypoctu = 'B';
-    d.ZadaniSil = kLoadsFromSpectrum;
+    d.ZadaniSil = kLoadsFromLevels;
     d.SilyF = false;
     d.NKvCyklech = false;
-    d.spectrumForm = SpectrumForm::RatioFjFmin;
+    d.levelsForm = LevelsForm::RatioFjFmin;
     d.SpektrumNAbs = false;
     d.T1 = 212.5;
     d.n1 = 1450;
     d.j = 20;
-    for (std::size_t i = 0; i < kMaxSpectrumSteps; ++i) {
+    for (std::size_t i = 0; i < kMaxLoadLevels; ++i) {
         d.Fj[i] = 1.0 + 0.125 * static_cast<double>(20 - i);
         d.Nj[i] = i % 3 == 0 ? 5.0 + static_cast<double>(i) : 1.5e5 * static_cast<double>(i + 1);
     }

@@ -15,7 +15,7 @@ namespace soukoli::files {
 namespace {
 
 using testing::defaultProject;
-using testing::spectrumProject;
+using testing::levelsProject;
 using Lines = std::vector<std::string>;
 
 constexpr LocalTime kNoon{2026, 12, 8, 9, 5, 7};
@@ -107,8 +107,8 @@ TEST(InputReport, PairLinesKeepTheirColumnsOrEndEarly) {
     EXPECT_FALSE(hasPrefix(inputReportLines(d, kNoon, "x"), " dII="));
 }
 
-TEST(InputReport, SpectrumTableAndMethodTexts) {
-    auto d = spectrumProject();
+TEST(InputReport, LevelsTableAndMethodTexts) {
+    auto d = levelsProject();
     d.NKvCyklech = true;
     d.SpektrumNAbs = true;
     d.Nj[0] = 5;
