@@ -3,12 +3,19 @@
 #pragma once
 
 #include <QDialog>
+#include <QFile>
 #include <QStringList>
 #include <memory>
 
 #include "app/SoukoliApp.h"
 
 namespace soukoli::testing {
+
+/// The bytes of a file, empty when it cannot be read.
+inline QByteArray slurp(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 struct StartedApp {
     explicit StartedApp(const QString& helpFile = QStringLiteral(SOUKOLI_HELP_FILE))

@@ -15,14 +15,10 @@
 #include "app/AppFixture.h"
 
 using namespace soukoli;
+using soukoli::testing::slurp;
 using soukoli::testing::StartedApp;
 
 namespace {
-
-QByteArray slurp(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QPushButton* inputButton(const MainWindow::Page& page, const QString& caption) {
     for (QPushButton* b : page.inputs)

@@ -9,16 +9,8 @@
 #include "app/AppFixture.h"
 
 using namespace soukoli;
+using soukoli::testing::slurp;
 using soukoli::testing::StartedApp;
-
-namespace {
-
-QByteArray slurp(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}  // namespace
 
 class StartUpStateTest : public QObject {
     Q_OBJECT

@@ -10,6 +10,7 @@
 #include "engine/LoadingInput.h"
 #include "engine/Tabs.h"
 #include "support/RecordingUi.h"
+#include "support/StartUp.h"
 
 using namespace soukoli;
 using soukoli::cli::Setting;
@@ -17,12 +18,7 @@ using soukoli::testing::RecordingUi;
 
 namespace {
 
-GearPairData startUp() {
-    GearPairData g;
-    RecordingUi ui;
-    resetToDefaults(g, ui);
-    return g;
-}
+GearPairData startUp() { return soukoli::testing::startUpPair(); }
 
 // Applies `settings` to `g`; gives the error ("" when accepted).
 std::string apply(GearPairData& g, const std::vector<Setting>& settings) {

@@ -10,18 +10,14 @@
 #include "engine/FieldTable.h"
 #include "engine/Tabs.h"
 #include "support/RecordingUi.h"
+#include "support/StartUp.h"
 
 using namespace soukoli;
 using soukoli::testing::RecordingUi;
 
 namespace {
 
-GearPairData startUp() {
-    GearPairData g;
-    RecordingUi ui;
-    resetToDefaults(g, ui);
-    return g;
-}
+GearPairData startUp() { return soukoli::testing::startUpPair(); }
 
 // Every named quantity (NaN compared by its bits) and every text of the data set.
 void expectSameData(const GearPairData& a, const GearPairData& b) {

@@ -9,18 +9,14 @@
 #include "engine/Tabs.h"
 #include "engine/WindowSessions.h"
 #include "support/RecordingUi.h"
+#include "support/StartUp.h"
 
 using namespace soukoli;
 using soukoli::testing::RecordingUi;
 
 namespace {
 
-GearPairData startUp() {
-    GearPairData g;
-    RecordingUi ui;
-    resetToDefaults(g, ui);
-    return g;
-}
+GearPairData startUp() { return soukoli::testing::startUpPair(); }
 
 TEST(WindowSessions, EachOkCheckRefusesWithItsMessage) {
     struct Row {
