@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QTextDocumentFragment>
 
+#include "dialogs/WindowKeys.h"
 #include "engine/Numbers.h"
 
 namespace soukoli {
@@ -58,9 +59,7 @@ QString accessibleNameOf(const QString& label) {
 }  // namespace
 
 FieldDialog::FieldDialog(GearPairData& data, Ui& ui, QWidget* parent) : QDialog(parent), data_(data), ui_(ui) {
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(f1, &QShortcut::activated, this, [this] { emit helpRequested(helpTopic()); });
+    bindHelpKey(*this, [this] { emit helpRequested(helpTopic()); });
 }
 
 NumberEdit* FieldDialog::bindField(const FieldRow& row) {

@@ -2,6 +2,8 @@
 // selected gear out (ČSN 01 4686 part 3, the root fillet construction with the wheel's edge).
 #include "dialogs/GrindingNotchDialog.h"
 
+#include "dialogs/WindowKeys.h"
+
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -60,6 +62,7 @@ protected:
 GrindingNotchDialog::GrindingNotchDialog(GearPairData& data, Ui& ui, CoefficientsDialog& coefficients, QWidget* parent)
     : QDialog(parent), data_(data), ui_(ui), coefficients_(coefficients) {
     setObjectName(QStringLiteral("GrindingNotchDialog"));
+    bindHelpKey(*this, [this] { emit helpRequested(kHelpTopic); });
     setWindowTitle(QStringLiteral("Poloměr křivosti a hloubka přídavného vrubu v patě zubu"));
 
     auto* text = new QVBoxLayout;
@@ -164,12 +167,5 @@ void GrindingNotchDialog::showResult() {
     for (QLabel* l : {symbol_, index_, result_}) l->setStyleSheet(colour);
 }
 
-void GrindingNotchDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        emit helpRequested(kHelpTopic);
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
 
 }  // namespace soukoli

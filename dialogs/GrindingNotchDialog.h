@@ -36,7 +36,6 @@ signals:
     void helpRequested(int topic);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool fieldLeft();

@@ -2,6 +2,8 @@
 // selected on release, chosen by double click or Enter.
 #include "dialogs/MaterialTable.h"
 
+#include "dialogs/WindowKeys.h"
+
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QKeyEvent>
@@ -79,8 +81,7 @@ MaterialTable::MaterialTable(GearPairData& data, QWidget* parent)
     grid_->setCurrentCell(0, 0);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { choose(row + 1); });
 
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { emit helpRequested(kHelpTopic); });
+    bindHelpKey(*this, [this] { emit helpRequested(kHelpTopic); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_);

@@ -2,6 +2,8 @@
 // factor labels of pinion and wheel, the root quantities and the LINKE panel.
 #include "dialogs/ToothRootFactorsDialog.h"
 
+#include "dialogs/WindowKeys.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -40,6 +42,7 @@ QLabel* named(const QString& name, QWidget* parent) {
 ToothRootFactorsDialog::ToothRootFactorsDialog(GearPairData& data, Ui& ui, CoefficientsDialog& coefficients, QWidget* parent)
     : QDialog(parent), data_(data), ui_(ui), coefficients_(coefficients) {
     setObjectName(QStringLiteral("ToothRootFactorsDialog"));
+    bindHelpKey(*this, [this] { emit helpRequested(kHelpTopic); });
     setWindowTitle(QStringLiteral("YFa1,2     YSa1,2"));
 
     auto* standards = new QHBoxLayout;
@@ -204,12 +207,5 @@ void ToothRootFactorsDialog::refresh() {
     value(QStringLiteral("ZbetaL"))->setText(QStringLiteral("Z<sub>β</sub> = ") + number(informative_.ZbetaL));
 }
 
-void ToothRootFactorsDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        emit helpRequested(kHelpTopic);
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
 
 }  // namespace soukoli

@@ -44,7 +44,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void optionChosen(Standard standard);

@@ -1,0 +1,16 @@
+// F1 as a shortcut of the whole window, so that it works whichever child has the focus and
+// needs no key handler in each window.
+#include "dialogs/WindowKeys.h"
+
+#include <QShortcut>
+#include <QWidget>
+
+namespace soukoli {
+
+void bindHelpKey(QWidget& window, std::function<void()> openHelp) {
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    f1->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(f1, &QShortcut::activated, &window, std::move(openHelp));
+}
+
+}  // namespace soukoli
