@@ -9,9 +9,11 @@
 // Beside OUT.png, OUT-desktop.png shows the windows where they stand on the screen.
 //   soukoli-screenshot OUT.png windows   (every input window, OUT-<window>.png each, and on stderr
 //                                        every label or button narrower than its text)
-// QT_SCALE_FACTOR=1.5 or 2 gives the pictures of a scaled screen.
+// QT_SCALE_FACTOR=1.5 or 2 gives the pictures of a scaled screen; SOUKOLI_SCREENSHOT_HOLD=MS keeps
+// the windows of a calculation up for a picture of the real screen.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
@@ -19,6 +21,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/SoukoliApp.h"
@@ -175,6 +178,13 @@ int main(int argc, char* argv[]) {
     }
     app.form.resize(1000, 640);
     app.form.show();
+    // On a real screen the window manager places and frames the window after it is shown; a user
+    // presses "Výpočet" long after that.
+    if (qEnvironmentVariableIntValue("SOUKOLI_SCREENSHOT_HOLD") > 0) {
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 1000) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
     if (simplified) app.form.tabs()->setCurrentIndex(1);
     const auto& page = simplified ? app.form.simplifiedPage() : app.form.fullPage();
     page.calculate->click();
@@ -190,5 +200,11 @@ int main(int argc, char* argv[]) {
         ok = saveDesktop(stem + QStringLiteral("-desktop.png"), {&app.form, &app.wohlohyb, &app.wohldotyk}) && ok;
     }
     std::fprintf(stderr, "%s %s\n", ok ? "written:" : "could not write:", qPrintable(out));
+    // SOUKOLI_SCREENSHOT_HOLD=MS keeps the windows up that long, for a picture of a real screen
+    // (xwd -root under Xvfb with a window manager).
+    if (const int hold = qEnvironmentVariableIntValue("SOUKOLI_SCREENSHOT_HOLD"); hold > 0) {
+        QTimer::singleShot(hold, &qapp, &QCoreApplication::quit);
+        QApplication::exec();
+    }
     return ok ? 0 : 1;
 }
