@@ -1,4 +1,4 @@
-// The load spectrum dialog: one accepted and one refused entry typed into it, the rows the number
+// The load-level dialog: one accepted and one refused entry typed into it, the rows the number
 // of steps shows, the fixed level of the ratio forms, "O&k" with an incomplete and a complete
 // table, "&Esc" restoring the hand-over, and a press on "&Nulování" that does not check the field
 // being edited. The ordering rules and the lives are tested in tests/engine.
