@@ -77,7 +77,8 @@ private slots:
         a.data.KHbetaFrom = KHbetaSource::FromBcal;
         a.form.fullPage().internal->setChecked(true);
         QVERIFY(!a.khbeta.schemeOption()->isEnabled());
-        QVERIFY(a.khbeta.directOption()->isChecked());
+        QVERIFY(a.khbeta.directOption()->isChecked() && !a.khbeta.bcalOption()->isChecked());
+        QVERIFY(!a.khbeta.bcalEdit()->isEnabled() && a.khbeta.khbetaEdit()->isEnabled());
         QCOMPARE(a.khbeta.khbetaEdit()->text(), QStringLiteral("  1.3"));
         QCOMPARE(a.data.KHbetaFrom, KHbetaSource::Entered);
         a.form.fullPage().external->setChecked(true);

@@ -1,7 +1,7 @@
-// The geometry dialog: every field's accepted value and its refusals at the range boundaries
-// with the exact message, the display formats, the rewritten derived fields, the centre
-// distance steps, focus and messages on leaving, help, OK, Esc, deactivation and the module
-// table.
+// The geometry dialog: one accepted and one refused entry typed into it, the display formats,
+// the rewritten derived fields, the centre distance steps, help, OK, Esc, deactivation and the
+// module table. The field rules, parse results and what an entry runs are tested in
+// tests/engine/GeometryInputTest; the binder's repeated refusal in FieldDialogTest.
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -146,55 +146,6 @@ private slots:
         QTRY_VERIFY(edit(F::x1)->hasFocus());
         QCOMPARE(dialog_->currentField(), 6);
         QVERIFY(ui_.messages.empty());
-    }
-
-    void rejectedEntryKeepsTheFocusAndRepeatsOnLeaving() {
-        start(Toothing::External);
-        edit(F::z2)->setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(edit(F::z2)->hasFocus());
-        edit(F::z2)->setText(QStringLiteral("3"));
-        QTest::keyClick(edit(F::z2), Qt::Key_Tab);
-        QTRY_VERIFY(edit(F::z2)->hasFocus());
-        QCOMPARE(messages(), QStringList{QStringLiteral("Počet zubů kola vol větší než 3")});
-        QCOMPARE(data_.z2, 40);  // not stored, nothing follows from it
-        QCOMPARE(text(F::aw), QStringLiteral("120.000"));
-        QTest::keyClick(edit(F::z2), Qt::Key_Tab);
-        QTRY_VERIFY(edit(F::z2)->hasFocus());
-        QCOMPARE(ui_.messages.size(), std::size_t{2});
-        edit(F::z2)->setText(QStringLiteral("50"));
-        QTest::keyClick(edit(F::z2), Qt::Key_Tab);
-        QTRY_VERIFY(edit(F::mn)->hasFocus());
-        QCOMPARE(ui_.messages.size(), std::size_t{2});
-        QCOMPARE(text(F::aw), QStringLiteral("140.000"));
-    }
-
-    void parseStatus() {
-        start(Toothing::External);
-        enter(F::x2, QStringLiteral("-1.3"));
-        QCOMPARE(dialog_->parseStatus(), 1);  // a rule between fields
-        enter(F::x2, QStringLiteral("12,5"));
-        QCOMPARE(dialog_->parseStatus(), 3);
-        enter(F::x2, QStringLiteral("0.1"));
-        QCOMPARE(dialog_->parseStatus(), 0);
-    }
-
-    // What an accepted entry ran travels with its signal: the lookups it made due.
-    void acceptedEntryTellsItsEffects() {
-        start(Toothing::External);
-        QSignalSpy spy(dialog_.get(), &FieldDialog::fieldAccepted);
-        enter(F::z1, QStringLiteral("22"));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(1).value<FieldEntry>().effects.lookups, (AccuracyLookups{.pinionPitch = true}));
-        QVERIFY(spy.at(0).at(1).value<FieldEntry>().effects.bodies);
-        edit(F::z1)->setText(QStringLiteral("0"));  // refused: nothing is due
-        QTest::keyClick(edit(F::z1), Qt::Key_Return);
-        QCOMPARE(spy.count(), 1);
-        edit(F::z1)->setText(QStringLiteral("22"));
-        // Leaving z1 enters it again, then mn's own entry.
-        enter(F::mn, QStringLiteral("5"));
-        QCOMPARE(spy.count(), 3);
-        QVERIFY(spy.at(2).at(1).value<FieldEntry>().effects.lookups.wheelAlignment);
-        QCOMPARE(data_.srmin, 17.5);
     }
 
     void helpOkEscAndModules() {

@@ -1,6 +1,6 @@
-// The materials window and the material table: every field's range with its message, the
+// The materials window and the material table: accepted and refused entries typed into it, the
 // exponent pictures, filling a group from the table, the heat-treatment lists and the trimming
-// of the second tab.
+// of the second tab. The fields' ranges are tested in tests/engine/MaterialsTest.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>

@@ -52,6 +52,34 @@ TEST(CoefficientEntry, NonZeroMarksZeroAndEmptyClear) {
     EXPECT_TRUE(g.KHbeta1Given);
 }
 
+// Every field, under method B where all are open: a positive number is stored (and marks an
+// optional factor as entered), a negative or unreadable one is refused, 0 is accepted and makes
+// an optional factor computed again (shown empty).
+TEST(CoefficientEntry, EveryFieldTakesZeroAndPositiveNumbers) {
+    for (int n = 1; n <= 34; ++n) {
+        SCOPED_TRACE(n);
+        GearPairData g = defaultPair();
+        g.MetodaVypoctu = 'B';
+        const CoefficientField& f = *coefficientField(n);
+        EXPECT_TRUE(enter(g, n, " 1.25E0"));
+        EXPECT_EQ(g.*(f.quantity), 1.25);
+        if (f.given) {
+            EXPECT_TRUE(g.*(f.given));
+        }
+        EXPECT_EQ(entry(g, n, "-0.001").message, "Neplatné zadání");
+        EXPECT_EQ(entry(g, n, "1,5").message, "Neplatné zadání");
+        EXPECT_EQ(g.*(f.quantity), 1.25);
+        EXPECT_TRUE(enter(g, n, "0"));
+        if (f.given) {
+            EXPECT_FALSE(g.*(f.given));
+            EXPECT_EQ(coefficientText(g, n), "");
+        } else {
+            EXPECT_EQ(g.*(f.quantity), 0);
+            EXPECT_NE(coefficientText(g, n), "");
+        }
+    }
+}
+
 TEST(CoefficientEntry, RefusedEntriesLeaveValueAndMark) {
     struct Row {
         int field;

@@ -100,7 +100,11 @@ TEST(FaceLoadFields, BoundariesAndOkChecks) {
     EXPECT_EQ(g.KHbetaFrom, KHbetaSource::Entered);  // a refused value changes no source
     enterInTurn(g, InputWindow::FaceLoad, {{1, "0.1", true, ""}});
     EXPECT_EQ(g.KHbetaFrom, KHbetaSource::FromBcal);
-    enterInTurn(g, InputWindow::FaceLoad, {{2, "0.999", false, "KHbeta vol větší nebo rovno 1"}});
+    enterInTurn(g, InputWindow::FaceLoad, {
+        {2, "0.999", false, "KHbeta vol větší nebo rovno 1"},
+        {2, "", false, "KHbeta vol větší nebo rovno 1"},
+        {1, "12,5", false, "Neplatné zadání šířky pásma dotyku zatížených zubů bcal"},
+    });
     EXPECT_EQ(g.KHbeta, KHbeta);
     EXPECT_EQ(g.KHbetaFrom, KHbetaSource::FromBcal);
     enterInTurn(g, InputWindow::FaceLoad, {{2, "1", true, ""}});

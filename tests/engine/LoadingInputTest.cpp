@@ -64,6 +64,13 @@ TEST(LoadingInput, RefusedValueStaysOutAcceptedOneGoesToItsQuantity) {
     EXPECT_EQ(g.n1, n1);
     EXPECT_EQ(rejection(g, 2, "1500,5"), "Neplatné zadání");
     EXPECT_EQ(rejection(g, 18, "0"), "Neplatné zadání");
+    EXPECT_EQ(rejection(g, 1, "0"), "Neplatné zadání");
+    EXPECT_EQ(rejection(g, 3, ""), "Neplatné zadání");
+    EXPECT_EQ(rejection(g, 9, "0"), "Neplatné zadání");
+    EXPECT_EQ(rejection(g, 4, "1.25E1"), "accepted");
+    EXPECT_EQ(g.NK2, 12.5);
+    EXPECT_EQ(rejection(g, 10, "1500"), "accepted");
+    EXPECT_EQ(g.n1, 1500);
     g.SilyF = false;
     EXPECT_EQ(rejection(g, 1, "150"), "accepted");
     EXPECT_EQ(g.T1, 150);
@@ -99,6 +106,7 @@ TEST(LoadingInput, DirectlyEnteredLoadsUpToTheNominalLoad) {
     EXPECT_EQ(rejection(g, 22, "4000.5"), "FtFe1 nemůže být větší než Ft1");
     EXPECT_FALSE(g.FtFe1Given);
     EXPECT_EQ(rejection(g, 25, "0"), "FtHe2 nemůže být větší než Ft1");
+    EXPECT_EQ(rejection(g, 23, "12,5"), "FtHe1 nemůže být větší než Ft1");  // unreadable: the same message
     EXPECT_EQ(rejection(g, 22, "4000"), "accepted");
     EXPECT_TRUE(g.FtFe1Given);
     EXPECT_EQ(loadingFieldText(g, 22), "4000.0");
