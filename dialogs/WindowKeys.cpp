@@ -1,5 +1,5 @@
-// F1 as a shortcut of the whole window, so that it works whichever child has the focus and
-// needs no key handler in each window.
+// F1 as a shortcut of the whole window, so that it works whichever child (or the window itself)
+// has the focus and needs no key handler in each window.
 #include "dialogs/WindowKeys.h"
 
 #include <QShortcut>
@@ -9,7 +9,7 @@ namespace soukoli {
 
 void bindHelpKey(QWidget& window, std::function<void()> openHelp) {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &window);
-    f1->setContext(Qt::WidgetWithChildrenShortcut);
+    f1->setContext(Qt::WindowShortcut);
     QObject::connect(f1, &QShortcut::activated, &window, std::move(openHelp));
 }
 
