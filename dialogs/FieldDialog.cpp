@@ -188,7 +188,7 @@ QPushButton* FieldDialog::addOkButton(const QString& text) {
 }
 
 void FieldDialog::okClicked() {
-    if (okEntersField_ && fieldHasFocus() && !commitField(currentField_)) return;
+    if (fieldHasFocus() && (okEntersField_ || field(currentField_)->isModified()) && !commitField(currentField_)) return;
     if (!readyToClose()) return;
     done(QDialog::Accepted);
 }

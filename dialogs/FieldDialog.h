@@ -124,7 +124,8 @@ public:
     /// (the materials window keeps the texts the material table wrote into the others).
     void setRepaintOnEntry(bool on) { repaintOnEntry_ = on; }
     /// "&Ok" enters the field with the focus before its checks (default). The face-load window
-    /// switches it off: its check is of the source as a whole, and an entry would choose one.
+    /// switches it off: its check is of the source as a whole, and an entry would choose one; there
+    /// Ok enters the field only when the user has typed into it, so a typed value is never lost.
     void setOkEntersField(bool on) { okEntersField_ = on; }
 
     /// A "&Help" button for the window's topic; its press does not enter the field.

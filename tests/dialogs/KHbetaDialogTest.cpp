@@ -219,6 +219,22 @@ private slots:
         QCOMPARE(khbeta_->result(), int(QDialog::Accepted));
     }
 
+    // A value typed and confirmed only by "Ok" is entered, not lost; a refused one keeps the window.
+    void okEntersATypedValue() {
+        showKHbeta();
+        type(khbeta_->khbetaEdit(), QStringLiteral("0.5"));
+        khbeta_->okButton()->click();
+        QCOMPARE(texts().size(), std::size_t{1});
+        QVERIFY(khbeta_->isVisible());
+        QVERIFY(khbeta_->khbetaEdit()->hasFocus());
+        ui_.messages.clear();
+        type(khbeta_->khbetaEdit(), QStringLiteral("1.45"));
+        khbeta_->okButton()->click();
+        QVERIFY(texts().empty());
+        QCOMPARE(data_.KHbeta, 1.45);
+        QCOMPARE(khbeta_->result(), int(QDialog::Accepted));
+    }
+
     void escDoesNotBypassTheChecks() {
         showKHbeta();
         QTest::keyClick(khbeta_.get(), Qt::Key_Escape);
