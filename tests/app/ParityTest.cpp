@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "app/AppFixture.h"
+#include "support/Typing.h"
 
 using namespace soukoli;
 using soukoli::testing::slurp;
@@ -66,10 +67,7 @@ bool play(QDialog& d, const QStringList& steps) {
         const auto eq = step.indexOf(QLatin1Char('='));
         auto* edit = d.findChild<QLineEdit*>(QStringLiteral("Edit") + step.left(eq));
         if (!edit || !edit->isVisible()) return false;
-        edit->setFocus(Qt::TabFocusReason);
-        edit->selectAll();
-        QTest::keyClicks(edit, step.mid(eq + 1));
-        QTest::keyClick(edit, Qt::Key_Return);
+        soukoli::testing::typeAndLeave(edit, step.mid(eq + 1));
     }
     return true;
 }

@@ -11,6 +11,7 @@
 #include "engine/Coefficients.h"
 #include "support/GearPairs.h"
 #include "support/RecordingUi.h"
+#include "support/Typing.h"
 
 using namespace soukoli;
 
@@ -31,13 +32,7 @@ class SoucFTest : public QObject {
 
     // Types `text` over field `number` with real keys and leaves it by `key` (Enter or Tab).
     void enter(int number, const QString& text, Qt::Key key = Qt::Key_Return) {
-        NumberEdit* e = dialog_->field(number);
-        e->setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(e->hasFocus());
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, text);
-        QTest::keyClick(e, key);
+        testing::typeAndLeave(dialog_->field(number), text, key);
     }
 
 private slots:

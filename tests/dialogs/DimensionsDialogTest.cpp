@@ -14,6 +14,7 @@
 #include "dialogs/DimensionsDialog.h"
 #include "support/GearPairs.h"
 #include "support/RecordingUi.h"
+#include "support/Typing.h"
 
 using namespace soukoli;
 
@@ -45,12 +46,7 @@ class DimensionsDialogTest : public QObject {
     // Types `text` with real keys into an emptied field of `d`, then `key` (Enter or Tab).
     template <typename Dialog>
     void type(Dialog& d, int field, const QString& text, Qt::Key key) {
-        NumberEdit* e = d.field(field);
-        e->setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(e->hasFocus());
-        e->clear();
-        QTest::keyClicks(e, text);
-        QTest::keyClick(e, key);
+        testing::typeAndLeave(d.field(field), text, key);
     }
 
 private slots:

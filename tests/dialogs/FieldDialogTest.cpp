@@ -18,6 +18,7 @@
 #include "engine/FaceLoadInput.h"
 #include "engine/Numbers.h"
 #include "support/RecordingUi.h"
+#include "support/Typing.h"
 
 using namespace soukoli;
 
@@ -72,11 +73,7 @@ class FieldDialogTest : public QObject {
 
     // Puts the focus into field `n` and types `text` over its content with real keys.
     void type(int n, const QString& text) {
-        edit(n)->setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(edit(n)->hasFocus());
-        edit(n)->selectAll();
-        QTest::keyClick(edit(n), Qt::Key_Delete);
-        QTest::keyClicks(edit(n), text);
+        testing::typeOver(edit(n), text);
     }
 
 private slots:

@@ -15,6 +15,7 @@
 #include "engine/LayoutSchemesTables.h"
 #include "engine/Tabs.h"
 #include "support/RecordingUi.h"
+#include "support/Typing.h"
 
 using namespace soukoli;
 
@@ -65,11 +66,7 @@ class KHbetaTest : public QObject {
     // a click left behind, its press mark among them, as between a user's click and keys).
     void type(NumberEdit* e, const QString& text) {
         QCoreApplication::processEvents();
-        e->setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(e->hasFocus());
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, text);
+        testing::typeOver(e, text);
     }
 
 private slots:

@@ -10,6 +10,7 @@
 #include "dialogs/PressPreFilter.h"
 #include "dialogs/LoadLevelsDialog.h"
 #include "support/RecordingUi.h"
+#include "support/Typing.h"
 
 using namespace soukoli;
 
@@ -31,14 +32,7 @@ class SpektrumTest : public QObject {
     std::unique_ptr<LoadLevelsDialog> dialog_;
 
     // Types `text` over `e` with real keys and leaves it by `key` (Enter or Tab).
-    void enter(NumberEdit* e, const QString& text, Qt::Key key = Qt::Key_Return) {
-        e->setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(e->hasFocus());
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, text);
-        QTest::keyClick(e, key);
-    }
+    void enter(NumberEdit* e, const QString& text, Qt::Key key = Qt::Key_Return) { testing::typeAndLeave(e, text, key); }
 
 private slots:
     void initTestCase() { filter_.install(); }

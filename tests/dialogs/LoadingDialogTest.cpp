@@ -16,6 +16,7 @@
 #include "dialogs/LoadingDialog.h"
 #include "engine/LoadingInput.h"
 #include "support/RecordingUi.h"
+#include "support/Typing.h"
 
 using namespace soukoli;
 
@@ -55,13 +56,7 @@ class ZatizeniTest : public QObject {
 
     // Types `text` over field `field` with real keys and leaves it by `key` (Enter or Tab).
     void enter(int field, const QString& text, Qt::Key key = Qt::Key_Return) {
-        NumberEdit* e = dialog_->field(field);
-        e->setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(e->hasFocus());
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, text);
-        QTest::keyClick(e, key);
+        testing::typeAndLeave(dialog_->field(field), text, key);
     }
 
 private slots:

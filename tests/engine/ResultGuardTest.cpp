@@ -14,6 +14,7 @@
 #include "engine/StageGuard.h"
 #include "engine/Tabs.h"
 #include "support/RecordingUi.h"
+#include "support/Runs.h"
 
 namespace soukoli {
 namespace {
@@ -26,16 +27,6 @@ GearPairData startUp() {
     g.TypSoukoli = Toothing::External;
     resetToDefaults(g, quiet);
     return g;
-}
-
-void run(GearPairData& g, Ui& ui, bool simplified) {
-    if (simplified) {
-        prepareSimplifiedTab(g);
-        runSimplifiedCalculation(g, ui);
-    } else {
-        prepareFullTab(g);
-        runFullCalculation(g, ui);
-    }
 }
 
 TEST(ResultGuard, AbsurdInputsStopBothCalculationsWithTheMessage) {
@@ -57,7 +48,7 @@ TEST(ResultGuard, AbsurdInputsStopBothCalculationsWithTheMessage) {
             GearPairData g = startUp();
             c.edit(g);
             RecordingUi ui;
-            run(g, ui, simplified);
+            testing::runOnTab(g, ui, simplified);
             EXPECT_EQ(g.runFlag, !c.stops);
             const auto texts = ui.texts();
             const bool told = !texts.empty() && texts.back() == kImpossiblePairMessage;
@@ -69,11 +60,11 @@ TEST(ResultGuard, AbsurdInputsStopBothCalculationsWithTheMessage) {
 TEST(ResultGuard, WhatCountsInWhichCalculation) {
     RecordingUi quiet;
     GearPairData full = startUp();
-    run(full, quiet, false);
+    testing::runOnTab(full, quiet, false);
     ASSERT_TRUE(full.runFlag);
     ASSERT_TRUE(resultsShowable(full));
     GearPairData simplified = startUp();
-    run(simplified, quiet, true);
+    testing::runOnTab(simplified, quiet, true);
     ASSERT_TRUE(simplified.runFlag);
 
     struct Case {

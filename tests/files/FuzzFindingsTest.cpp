@@ -44,13 +44,7 @@ TEST(FuzzFindings, AbsurdLimitStopsTheRunAndTheLargestDoubleIsNotSaved) {
     for (const bool simplified : {false, true}) {
         GearPairData g = absurd;
         soukoli::testing::RecordingUi ui;
-        if (simplified) {
-            prepareSimplifiedTab(g);
-            runSimplifiedCalculation(g, ui);
-        } else {
-            prepareFullTab(g);
-            runFullCalculation(g, ui);
-        }
+        soukoli::testing::runOnTab(g, ui, simplified);
         EXPECT_FALSE(g.runFlag);
         ASSERT_FALSE(ui.messages.empty());
         EXPECT_EQ(ui.messages.back().text, kImpossiblePairMessage);

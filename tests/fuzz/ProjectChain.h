@@ -14,6 +14,7 @@
 #include "files/PostLoad.h"
 #include "files/ProjectFile.h"
 #include "files/Reports.h"
+#include "tests/support/Runs.h"
 
 namespace soukoli::fuzz {
 
@@ -53,13 +54,7 @@ inline std::string checkRoundTrip(const GearPairData& data, const GearPairData& 
 // One calculation: a run that completes shows only finite numbers of sane size.
 inline std::string checkRun(GearPairData g, bool simplified, const GearPairData& start) {
     SilentUi ui;
-    if (simplified) {
-        prepareSimplifiedTab(g);
-        runSimplifiedCalculation(g, ui);
-    } else {
-        prepareFullTab(g);
-        runFullCalculation(g, ui);
-    }
+    soukoli::testing::runOnTab(g, ui, simplified);
     const char* what = simplified ? "simplified calculation" : "full calculation";
     if (g.runFlag) {
         if (!resultsShowable(g)) return std::string(what) + ": completed with a result that cannot be shown";
