@@ -228,4 +228,9 @@ std::string_view checkDimensionsForClosing(GearPairData& g, Ui& ui) {
     return {};
 }
 
+void refreshBodies(GearPairData& g, Ui& ui) {
+    g.srmin = 3.5 * g.mn;
+    if (!g.Zjednoduseny) refreshBodyQuantities(g, ui);
+}
+
 }  // namespace soukoli

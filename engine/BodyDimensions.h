@@ -42,6 +42,10 @@ void resetDimensions(GearPairData& g);
 /// directly are kept); otherwise Cgama (unless entered), mred and nE1.
 void refreshBodyQuantities(GearPairData& g, Ui& ui);
 
+/// The gear bodies as the dimensions window recomputes them whenever it is painted: srmin, and
+/// in the full calculation the quantities above.
+void refreshBodies(GearPairData& g, Ui& ui);
+
 /// The warnings of the window (full calculation only).
 struct DimensionWarnings {
     bool thinRim1 = false;         // "Rozměr s    je nedostatečný  " r1

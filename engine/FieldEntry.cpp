@@ -113,11 +113,6 @@ FieldEntry enterNumber(GearPairData& g, FieldId id, double value, std::int32_t p
 
 }  // namespace
 
-void refreshBodies(GearPairData& g, Ui& ui) {
-    g.srmin = 3.5 * g.mn;
-    if (!g.Zjednoduseny) refreshBodyQuantities(g, ui);
-}
-
 FieldEntry enterField(GearPairData& g, FieldId id, std::string_view text, Ui& ui) {
     return guarded(g, id, ui, [&] {
         switch (id.window) {

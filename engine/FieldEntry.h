@@ -53,8 +53,4 @@ FieldEntry enterField(GearPairData& g, FieldId id, std::string_view text, Ui& ui
 /// The same for a number already read, in the unit the data set stores (radians for angles).
 FieldEntry enterFieldValue(GearPairData& g, FieldId id, double value, Ui& ui);
 
-/// The gear bodies as the dimensions window recomputes them whenever it is painted: srmin, and
-/// in the full calculation masses, inertia, stiffness and nE1.
-void refreshBodies(GearPairData& g, Ui& ui);
-
 }  // namespace soukoli
