@@ -60,16 +60,6 @@ bool readFlag(std::string_view text, bool& out) {
     return false;
 }
 
-// "Fj[i]" or "Nj[i]": whether the name has that form, and the step i (0 outside 1 ... 20).
-bool levelsStep(const std::string& name, std::size_t& step) {
-    if (name.size() < 5 || (name.rfind("Fj[", 0) != 0 && name.rfind("Nj[", 0) != 0) || name.back() != ']') return false;
-    const NumberParse index = parseNumber(std::string_view(name).substr(3, name.size() - 4));
-    step = index.ok() && index.value >= 1 && index.value <= kMaxLoadLevels && std::trunc(index.value) == index.value
-               ? static_cast<std::size_t>(index.value)
-               : 0;
-    return true;
-}
-
 // The windows open at the moment: one shown from the main window, and possibly the window it
 // opened (the load spectrum over the loading window, the layouts over the face-load window).
 class Sessions {
@@ -274,7 +264,7 @@ bool writeRaw(GearPairData& g, const NumericField& field, const std::string& nam
 bool applyOne(GearPairData& g, const Setting& s, Sessions& sessions, Ui& ui, std::string& error) {
     const std::string name = printedName(s.name);
     std::size_t step = 0;
-    if (levelsStep(name, step) && step == 0) return error = name + ": the steps of a spectrum are numbered 1 to 20", false;
+    if (levelStepOfName(name, step) && step == 0) return error = name + ": the steps of a spectrum are numbered 1 to 20", false;
     const NamedInput input = findNamedInput(g, name);
     switch (input.kind) {
         case NameKind::NotShown:
@@ -309,6 +299,15 @@ void showTabAndStandard(GearPairData& g, Tab tab, std::string_view standard) {
     if (standard.empty()) return;
     const Standard s = standard == "din-b" ? Standard::DIN_B : standard == "din-c" ? Standard::DIN_C : Standard::CSN;
     if (g.standard != s) chooseStandard(g, s);
+}
+
+bool levelStepOfName(std::string_view name, std::size_t& step) {
+    if (name.size() < 5 || (!name.starts_with("Fj[") && !name.starts_with("Nj[")) || name.back() != ']') return false;
+    const NumberParse index = parseNumber(name.substr(3, name.size() - 4));
+    step = index.ok() && index.value >= 1 && index.value <= kMaxLoadLevels && std::trunc(index.value) == index.value
+               ? static_cast<std::size_t>(index.value)
+               : 0;
+    return true;
 }
 
 std::string dataSetName(std::string_view printed) {

@@ -3,6 +3,7 @@
 // same project.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,10 @@ enum class Tab { AsSaved, Full, Simplified };
 /// one only when switched to from there), then the standard switch of the tooth-root factors
 /// window ("csn", "din-b", "din-c"; empty: none), which clears the entered YFa, YSa and YFS.
 void showTabAndStandard(GearPairData& g, Tab tab, std::string_view standard);
+
+/// "Fj[i]" or "Nj[i]": whether the name has that form, with the step i in `step` (0 outside
+/// 1 ... 20).
+[[nodiscard]] bool levelStepOfName(std::string_view name, std::size_t& step);
 
 /// The name a field has in JSON and in the data set: "ha1*" -> "ha1_star".
 std::string dataSetName(std::string_view printedName);

@@ -341,10 +341,8 @@ bool checkValue(const Plan& plan, const std::string& name, const std::string& va
         if (!applySettings(g, {Setting{p, value}}, ui, error)) return error = what + error, false;
         return true;
     }
-    if ((p.rfind("Fj[", 0) == 0 || p.rfind("Nj[", 0) == 0) && p.back() == ']') {
-        const NumberParse step = parseNumber(std::string_view(p).substr(3, p.size() - 4));
-        if (!step.ok() || step.value < 1 || step.value > kMaxLoadLevels || std::trunc(step.value) != step.value)
-            return error = what + "the steps of a spectrum are numbered 1 to 20", false;
+    if (std::size_t step = 0; levelStepOfName(p, step)) {
+        if (step == 0) return error = what + "the steps of a spectrum are numbered 1 to 20", false;
         const NumberParse n = parseNumber(value);
         if (!n.ok() || !std::isfinite(n.value)) return error = what + "unreadable value '" + value + "'", false;
         return true;
