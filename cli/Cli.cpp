@@ -72,14 +72,10 @@ files::LocalTime parseTime(const std::string& text, bool& ok) {
     return t;
 }
 
-// The data set as the program has it at start-up: defaults, basic geometry, limiting deviations,
-// and the first tab shown (which gives Ft1 = F1·KAS, the load the simplified tab and the spectrum
-// window start from).
+// The data set as the program has it at start-up.
 GearPairData startUpData(Ui& ui, bool internal) {
     GearPairData g;
-    g.TypSoukoli = internal ? Toothing::Internal : Toothing::External;
-    resetToDefaults(g, ui);
-    prepareFullTab(g);
+    startNewProject(g, internal ? Toothing::Internal : Toothing::External, ui);
     return g;
 }
 
@@ -138,10 +134,7 @@ public:
         }
         if (!applySettings(g, settings, ui, error)) return usage(file, error, ui);
 
-        if (g.Zjednoduseny)
-            runSimplifiedCalculation(g, ui);
-        else
-            runFullCalculation(g, ui);
+        runCalculation(g, ui);
 
         int status = !g.runFlag ? kRunStopped : anyCheckFails(g) ? kCheckFailed : kAllPassed;
         if (o_.json)

@@ -13,6 +13,7 @@
 #include "engine/FaceLoadInput.h"
 #include "engine/LoadLevelsInput.h"
 #include "engine/LoadingInput.h"
+#include "engine/Loads.h"
 #include "engine/Materials.h"
 #include "engine/Numbers.h"
 
@@ -71,11 +72,14 @@ bool fieldExists(FieldId id) {
     return false;
 }
 
-// What an accepted entry made due outside its own rule: the accuracy lookups, and the gear
-// bodies (after a geometry entry only in the full calculation, where the dimensions window
-// shows them).
+// What an accepted entry made due outside its own rule: the accuracy lookups, the gear bodies
+// (after a geometry entry only in the full calculation, where the dimensions window shows them),
+// and the loads and lives that were not entered, which follow d1, z1, z2, n1 and the spectrum
+// whichever window changed them, as the reader of a project file derives them.
 void runConsequences(GearPairData& g, FieldId id, FieldEntry& e, Ui& ui) {
     if (e.outcome == EntryOutcome::Unchanged) return;
+    deriveLoads(g);
+    deriveLives(g);
     const AccuracyLookups& due = e.effects.lookups;
     if (due.pinionPitch) lookupBasePitch(g, Gear::Pinion);
     if (due.wheelPitch) lookupBasePitch(g, Gear::Wheel);

@@ -144,7 +144,8 @@ FieldEntry enterNumber(GearPairData& g, GeometryField field, double v, std::int3
         return acceptMainInput(g, field, ui, {.pinionPitch = true, .wheelPitch = true});
     case GeometryField::Alfan:
         g.Alfan = v;
-        if (!judge(v >= 1 * kDegree && v <= 50 * kDegree)) return refused(field, status);
+        // The limits as an entry in degrees arrives (rounded as the file keeps it).
+        if (!judge(v >= asStoredInFile(1 * kDegree) && v <= asStoredInFile(50 * kDegree))) return refused(field, status);
         return acceptMainInput(g, field, ui, {});
     case GeometryField::x1:
     case GeometryField::x2:
@@ -220,8 +221,9 @@ FieldEntry enterGeometryField(GearPairData& g, GeometryField field, std::string_
             return movedTo(EntryOutcome::Reset, static_cast<int>(GeometryField::x1));
         }
     }
+    // Degrees become radians as the project file keeps them.
     const bool degrees = field == GeometryField::Beta || field == GeometryField::Alfan;
-    return enterNumber(g, field, degrees ? p.value * kDegree : p.value, p.status, ui);
+    return enterNumber(g, field, degrees ? asStoredInFile(p.value * kDegree) : p.value, p.status, ui);
 }
 
 FieldEntry enterGeometryValue(GearPairData& g, GeometryField field, double value, Ui& ui) {

@@ -105,6 +105,53 @@ void computeLevelsLives(GearPairData& g) {
     g.NK2 = wheelCycles(g, NK1);
 }
 
+void deriveLoads(GearPairData& d) {
+    const bool methodA = d.MetodaVypoctu == 'A';
+    const bool equivalentLoadsStored = !methodA && d.ZadaniSil != kLoadsEntered;
+    if (d.SilyF) {
+        if (methodA) {
+            d.T1 = d.F1 * d.d1 / 2000;
+            d.Ft1 = d.F1 * d.KAS;
+        } else {
+            d.T1 = d.Ft1 * d.d1 / 2000;
+            d.F1 = d.Ft1 / d.KAS;
+            if (equivalentLoadsStored) {
+                d.TFe1 = d.d1 * d.FtFe1 / 2000;
+                d.THe1 = d.d1 * d.FtHe1 / 2000;
+                d.TFe2 = d.d1 * d.FtFe2 / 2000;
+                d.THe2 = d.d1 * d.FtHe2 / 2000;
+            }
+        }
+    } else {
+        if (methodA) {
+            d.F1 = d.T1 * 2000 / d.d1;
+            d.Ft1 = d.F1 * d.KAS;
+        } else {
+            d.Ft1 = d.T1 * 2000 / d.d1;
+            d.F1 = d.Ft1 / d.KAS;
+            if (equivalentLoadsStored) {
+                d.FtFe1 = d.TFe1 * 2000 / d.d1;
+                d.FtHe1 = d.THe1 * 2000 / d.d1;
+                d.FtFe2 = d.TFe2 * 2000 / d.d1;
+                d.FtHe2 = d.THe2 * 2000 / d.d1;
+            }
+        }
+    }
+}
+
+void deriveLives(GearPairData& g) {
+    const double z2 = std::fabs(g.z2);
+    const bool fromLevels = g.MetodaVypoctu == 'B' && g.ZadaniSil == kLoadsFromLevels;
+    if (fromLevels) computeLevelsLives(g);
+    if (g.NKvCyklech || fromLevels) {
+        g.NK1hod = g.NK1 / 60 / g.n1;
+        g.NK2hod = g.NK2 / 60 / g.n1 * z2 / g.z1;
+    } else {
+        g.NK1 = g.NK1hod * 60 * g.n1;
+        g.NK2 = g.n1 * g.NK2hod * 60 * g.z1 / z2;
+    }
+}
+
 void computeEquivalentLoadsFromLevels(GearPairData& g) {
     const std::size_t steps = stepCount(g);
     const Steps& B = g.Fj;

@@ -202,6 +202,11 @@ std::string formatFileReal(double x) {
     return s;
 }
 
+double asStoredInFile(double x) {
+    if (!std::isfinite(x)) return x;
+    return parseNumber(formatFileReal(x)).value;
+}
+
 namespace {
 
 struct Scan {

@@ -29,6 +29,11 @@ std::string formatFloat(std::string_view picture, double x);
 /// four-digit exponent; 20 gives " 2.00000000000000E+0001".
 std::string formatFileReal(double x);
 
+/// `x` as the project file gives it back: rounded to the 15 significant digits of formatFileReal.
+/// A value the program itself converts (an angle typed in degrees and kept in radians) is kept
+/// so, and a saved and reopened project calculates with exactly what it calculated with before.
+[[nodiscard]] double asStoredInFile(double x);
+
 /// The result of reading a number: `status` is 0 for a valid number, otherwise the 1-based
 /// position of the first character that cannot be read (the "parse status" of the input
 /// fields). A failed conversion gives the value 0.

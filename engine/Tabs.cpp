@@ -8,6 +8,7 @@
 #include "engine/Accuracy.h"
 #include "engine/BasicGeometry.h"
 #include "engine/FaceLoadFactor.h"
+#include "engine/Loads.h"
 #include "engine/TabsTables.h"
 
 namespace soukoli {
@@ -23,6 +24,16 @@ void resetToDefaults(GearPairData& g, Ui& ui) {
     updateCentreDistance(g, ui);
     updateDiameters(g, ui);
     lookupAllDeviations(g);
+    // The defaults give both members of each pair; the derived one follows this pair's ratio
+    // and diameter (an internal wheel of 60 teeth turns at a third of the pinion's speed).
+    deriveLoads(g);
+    deriveLives(g);
+}
+
+void startNewProject(GearPairData& g, Toothing type, Ui& ui) {
+    g.TypSoukoli = type;
+    resetToDefaults(g, ui);
+    prepareFullTab(g);
 }
 
 void switchToothing(GearPairData& g, Toothing type, ToothingInputs inputs, Ui& ui) {
@@ -30,7 +41,7 @@ void switchToothing(GearPairData& g, Toothing type, ToothingInputs inputs, Ui& u
     g.MetodaVypoctu = 'A';
     switch (inputs) {
         case ToothingInputs::Reset:
-            resetToDefaults(g, ui);
+            startNewProject(g, type, ui);
             break;
         case ToothingInputs::Keep:
             break;
@@ -67,6 +78,8 @@ void prepareSimplifiedTab(GearPairData& g) {
     markKHbetaEntered(g);
     // KAS is at least 1 when entered through the loading dialog; a project file may hold 0.
     if (g.KAS != 0) g.F1 = g.Ft1 / g.KAS;
+    // With torques the tab's force is entered as its torque, which the loads derive from.
+    if (!g.SilyF) g.T1 = g.F1 * g.d1 / 2000;
 }
 
 std::optional<std::uint16_t> simplifiedSchemeFor(std::string_view label) {

@@ -13,17 +13,22 @@
 namespace soukoli {
 
 /// The project of a new start: the defaults of the data set for the toothing type in
-/// `TypSoukoli`, the centre distance and diameter updates of the basic geometry, and the four
-/// lookups of the limiting deviations. The desktop program at start, the toothing switch and
+/// `TypSoukoli`, the centre distance and diameter updates of the basic geometry, the four
+/// lookups of the limiting deviations, and the loads and lives derived from those entered. The desktop program at start, the toothing switch and
 /// soukoli-cli (--defaults, and before it loads a project) all begin from it.
 void resetToDefaults(GearPairData& data, Ui& ui);
+
+/// The program as it starts with toothing `type`: the project of resetToDefaults with the first
+/// tab shown (Ft1 = F1·KAS, the load the simplified tab and the spectrum window start from).
+void startNewProject(GearPairData& data, Toothing type, Ui& ui);
 
 /// What a change of the toothing type does to the other inputs: a choice of the user starts a new
 /// project; while a project or a tab is being set up the inputs stay.
 enum class ToothingInputs { Reset, Keep };
 
-/// "Vnější" / "Vnitřní" chosen: sets the type and method "A", resets every input to its default
-/// when `inputs` says so, and enters the face load factor directly as 1.3.
+/// "Vnější" / "Vnitřní" chosen: sets the type and method "A" and enters the face load factor
+/// directly as 1.3; with Reset the project is that of a new start (startNewProject), so every tab
+/// shows afterwards what it shows after a new start.
 void switchToothing(GearPairData& data, Toothing type, ToothingInputs inputs, Ui& ui);
 
 /// "Úplný výpočet" shown: leaves the simplified calculation. A face load factor that came from
@@ -31,7 +36,8 @@ void switchToothing(GearPairData& data, Toothing type, ToothingInputs inputs, Ui
 void prepareFullTab(GearPairData& data);
 
 /// "Zjednodušený výpočet" shown: method "A", the layout mapped to a simplified scheme, KHbeta
-/// fixed (from bcal when that is its source) and entered directly, F1 = Ft1/KAS.
+/// fixed (from bcal when that is its source) and entered directly, F1 = Ft1/KAS (and with
+/// torques T1 = F1·d1/2000, the member the user enters).
 void prepareSimplifiedTab(GearPairData& data);
 
 /// The simplified scheme (1 ... 7) that stands for a full-calculation layout label, or nothing

@@ -33,10 +33,11 @@ TEST(CliSteps, SimplifiedTabIsNotUndoneByTheSettings) {
     g.SilyF = false;
     g.KAS = 1.5;
     g.Ft1 = 6000;
-    g.T1 = 100;  // 2000·T1/d1 = 2500 would be the recomputed F1
+    g.T1 = 100;  // of an earlier load: 2000·T1/d1 = 2500
     g.Schema = "1";
     cli::showTabAndStandard(g, cli::Tab::Simplified, "");
     EXPECT_DOUBLE_EQ(g.F1, 4000);
+    EXPECT_DOUBLE_EQ(g.T1, 4000 * g.d1 / 2000);  // the torque the user sees follows the tab's force
     const std::uint16_t scheme = g.SchemaIndex;
     EXPECT_EQ(scheme, 6);  // layout "1" is simplified scheme 6
     ASSERT_EQ(apply(g, {{"Rm1", "900"}}), "");  // a window that leaves the loads alone

@@ -60,18 +60,33 @@ void expectSameProject(const GearPairData& a, const GearPairData& b, const char*
     EXPECT_EQ(a.Material1, b.Material1) << what;
 }
 
+GearPairData newStart(Toothing type = Toothing::External) {
+    GearPairData g;
+    testing::RecordingUi ui;
+    startNewProject(g, type, ui);
+    return g;
+}
+
 TEST(ToothingSwitch, EitherWayGivesTheProjectOfANewStart) {
-    GearPairData g = defaults();
+    GearPairData g = newStart();
     testing::RecordingUi ui;
     g.IT1 = 5;
     g.fpbr2 = 7;
     g.fpb2Given = false;
     g.fx = 3;
     g.b1 = 90;
+    g.Ft1 = 1234;
     switchToothing(g, Toothing::Internal, ToothingInputs::Reset, ui);
-    expectSameProject(g, defaults(Toothing::Internal), "Vnitřní");
+    expectSameProject(g, newStart(Toothing::Internal), "Vnitřní");
     switchToothing(g, Toothing::External, ToothingInputs::Reset, ui);
-    expectSameProject(g, defaults(), "Vnější");
+    expectSameProject(g, newStart(), "Vnější");
+
+    // The second tab then starts from the nominal load of a new start, not from half of it.
+    GearPairData started = newStart();
+    prepareSimplifiedTab(g);
+    prepareSimplifiedTab(started);
+    expectSameProject(g, started, "Vnější, then the second tab");
+    EXPECT_DOUBLE_EQ(g.F1, defaults().F1);
 }
 
 TEST(ToothingSwitch, KeepsTheInputsWhileLoading) {
