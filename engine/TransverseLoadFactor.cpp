@@ -22,10 +22,6 @@ constexpr int kFieldKHalfa1 = 28;
 
 bool methodB(const GearPairData& g) { return g.MetodaVypoctu == 'B'; }
 
-bool factorsNeeded(const GearPairData& g) {
-    return !g.KFalfaGiven || !g.KHalfaGiven || (methodB(g) && (!g.KFalfa1Given || !g.KHalfa1Given));
-}
-
 // With ČSN 01 4686 the factors are not defined for EPSILONalfa ≥ 2 (part 3, p. 37): the user
 // enters them. False when the run stops.
 bool contactRatioAllowsFactors(GearPairData& g, Ui& ui) {
@@ -71,6 +67,10 @@ double limitKFalfa(const GearPairData& g, double K) {
 
 }  // namespace
 
+bool transverseFactorsNeeded(const GearPairData& g) {
+    return !g.KFalfaGiven || !g.KHalfaGiven || (methodB(g) && (!g.KFalfa1Given || !g.KHalfa1Given));
+}
+
 void computeBasePitchAllowance(GearPairData& g) {
     g.v = std::numbers::pi * g.d1 * g.n1 / 60000;
     const double p1 = g.fpb1Given ? g.fpb1 : g.fpbr1;
@@ -83,7 +83,7 @@ void computeBasePitchAllowance(GearPairData& g) {
 
 void computeTransverseFactors(GearPairData& g, Ui& ui) {
     computeBasePitchAllowance(g);
-    if (!factorsNeeded(g)) return;
+    if (!transverseFactorsNeeded(g)) return;
     if (!contactRatioAllowsFactors(g, ui)) return;
     const double K = transverseFactor(g, g.FtH, g.KA * g.KHv * g.KHbeta);
     if (!g.KHalfaGiven) g.KHalfa = limitKHalfa(g, K);

@@ -8,6 +8,11 @@
 
 namespace soukoli {
 
+/// True when the run computes a transverse load factor (one of KHalfa, KFalfa, or for method
+/// "B" KHalfa1, KFalfa1, is not entered directly): only then does it read the base pitch
+/// deviations.
+[[nodiscard]] bool transverseFactorsNeeded(const GearPairData& g);
+
 /// fpbeff, yalfa1, yalfa2, yalfa and v.
 void computeBasePitchAllowance(GearPairData& g);
 
