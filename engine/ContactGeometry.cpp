@@ -57,6 +57,18 @@ Vector3 undercutStartValues(double shortfall) {
     return {row->rho, row->phi, row->psi};
 }
 
+std::optional<Gear> tipInsideBaseCircle(const GearPairData& g) {
+    // Both sides of `>=` may be NaN for an impossible pair: then no tip reaches its base circle.
+    if (!g.isInternal()) {
+        if (!(g.da1eff >= g.db1)) return Gear::Pinion;
+        if (!(g.da2eff >= g.db2)) return Gear::Wheel;
+        return std::nullopt;
+    }
+    if (!(g.da1 >= g.db1)) return Gear::Pinion;
+    if (!(std::abs(g.da2eff) >= std::abs(g.db2))) return Gear::Wheel;
+    return std::nullopt;
+}
+
 void computeContactGeometry(GearPairData& g, Ui& ui) {
     updateFormDedenda(g);
     const double cosBeta = std::cos(g.Beta);
@@ -101,11 +113,11 @@ void computeContactGeometry(GearPairData& g, Ui& ui) {
     const double basePitch = std::numbers::pi * g.mn * std::cos(g.alfat) / cosBeta;
     const auto tipPath = [](double da, double db) { return std::sqrt(da * da - db * db); };
     double epsalfa = g.Epsalfa;
-    if (!g.isInternal()) {
-        if (g.da1eff >= g.db1 && g.da2eff >= g.db2)
-            epsalfa = ((tipPath(g.da1eff, g.db1) + tipPath(g.da2eff, g.db2)) / 2 - g.aw * std::sin(g.alfatw)) /
-                      basePitch;
-    } else if (g.da1 >= g.db1 && std::abs(g.da2eff) >= std::abs(g.db2)) {
+    if (tipInsideBaseCircle(g)) {
+        // No path of contact: Epsalfa stays, and the run stops on it (checkContactRatios).
+    } else if (!g.isInternal()) {
+        epsalfa = ((tipPath(g.da1eff, g.db1) + tipPath(g.da2eff, g.db2)) / 2 - g.aw * std::sin(g.alfatw)) / basePitch;
+    } else {
         // aw < 0: −aw·sin αtw adds the distance of the two tangent points.
         epsalfa = ((tipPath(g.da1, g.db1) - tipPath(g.da2eff, g.db2)) / 2 - g.aw * std::sin(g.alfatw)) / basePitch;
     }
