@@ -15,7 +15,6 @@
 #include "app/QtUi.h"
 #include "app/ResultPanels.h"
 #include "dialogs/PressPreFilter.h"
-#include "engine/Driver.h"
 #include "engine/Tabs.h"
 
 namespace soukoli {
@@ -218,8 +217,14 @@ void MainWindow::selectToothingButtons() {
 }
 
 void MainWindow::toothingChosen(Toothing type) {
-    switchToothing(data_, type, loadingInProgress_ ? ToothingInputs::Keep : ToothingInputs::Reset, ui_);
-    hideResults();
+    const ToothingInputs inputs = loadingInProgress_ ? ToothingInputs::Keep : ToothingInputs::Reset;
+    switchToothing(data_, type, inputs, ui_);
+    // A new project is that of a new start, where the first tab is shown; on the second tab it
+    // is then prepared as when that tab is shown.
+    if (inputs == ToothingInputs::Reset && !onFirstTab())
+        secondTabShown();
+    else
+        hideResults();
     selectToothingButtons();
     emit toothingSwitched();
 }
@@ -282,10 +287,7 @@ void MainWindow::showNote(const Page& p, bool first) {
 void MainWindow::calculate() {
     if (!data_.Zjednoduseny) savedSimplified_ = false;
     setSaveCaption();
-    if (data_.Zjednoduseny)
-        runSimplifiedCalculation(data_, ui_);
-    else
-        runFullCalculation(data_, ui_);
+    runRecord_.calculate(data_, ui_);
 
     const bool first = onFirstTab();
     const Page& p = first ? full_ : simplified_;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/GearPairData.h"
+#include "files/RunRecord.h"
 
 class QLabel;
 class QPushButton;
@@ -68,6 +69,8 @@ public:
     void updateCaption();
     /// Selects the toothing buttons of both tabs after the data set without running the switch.
     void selectToothingButtons();
+    /// The inputs of the last calculation: a save or a printout calculates first when they changed.
+    [[nodiscard]] files::RunRecord& runRecord() { return runRecord_; }
 
     /// The input dialog behind the buttons captioned `caption` on both tabs ("Geometrie" ...):
     /// the buttons become usable; a click hides the results and calls `open` with the tab
@@ -113,6 +116,7 @@ private:
     Page full_;
     Page simplified_;
     ProjectCommands commands_;
+    files::RunRecord runRecord_;
     QString lastSaveName_;  // the save dialog offers the last project file again
     bool loadingInProgress_ = false;  // a project or a tab is being set up: no toothing reset
     bool savedSimplified_ = false;    // the next save is that of a simplified calculation

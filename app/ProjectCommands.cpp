@@ -17,13 +17,23 @@ bool printSimplified(const GearPairData& data, QPrinter& printer, Ui& ui, const 
 }
 
 MainWindow::ProjectCommands projectCommands(GearPairData& data, Ui& ui, const files::Clock& clock,
+                                        files::RunRecord& record,
                                         std::function<std::unique_ptr<QPrinter>()> printer) {
     MainWindow::ProjectCommands c;
-    c.save = [&data, &ui, &clock](const QString& name, bool simplified) {
+    c.save = [&data, &ui, &clock, &record](const QString& name, bool simplified) {
         // "Ulož zjednod.": the simplified calculation just shown is what gets saved, even though
-        // the button sits on the first tab, where the simplified flag is already cleared.
-        GearPairData saved = data;
-        if (simplified) saved.Zjednoduseny = true;
+        // the button sits on the first tab, where the simplified flag is already cleared. Its
+        // copy calculates on its own when its results are not current; the project's own
+        // calculation does so in place, so a second save finds it current.
+        GearPairData saved;
+        if (simplified) {
+            saved = data;
+            saved.Zjednoduseny = true;
+            record.makeCurrent(saved, ui);
+        } else {
+            record.makeCurrent(data, ui);
+            saved = data;
+        }
         const files::SaveOutcome out = files::saveProject(saved, name.toStdString(), ui, clock);
         return QString::fromStdString(out.names.project.string());
     };
@@ -32,7 +42,8 @@ MainWindow::ProjectCommands projectCommands(GearPairData& data, Ui& ui, const fi
         if (!name.isEmpty()) file = name.toStdString();
         return files::loadProject(data, file, ui).status != files::LoadStatus::Refused;
     };
-    c.print = [&data, &ui, &clock, printer = std::move(printer)] {
+    c.print = [&data, &ui, &clock, &record, printer = std::move(printer)] {
+        record.makeCurrent(data, ui);
         const std::unique_ptr<QPrinter> p = printer();
         if (p) printSimplified(data, *p, ui, clock);  // none: the user cancelled
     };

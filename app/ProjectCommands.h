@@ -10,6 +10,7 @@
 #include "engine/GearPairData.h"
 #include "engine/Ui.h"
 #include "files/Clock.h"
+#include "files/RunRecord.h"
 
 class QPrinter;
 
@@ -22,9 +23,11 @@ inline constexpr std::string_view kPrinterFailedText = "Tiskárnu nelze otevří
 /// a printer that cannot be opened is reported through `ui`.
 bool printSimplified(const GearPairData& data, QPrinter& printer, Ui& ui, const files::Clock& clock);
 
-/// The three commands for MainWindow. `printer` gives the printer of each job (the default printer
-/// in the program, a PDF file in tests).
+/// The three commands for MainWindow. A save or a printout whose results do not belong to the
+/// inputs (`record`) calculates first, as soukoli-cli --save does. `printer` gives the printer of
+/// each job (the default printer in the program, a PDF file in tests).
 MainWindow::ProjectCommands projectCommands(GearPairData& data, Ui& ui, const files::Clock& clock,
+                                        files::RunRecord& record,
                                         std::function<std::unique_ptr<QPrinter>()> printer);
 
 /// The system's default printer.

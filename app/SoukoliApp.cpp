@@ -44,7 +44,7 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
       help(helpFile, ui, &form) {
     ui.setParentWindow(&form);
     ui.setRimDialog(&hlaseni);
-    form.setProjectCommands(projectCommands(data, ui, clock, [this] { return printer(); }));
+    form.setProjectCommands(projectCommands(data, ui, clock, form.runRecord(), [this] { return printer(); }));
 
     QObject::connect(&form, &MainWindow::fullCalculationSucceeded, &form, [this] { showCharts(); });
     QObject::connect(&form, &MainWindow::chartsClosed, &form, [this] {

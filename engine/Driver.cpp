@@ -8,6 +8,7 @@
 #include "engine/DynamicFactor.h"
 #include "engine/FaceLoadFactor.h"
 #include "engine/Loads.h"
+#include "engine/RequiredDeviations.h"
 #include "engine/ResultGuard.h"
 #include "engine/TransverseLoadFactor.h"
 
@@ -53,6 +54,19 @@ bool checkStandardRatesPair(GearPairData& g, Ui& ui) {
     return true;
 }
 
+bool checkPathOfContact(GearPairData& g, Ui& ui) {
+    const auto gear = tipInsideBaseCircle(g);
+    if (!gear) return true;
+    stopFor(g, ui,
+            *gear == Gear::Pinion
+                ? "Hlavová kružnice pastorku leží uvnitř základní kružnice, součinitel Epsilonalfa nelze stanovit.\r"
+                  "Uprav geometrii."
+                : "Hlavová kružnice kola leží uvnitř základní kružnice, součinitel Epsilonalfa nelze stanovit.\r"
+                  "Uprav geometrii.",
+            DialogId::Geometry);
+    return false;
+}
+
 bool checkContactRatios(GearPairData& g, Ui& ui) {
     if (g.Epsgama <= 1) {
         stopFor(g, ui, "Součinitel Epsilongama <=1. Uprav geometrii.", DialogId::Geometry);
@@ -72,9 +86,22 @@ void runStressChecks(GearPairData& g, Ui& ui) {
     if (!g.runFlag) return;
     runStaticContactStage(g, ui);
     if (!g.runFlag) return;
+    g.contactChecked = true;
     runBendingStage(g, ui);
     if (!g.runFlag) return;
     runStaticBendingStage(g, ui);
+}
+
+}  // namespace
+
+namespace {
+
+// The result guard ends a run that completed every stage; what it refuses may be a contact value,
+// so such a run reports no check at all.
+void guardShownResults(GearPairData& g, Ui& ui) {
+    if (!g.runFlag) return;
+    guardResults(g, ui);
+    if (!g.runFlag) g.contactChecked = false;
 }
 
 }  // namespace
@@ -97,14 +124,54 @@ void checkGearBodies(GearPairData& g, Ui& ui) {
     checkRim(g, ui, Gear::Wheel);
 }
 
-void runFullCalculation(GearPairData& g, Ui& ui) {
+namespace {
+
+// Hands everything on to the user and keeps the last thing the run said, which is what it
+// stopped on when it stops: a message, or the rim warning answered with "Oprav vstup".
+class StopWitness final : public Ui {
+public:
+    explicit StopWitness(Ui& user) : user_(user) {}
+
+    void message(std::string_view text, std::string_view caption, MessageIcon icon) override {
+        last_ = text;
+        user_.message(text, caption, icon);
+    }
+    bool rimWarningContinue(Gear gear) override {
+        const bool goOn = user_.rimWarningContinue(gear);
+        if (!goOn)
+            last_ = gear == Gear::Pinion ? "Rozměr sr1 je menší než doporučuje norma."
+                                         : "Rozměr sr2 je menší než doporučuje norma.";
+        return goOn;
+    }
+    void openDialog(DialogId id, Modality modality) override { user_.openDialog(id, modality); }
+    void setActiveField(DialogId id, int field) override { user_.setActiveField(id, field); }
+
+    [[nodiscard]] const std::string& last() const { return last_; }
+
+private:
+    Ui& user_;
+    std::string last_;
+};
+
+// Runs `stages` and records how the run ended.
+template <class Stages>
+void recordedRun(GearPairData& g, Ui& ui, Stages stages) {
+    StopWitness witness(ui);
+    g.contactChecked = false;
+    g.stopMessage.clear();
     g.runFlag = true;
+    stages(witness);
+    g.lastRun = g.runFlag ? RunEnd::Completed : RunEnd::Stopped;
+    if (!g.runFlag) g.stopMessage = witness.last();
+}
+
+void fullCalculationStages(GearPairData& g, Ui& ui) {
     if (!checkStandardRatesPair(g, ui)) return;
     checkGearBodies(g, ui);
     if (!g.runFlag) return;
     computeFaceWidths(g);
     computeContactGeometry(g, ui);
-    if (!checkContactRatios(g, ui)) return;
+    if (!checkPathOfContact(g, ui) || !checkContactRatios(g, ui)) return;
 
     computeBodyMasses(g);
     computeMeshStiffness(g, ui);
@@ -116,21 +183,22 @@ void runFullCalculation(GearPairData& g, Ui& ui) {
 
     computeRunDynamicFactors(g, ui);
     if (!g.runFlag) return;
+    checkDeviationsDefined(g, ui);  // never a deviation of 0 for one the standard leaves open
+    if (!g.runFlag) return;
     computeRunFaceLoadFactor(g, ui);  // a layout scheme without its dimensions stops
     if (!g.runFlag) return;
     computeTransverseFactors(g, ui);
     if (!g.runFlag) return;
 
     runStressChecks(g, ui);
-    guardResults(g, ui);
+    guardShownResults(g, ui);
 }
 
-void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
-    g.runFlag = true;
+void simplifiedCalculationStages(GearPairData& g, Ui& ui) {
     if (!checkStandardRatesPair(g, ui)) return;
     computeFaceWidths(g);
     computeContactGeometry(g, ui);
-    if (!checkContactRatios(g, ui)) return;
+    if (!checkPathOfContact(g, ui) || !checkContactRatios(g, ui)) return;
     computeLoads(g, ui);
 
     // Material limits as they stand, whatever was entered directly.
@@ -149,7 +217,24 @@ void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
     if (!g.KHvGiven) g.KHv = 1.0;
 
     runStressChecks(g, ui);
-    guardResults(g, ui);
+    guardShownResults(g, ui);
+}
+
+}  // namespace
+
+void runFullCalculation(GearPairData& g, Ui& ui) {
+    recordedRun(g, ui, [&g](Ui& witness) { fullCalculationStages(g, witness); });
+}
+
+void runSimplifiedCalculation(GearPairData& g, Ui& ui) {
+    recordedRun(g, ui, [&g](Ui& witness) { simplifiedCalculationStages(g, witness); });
+}
+
+void runCalculation(GearPairData& g, Ui& ui) {
+    if (g.Zjednoduseny)
+        runSimplifiedCalculation(g, ui);
+    else
+        runFullCalculation(g, ui);
 }
 
 }  // namespace soukoli

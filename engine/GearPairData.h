@@ -13,6 +13,14 @@ namespace soukoli {
 /// Room for the steps of a load spectrum ("max. 20").
 inline constexpr std::size_t kMaxLoadLevels = 20;
 
+/// How the last calculation ended. A stopped run has no results: the reports and the panels show
+/// only the checks it completed.
+enum class RunEnd : std::uint8_t {
+    NotRun,     // no calculation since start-up or loading: the values are those of the data set
+    Completed,  // the run went through every stage
+    Stopped,    // a stage stopped the run (stopMessage says why)
+};
+
 /// Type of toothing (`TypSoukoli`); the numbers are those the project file and soukoli-cli show.
 enum class Toothing : std::uint16_t {
     External = 1,  // "Vnější"
@@ -129,6 +137,9 @@ struct GearPairData {
 
     // ---- Run state ---------------------------------------------------------------------------
     bool runFlag = false;           // true while a calculation may go on
+    RunEnd lastRun = RunEnd::NotRun;  // how the last calculation ended
+    bool contactChecked = false;    // the last run completed the contact checks (endurance, static)
+    std::string stopMessage;        // what the last run stopped on (empty when it completed)
     bool TenkyVenec1 = false;       // rim of the pinion thinner than srmin
     bool TenkyVenec2 = false;       // rim of the wheel thinner than srmin
 

@@ -117,6 +117,10 @@ LoadOutcome loadProject(GearPairData& data, const std::optional<std::filesystem:
         ui.message(text, kLoadCaption, MessageIcon::Error);
         return {LoadStatus::Refused, reason};
     }
+    // The results in memory belong to the project that was open before.
+    loaded.lastRun = RunEnd::NotRun;
+    loaded.contactChecked = false;
+    loaded.stopMessage.clear();
     data = std::move(loaded);
     return {LoadStatus::Loaded, {}};
 }

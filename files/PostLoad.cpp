@@ -1,5 +1,6 @@
-// The post-load recomputation in its fixed order: cutter and diameters, working pressure angle
-// and ratios, face widths, loads, lives (of a spectrum project from its spectrum), scheme index.
+// The post-load recomputation in its fixed order: cutter and diameters, the limiting shift sum and
+// its check, working pressure angle and ratios, face widths, loads, lives (of a spectrum project
+// from its spectrum), scheme index.
 // Under "DIN - ISO  B" the entered tooth form and stress correction factors are stored for both
 // load points, as the coefficients dialog does.
 #include "files/PostLoad.h"
@@ -24,7 +25,13 @@ void geometry(GearPairData& d, Ui& ui) {
     // The cutter of an internal wheel is not stored; the diameter update needs it.
     chooseCutter(d);
     updateDiameters(d, ui);
+    // The limiting shift sum of this pair, internal or external, and the check the geometry
+    // window makes: a file written elsewhere may hold a sum beyond it.
+    d.xmez = limitingShiftSum(d);
+    (void)checkShiftSum(d, ui);
     d.alfatw = guardedAcos(std::cos(d.alfat) * d.a / d.aw, ui);
+    d.invalfat = inv(d.alfat, ui);
+    d.invalfatw = inv(d.alfatw, ui);
     const double cosBeta3 = std::pow(std::cos(d.Beta), 3);
     d.zv1 = d.z1 / cosBeta3;
     d.zv2 = d.z2 / cosBeta3;
@@ -34,56 +41,6 @@ void geometry(GearPairData& d, Ui& ui) {
     d.sR2 = d.sr2;
     // A later stage reads b before the contact geometry would set it.
     computeFaceWidths(d);
-}
-
-// F = 2000·T/d1 and the equivalent loads likewise; the member chosen by SilyF is the entered one.
-void loads(GearPairData& d) {
-    const bool methodA = d.MetodaVypoctu == 'A';
-    const bool equivalentLoadsStored = !methodA && d.ZadaniSil != kLoadsEntered;
-    if (d.SilyF) {
-        if (methodA) {
-            d.T1 = d.F1 * d.d1 / 2000;
-            d.Ft1 = d.F1 * d.KAS;
-        } else {
-            d.T1 = d.Ft1 * d.d1 / 2000;
-            d.F1 = d.Ft1 / d.KAS;
-            if (equivalentLoadsStored) {
-                d.TFe1 = d.d1 * d.FtFe1 / 2000;
-                d.THe1 = d.d1 * d.FtHe1 / 2000;
-                d.TFe2 = d.d1 * d.FtFe2 / 2000;
-                d.THe2 = d.d1 * d.FtHe2 / 2000;
-            }
-        }
-    } else {
-        if (methodA) {
-            d.F1 = d.T1 * 2000 / d.d1;
-            d.Ft1 = d.F1 * d.KAS;
-        } else {
-            d.Ft1 = d.T1 * 2000 / d.d1;
-            d.F1 = d.Ft1 / d.KAS;
-            if (equivalentLoadsStored) {
-                d.FtFe1 = d.TFe1 * 2000 / d.d1;
-                d.FtHe1 = d.THe1 * 2000 / d.d1;
-                d.FtFe2 = d.TFe2 * 2000 / d.d1;
-                d.FtHe2 = d.THe2 * 2000 / d.d1;
-            }
-        }
-    }
-}
-
-// NK1hod = NK1/(60·n1), NK2hod = NK2·|z2|/(60·n1·z1) and back. A spectrum project stores no
-// lives: they follow from the spectrum in cycles, as the equivalent-load computation finds them.
-void lives(GearPairData& d) {
-    const double z2 = std::fabs(d.z2);
-    const bool fromLevels = d.MetodaVypoctu == 'B' && d.ZadaniSil == kLoadsFromLevels;
-    if (fromLevels) computeLevelsLives(d);
-    if (d.NKvCyklech || fromLevels) {
-        d.NK1hod = d.NK1 / 60 / d.n1;
-        d.NK2hod = d.NK2 / 60 / d.n1 * z2 / d.z1;
-    } else {
-        d.NK1 = d.NK1hod * 60 * d.n1;
-        d.NK2 = d.n1 * d.NK2hod * 60 * d.z1 / z2;
-    }
 }
 
 // The coefficients dialog keeps an entry for "DIN - ISO  B" in both the tip and the outer-point
@@ -105,8 +62,8 @@ void updateSchemeIndex(GearPairData& d) {
 
 void recomputeAfterLoad(GearPairData& d, Ui& ui) {
     geometry(d, ui);
-    loads(d);
-    lives(d);
+    deriveLoads(d);
+    deriveLives(d);
     enteredOuterPointFactors(d);
     updateSchemeIndex(d);
 }

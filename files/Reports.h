@@ -27,6 +27,23 @@ std::vector<std::string> simplifiedPrintoutLines(const GearPairData& d, const Lo
 /// in its column, as the window shows a value that does not apply.
 std::string reportedResult(double x, int w, int d);
 
+/// The checks whose values the reports print as results. After a run that stopped only the
+/// checks it completed (the contact checks come first); every value of another check prints as
+/// "-----" in its column. After a completed run, or before any run, every value is printed.
+struct ReportedChecks {
+    bool bending = true;
+    bool contact = true;
+};
+[[nodiscard]] ReportedChecks reportedChecks(const GearPairData& d);
+
+/// A value of one check as the reports print it: reportedResult(x, w, d) when the check is
+/// reported, "-----" in its column when it is not.
+[[nodiscard]] std::string checkValue(bool reported, double x, int w, int d);
+
+/// After a run that stopped: the heading " VÝPOČET NEBYL DOKONČEN Z TOHOTO DŮVODU" and the message
+/// it stopped on, a line for each of its lines; nothing after any other run.
+[[nodiscard]] std::vector<std::string> stopLines(const GearPairData& d);
+
 /// Title of the print job of the simplified printout.
 inline constexpr const char* kPrintoutTitle = "Zjednodušený výpočet";
 

@@ -1,9 +1,11 @@
 // The results report (.VYS): stresses, permissible stresses, safety factors and the other
 // factors as the last calculation left them, for the full and the simplified calculation.
 #include <cmath>
+#include <limits>
 
 #include "engine/Numbers.h"
 #include "engine/ResultGuard.h"
+#include "files/Cp1250.h"
 #include "files/ReportTables.h"
 #include "files/Reports.h"
 
@@ -11,8 +13,17 @@ namespace soukoli::files {
 
 namespace {
 
-std::string stress(double x) { return reportedResult(x, 6, 1); }
-std::string factor(double x) { return reportedResult(x, 5, 3); }
+// The values of one check as the report prints them.
+class Values {
+public:
+    explicit Values(bool reported) : reported_(reported) {}
+    [[nodiscard]] std::string stress(double x) const { return checkValue(reported_, x, 6, 1); }
+    [[nodiscard]] std::string factor(double x) const { return checkValue(reported_, x, 5, 3); }
+    [[nodiscard]] std::string wide(double x) const { return checkValue(reported_, x, 7, 3); }
+
+private:
+    bool reported_;
+};
 
 // The informative rows: thin rims, and a transverse contact ratio of 2 or more under ČSN 01 4686.
 void informative(std::vector<std::string>& out, const GearPairData& d) {
@@ -26,6 +37,9 @@ void informative(std::vector<std::string>& out, const GearPairData& d) {
 
 void bending(std::vector<std::string>& out, const GearPairData& d) {
     const bool full = !d.Zjednoduseny;
+    const Values v(reportedChecks(d).bending);
+    const auto stress = [&v](double x) { return v.stress(x); };
+    const auto factor = [&v](double x) { return v.factor(x); };
     out.emplace_back("              KONTROLA NA OHYB  ");
     out.push_back(std::string(50, '-'));
     out.emplace_back("          Napětí v MPa a bezpečnosti");
@@ -68,6 +82,9 @@ void bending(std::vector<std::string>& out, const GearPairData& d) {
 
 void contact(std::vector<std::string>& out, const GearPairData& d) {
     const bool full = !d.Zjednoduseny;
+    const Values v(reportedChecks(d).contact);
+    const auto stress = [&v](double x) { return v.stress(x); };
+    const auto factor = [&v](double x) { return v.factor(x); };
     out.emplace_back("                KONTROLA NA DOTYK");
     out.push_back(std::string(50, '-'));
     out.emplace_back("          Napětí v MPa a bezpečnosti");
@@ -88,7 +105,7 @@ void contact(std::vector<std::string>& out, const GearPairData& d) {
         out.push_back(" KA= " + factor(d.KA));
     out.push_back(" Zepsilon= " + factor(d.Zepsilon) + "              ZH= " + factor(d.ZH));
     if (full) out.push_back(" ZN1= " + factor(d.ZN1) + "                   ZN2= " + factor(d.ZN2));
-    out.push_back(" ZE= " + reportedResult(d.ZE, 7, 3) + "                  Zbeta= " + factor(d.Zbeta));
+    out.push_back(" ZE= " + v.wide(d.ZE) + "                  Zbeta= " + factor(d.Zbeta));
     if (d.MetodaVypoctu == 'B') {
         out.push_back(" KH1= " + factor(d.KH1) + "                   KHv1= " + factor(d.KHv1));
         out.push_back(" KHalfa1= " + factor(d.KHalfa1) + "               KHbeta1= " + factor(d.KHbeta1));
@@ -96,6 +113,38 @@ void contact(std::vector<std::string>& out, const GearPairData& d) {
 }
 
 }  // namespace
+
+ReportedChecks reportedChecks(const GearPairData& d) {
+    switch (d.lastRun) {
+        case RunEnd::NotRun:
+        case RunEnd::Completed: return {};
+        case RunEnd::Stopped: return {.bending = false, .contact = d.contactChecked};
+    }
+    return {};
+}
+
+std::string checkValue(bool reported, double x, int w, int d) {
+    return reportedResult(reported ? x : std::numeric_limits<double>::quiet_NaN(), w, d);
+}
+
+std::vector<std::string> stopLines(const GearPairData& d) {
+    std::vector<std::string> out;
+    if (d.lastRun != RunEnd::Stopped) return out;
+    out.emplace_back(" VÝPOČET NEBYL DOKONČEN Z TOHOTO DŮVODU");
+    // A message box breaks its lines at '\r'; the report keeps them as lines of its own, each
+    // indented as the reasons of the informative block ("?" for a character the code page of the
+    // files lacks).
+    std::string_view rest = d.stopMessage;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\r');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+        const std::size_t text = line.find_first_not_of(' ');
+        if (text == std::string_view::npos) continue;
+        out.push_back(" " + withCp1250Substitutes(line.substr(text)));
+    }
+    return out;
+}
 
 std::string reportedResult(double x, int w, int d) {
     if (std::isfinite(x) && std::abs(x) <= kLargestShownResult) return str(x, w, d);
@@ -120,7 +169,13 @@ std::vector<std::string> resultsReportLines(const GearPairData& d, const LocalTi
     else
         out.push_back("Metoda výpočtu - " + std::string(1, d.MetodaVypoctu) + " (úplný pevnostní výpočet)");
     out.emplace_back();
-    informative(out, d);
+    // A stopped run says why where a completed one gives the reasons that make it informative.
+    if (d.lastRun == RunEnd::Stopped) {
+        const auto stop = stopLines(d);
+        out.insert(out.end(), stop.begin(), stop.end());
+    } else {
+        informative(out, d);
+    }
     out.emplace_back();
     bending(out, d);
     contact(out, d);

@@ -78,49 +78,59 @@ void results(Printout& p, const GearPairData& d) {
     const bool dinB = loadsAtSinglePairPoint(d.standard);
     p.text(" Výsledky zjednodušeného pevnostního výpočtu soukolí  " + std::string(standardTitle(d)));
     p.text(std::string(99, '-'));
+    for (const std::string& line : stopLines(d)) p.text(line);
     p.blank();
+    const ReportedChecks reported = reportedChecks(d);
+    const auto bending53 = [&](double x) { return checkValue(reported.bending, x, 5, 3); };
+    const auto bending61 = [&](double x) { return checkValue(reported.bending, x, 6, 1); };
+    const auto contact53 = [&](double x) { return checkValue(reported.contact, x, 5, 3); };
+    const auto contact61 = [&](double x) { return checkValue(reported.contact, x, 6, 1); };
+    const auto contact73 = [&](double x) {
+        // The printout writes ZE and Zbeta as they stand, 7.3.
+        return reported.contact ? str(x, 7, 3) : checkValue(false, x, 7, 3);
+    };
     p.text("                KONTROLA NA OHYB");
     p.text("   " + std::string(50, '-'));
     p.text("          Napětí v MPa a bezpečnosti");
-    p.text(" SigmaF1 = " + f61(d.SigmaF1) + "              SigmaF2 = " + f61(d.SigmaF2));
-    p.text(" SigmaFP1= " + f61(d.SigmaFP1) + "             SigmaFP2= " + f61(d.SigmaFP2));
-    p.text(" SF1= " + f53(d.SF1) + "                       SF2= " + f53(d.SF2));
+    p.text(" SigmaF1 = " + bending61(d.SigmaF1) + "              SigmaF2 = " + bending61(d.SigmaF2));
+    p.text(" SigmaFP1= " + bending61(d.SigmaFP1) + "             SigmaFP2= " + bending61(d.SigmaFP2));
+    p.text(" SF1= " + bending53(d.SF1) + "                       SF2= " + bending53(d.SF2));
     p.blank();
-    p.text(" SigmaFmax1 = " + f61(d.SigmaFmax1) + "            SigmaFmax2 = " + f61(d.SigmaFmax2));
-    p.text(" SigmaFPmax1= " + f61(d.SigmaFPmax1) + "          SigmaFPmax2= " + f61(d.SigmaFPmax2));
+    p.text(" SigmaFmax1 = " + bending61(d.SigmaFmax1) + "            SigmaFmax2 = " + bending61(d.SigmaFmax2));
+    p.text(" SigmaFPmax1= " + bending61(d.SigmaFPmax1) + "          SigmaFPmax2= " + bending61(d.SigmaFPmax2));
     p.blank();
     p.text("             Ostatní součinitele");
-    p.text(" KF= " + f53(d.KF) + "                      KFv= " + f53(d.KFv));
-    p.text(" KFalfa= " + f53(d.KFalfa) + "                 KFbeta= " + f53(d.KFbeta));
-    p.text(" Yepsilon= " + (dinB ? std::string("------") : f53(d.Yepsilon)) + "              Ybeta= " + f53(d.Ybeta));
-    p.text(" YFS1= " + f53(d.YFS1) + "                  YFS2= " + f53(d.YFS2));
+    p.text(" KF= " + bending53(d.KF) + "                      KFv= " + bending53(d.KFv));
+    p.text(" KFalfa= " + bending53(d.KFalfa) + "                 KFbeta= " + bending53(d.KFbeta));
+    p.text(" Yepsilon= " + (dinB ? std::string("------") : bending53(d.Yepsilon)) + "              Ybeta= " + bending53(d.Ybeta));
+    p.text(" YFS1= " + bending53(d.YFS1) + "                  YFS2= " + bending53(d.YFS2));
     if (dinB) {
-        p.text(" YF1= " + f53(d.YFe1) + "                    YF2= " + f53(d.YFe2));
-        p.text(" YS1= " + f53(d.YSe1) + "                    YS2= " + f53(d.YSe2));
+        p.text(" YF1= " + bending53(d.YFe1) + "                    YF2= " + bending53(d.YFe2));
+        p.text(" YS1= " + bending53(d.YSe1) + "                    YS2= " + bending53(d.YSe2));
     } else {
-        p.text(" YFa1= " + f53(d.YFa1) + "                  YFa2= " + f53(d.YFa2));
-        p.text(" YSa1= " + f53(d.YSa1) + "                  YSa2= " + f53(d.YSa2));
+        p.text(" YFa1= " + bending53(d.YFa1) + "                  YFa2= " + bending53(d.YFa2));
+        p.text(" YSa1= " + bending53(d.YSa1) + "                  YSa2= " + bending53(d.YSa2));
     }
     p.blank();
     p.text("                KONTROLA NA DOTYK");
     p.text("   " + std::string(50, '-'));
     p.text("          Napětí v MPa a bezpečnosti");
-    p.text(" SigmaH1 = " + f61(d.SigmaH1) + "              SigmaH2 = " + f61(d.SigmaH2));
-    p.text(" SigmaHP1= " + f61(d.SigmaHP1) + "             SigmaHP2= " + f61(d.SigmaHP2));
-    p.text(" SH1= " + f53(d.SH1) + "                        SH2= " + f53(d.SH2));
+    p.text(" SigmaH1 = " + contact61(d.SigmaH1) + "              SigmaH2 = " + contact61(d.SigmaH2));
+    p.text(" SigmaHP1= " + contact61(d.SigmaHP1) + "             SigmaHP2= " + contact61(d.SigmaHP2));
+    p.text(" SH1= " + contact53(d.SH1) + "                        SH2= " + contact53(d.SH2));
     p.blank();
-    p.text(" SigmaHmax1 = " + f61(d.SigmaHmax1) + "           SigmaHmax2 = " + f61(d.SigmaHmax2));
-    p.text(" SigmaHPmax1= " + f61(d.SigmaHPmax1) + "          SigmaHPmax2= " + f61(d.SigmaHPmax2));
+    p.text(" SigmaHmax1 = " + contact61(d.SigmaHmax1) + "           SigmaHmax2 = " + contact61(d.SigmaHmax2));
+    p.text(" SigmaHPmax1= " + contact61(d.SigmaHPmax1) + "          SigmaHPmax2= " + contact61(d.SigmaHPmax2));
     p.blank();
     p.text("             Ostatní součinitele");
-    p.text(" KH= " + f53(d.KH) + "                     KHv= " + f53(d.KHv));
-    p.text(" KHalfa= " + f53(d.KHalfa) + "                KHbeta= " + f53(d.KHbeta));
+    p.text(" KH= " + contact53(d.KH) + "                     KHv= " + contact53(d.KHv));
+    p.text(" KHalfa= " + contact53(d.KHalfa) + "                KHbeta= " + contact53(d.KHbeta));
     if (d.MetodaVypoctu == 'A')
-        p.text(" KA= " + f53(d.KA) + "                      KAS= " + f53(d.KAS));
+        p.text(" KA= " + contact53(d.KA) + "                      KAS= " + contact53(d.KAS));
     else
-        p.text(" KA= " + f53(d.KA));
-    p.text(" Zepsilon= " + f53(d.Zepsilon) + "              ZH= " + f53(d.ZH));
-    p.text(" ZE= " + str(d.ZE, 7, 3) + "                    Zbeta= " + str(d.Zbeta, 7, 3));
+        p.text(" KA= " + contact53(d.KA));
+    p.text(" Zepsilon= " + contact53(d.Zepsilon) + "              ZH= " + contact53(d.ZH));
+    p.text(" ZE= " + contact73(d.ZE) + "                    Zbeta= " + contact73(d.Zbeta));
 }
 
 }  // namespace

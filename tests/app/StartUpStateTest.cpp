@@ -1,5 +1,5 @@
 // One start-up state: the project saved right after the desktop program starts (and after each
-// toothing switch) is byte for byte the project soukoli-cli writes with --defaults.
+// toothing switch, on either tab) is byte for byte the project soukoli-cli writes with --defaults.
 #include <QFile>
 #include <QProcess>
 #include <QRadioButton>
@@ -21,11 +21,20 @@ private slots:
     void savedProjectEqualsTheCliDefaults_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("cliOptions");
+        const QString second = QStringLiteral("second tab");
         QTest::newRow("start") << QStringList{} << QStringList{QStringLiteral("--defaults")};
         QTest::newRow("Vnitřní") << QStringList{QStringLiteral("Vnitřní")}
                                  << QStringList{QStringLiteral("--defaults"), QStringLiteral("--internal")};
         QTest::newRow("Vnitřní, Vnější") << QStringList{QStringLiteral("Vnitřní"), QStringLiteral("Vnější")}
                                          << QStringList{QStringLiteral("--defaults")};
+        // The switch starts a new project, the first tab's preparation included: the second tab
+        // then takes the nominal load of a new start.
+        QTest::newRow("Vnitřní, Vnější, second tab")
+            << QStringList{QStringLiteral("Vnitřní"), QStringLiteral("Vnější"), second}
+            << QStringList{QStringLiteral("--defaults"), QStringLiteral("--simplified")};
+        QTest::newRow("second tab, Vnitřní")
+            << QStringList{second, QStringLiteral("Vnitřní")}
+            << QStringList{QStringLiteral("--defaults"), QStringLiteral("--internal"), QStringLiteral("--simplified")};
     }
 
     void savedProjectEqualsTheCliDefaults() {
@@ -34,8 +43,12 @@ private slots:
         StartedApp t;
         SoukoliApp& a = *t.app;
         for (const QString& choice : clicks) {
-            QRadioButton* button = choice == QStringLiteral("Vnitřní") ? a.form.fullPage().internal
-                                                                       : a.form.fullPage().external;
+            if (choice == QStringLiteral("second tab")) {
+                a.form.tabs()->setCurrentIndex(1);
+                continue;
+            }
+            const MainWindow::Page& page = a.form.onFirstTab() ? a.form.fullPage() : a.form.simplifiedPage();
+            QRadioButton* button = choice == QStringLiteral("Vnitřní") ? page.internal : page.external;
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(button->isChecked());
         }

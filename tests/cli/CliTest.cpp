@@ -188,6 +188,18 @@ TEST_F(Cli, StoppedRunAndFailedCheck) {
     EXPECT_NE(stopped.err.find("Součinitel Epsilongama <=1. Uprav geometrii."), std::string::npos);
     EXPECT_EQ(json(stopped)["messages"][0]["text"], "Součinitel Epsilongama <=1. Uprav geometrii.");
 
+    // An accuracy grade without tabulated deviations and nothing measured: the run stops and
+    // names them; a save of it says so in the results report instead of printing results.
+    const Result open = run("--json --set IT1=5 --set IT2=5 --save stopped " + p);
+    EXPECT_EQ(open.status, 2);
+    EXPECT_NE(open.err.find("fpb1 (IT1 = 5), fpb2 (IT2 = 5)"), std::string::npos) << open.err;
+    EXPECT_EQ(json(open)["dialogs"], nlohmann::json::array({"accuracy"}));
+    const std::string report = slurp(dir_ / "stopped.VYS");
+    EXPECT_NE(report.find("NEBYL DOKON"), std::string::npos);
+    EXPECT_NE(report.find("fpb1 (IT1 = 5), fpb2 (IT2 = 5)"), std::string::npos);
+    EXPECT_NE(report.find(" SF1= -----                   SF2= -----"), std::string::npos);
+    EXPECT_NE(report.find(" SH1= -----                   SH2= -----"), std::string::npos);
+
     const Result overloaded = run("--json --set F1=60000 " + p);
     EXPECT_EQ(overloaded.status, 1) << overloaded.err;
     EXPECT_EQ(json(overloaded)["run_ok"], true);

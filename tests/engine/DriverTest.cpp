@@ -244,6 +244,27 @@ TEST(ContactRatio, TransverseRatioOfTwoWarnsOnlyUnderCsn) {
     }
 }
 
+// Without a path of contact Epsalfa would be that of earlier inputs: the run stops instead.
+TEST(ContactRatio, TipInsideItsBaseCircleStopsBothCalculations) {
+    for (const bool simplified : {false, true}) {
+        for (const Gear gear : {Gear::Pinion, Gear::Wheel}) {
+            GearPairData g = pair();
+            g.Epsalfa = 1.7;  // of an earlier pair
+            if (gear == Gear::Pinion)
+                g.da1 = 0.99 * g.db1;
+            else
+                g.da2 = 0.99 * g.db2;
+            RecordingUi ui;
+            simplified ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
+            EXPECT_FALSE(g.runFlag);
+            ASSERT_EQ(ui.texts().size(), 1u);
+            EXPECT_TRUE(ui.texts()[0].starts_with(gear == Gear::Pinion ? "Hlavová kružnice pastorku" : "Hlavová kružnice kola"))
+                << ui.texts()[0];
+            EXPECT_EQ(ui.dialogs, (std::vector{DialogRequest{DialogId::Geometry, Modality::Modal}}));
+        }
+    }
+}
+
 // A pair whose tips were entered too small: the driver computes Epsalfa ≈ 0.92 itself.
 TEST(ContactRatio, BothCalculationsStopOnShortTips) {
     for (const bool simplified : {false, true}) {

@@ -240,6 +240,36 @@ TEST(ResultsReport, ValuesNoRunCouldShowPrintAsDashes) {
     EXPECT_TRUE(at->starts_with(" SigmaH1 =  -----")) << *at;
 }
 
+TEST(ResultsReport, StoppedRunSaysWhyAndShowsOnlyTheChecksItCompleted) {
+    // A stop in the bending check leaves the contact checks complete; an earlier one leaves none.
+    for (const bool contactChecked : {false, true}) {
+        auto d = withResults();
+        d.TenkyVenec1 = true;  // no informative block beside a stop
+        d.lastRun = RunEnd::Stopped;
+        d.contactChecked = contactChecked;
+        d.stopMessage = "První řádek.\r\r    Druhý ≤ řádek.";  // "≤" is not in Windows-1250
+        const Lines stop{" VÝPOČET NEBYL DOKONČEN Z TOHOTO DŮVODU", " První řádek.", " Druhý ? řádek."};
+        const auto r = resultsReportLines(d, kNoon, "x");
+        EXPECT_EQ(Lines(r.begin() + 10, r.begin() + 13), stop);
+        EXPECT_EQ(r[13], "");
+        EXPECT_FALSE(hasPrefix(r, " VÝPOČET JE POUZE"));
+        EXPECT_TRUE(has(r, " SF1= -----                   SF2= -----"));
+        EXPECT_TRUE(has(r, " YFa1= -----                  YFa2= -----"));
+        EXPECT_EQ(has(r, " SH1= -----                   SH2= -----"), !contactChecked);
+        EXPECT_EQ(has(r, " ZE=   -----                  Zbeta= -----"), !contactChecked);
+
+        d.Zjednoduseny = true;
+        const auto p = simplifiedPrintoutLines(d, kNoon);
+        for (const auto& line : stop) EXPECT_TRUE(has(p, "\t\t" + line)) << line;
+        EXPECT_TRUE(has(p, "\t\t SF1= -----                       SF2= -----"));
+        EXPECT_EQ(has(p, "\t\t ZE=   -----                    Zbeta=   -----"), !contactChecked);
+    }
+    // A completed run prints as it always did.
+    auto d = withResults();
+    d.lastRun = RunEnd::Completed;
+    EXPECT_EQ(resultsReportLines(d, kNoon, "x"), resultsReportLines(withResults(), kNoon, "x"));
+}
+
 TEST(SimplifiedPrintout, TabsBlankLinesAndFormats) {
     auto d = withResults();
     d.Zjednoduseny = true;
