@@ -6,16 +6,15 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <ostream>
+#include <sstream>
 #include <streambuf>
 #include <string>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "cli/Sweep.h"
-#include "engine/Driver.h"
-#include "engine/GearPairData.h"
-#include "engine/Tabs.h"
-#include "files/FileCommands.h"
 
 namespace {
 
@@ -26,15 +25,6 @@ class NullBuffer : public std::streambuf {
 protected:
     int_type overflow(int_type c) override { return c; }
     std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
-
-class SilentUi : public soukoli::Ui {
-public:
-    using Ui::message;
-    void message(std::string_view, std::string_view, soukoli::MessageIcon) override {}
-    bool rimWarningContinue(soukoli::Gear) override { return true; }
-    void openDialog(soukoli::DialogId, soukoli::Modality) override {}
-    void setActiveField(soukoli::DialogId, int) override {}
 };
 
 // User and system time of the whole process so far, in seconds: on a shared machine the CPU time a
@@ -53,14 +43,10 @@ double peakRssMegabytes() {
 }
 
 void BM_FullCalculationOfTheProject(benchmark::State& state) {
-    SilentUi ui;
     soukoli::GearPairData start;
-    start.TypSoukoli = soukoli::Toothing::External;
-    soukoli::resetToDefaults(start, ui);
-    if (soukoli::files::loadProject(start, kProject, ui).status != soukoli::files::LoadStatus::Loaded) {
-        state.SkipWithError("project not loaded");
-        return;
-    }
+    if (!soukoli::bench::loadExample(start, "default-external.PEV")) return state.SkipWithError("project not loaded");
+    if (!soukoli::bench::completes(state, start)) return;
+    soukoli::bench::SilentUi ui;
     for (auto _ : state) {
         soukoli::GearPairData g = start;
         soukoli::runFullCalculation(g, ui);
@@ -76,6 +62,15 @@ void BM_Sweep120kVariants(benchmark::State& state) {
                                            "--fields", "SF1",             "--threads", threads.c_str()};
     NullBuffer null;
     std::ostream out(&null), err(&null);
+    {
+        // The sweep must complete variants: its first completed row, or nothing to time.
+        std::vector<const char*> first = argv;
+        for (const char* a : {"--where", "status!=2", "--limit", "1"}) first.push_back(a);
+        std::ostringstream rows;
+        if (soukoli::cli::runSweep(static_cast<int>(first.size()), first.data(), rows, err) != 0 ||
+            std::count(rows.view().begin(), rows.view().end(), '\n') != 2)
+            return state.SkipWithError("no variant of the sweep completes");
+    }
     const double cpuBefore = processCpuSeconds();
     for (auto _ : state) {
         const int status = soukoli::cli::runSweep(static_cast<int>(argv.size()), argv.data(), out, err);
