@@ -5,8 +5,6 @@
 // and memory stays bounded by the ring, not by the number of variants.
 #include "cli/Sweep.h"
 
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <atomic>
@@ -15,7 +13,6 @@
 #include <cmath>
 #include <condition_variable>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <mutex>
 #include <nlohmann/json.hpp>
@@ -26,6 +23,7 @@
 #include "cli/CliUi.h"
 #include "cli/Settings.h"
 #include "cli/SvgPlot.h"
+#include "cli/SweepOutput.h"
 #include "engine/Driver.h"
 #include "engine/FieldTable.h"
 #include "engine/Numbers.h"
@@ -46,11 +44,14 @@ constexpr const char* kDescription =
     "\n"
     "Each variant is the loaded project with the --set entries and one value of each --vary applied\n"
     "by the rules of --set, so a row equals `soukoli-cli --json PROJECT --set ...` for its values.\n"
-    "The first --vary changes slowest. Columns: the varied names, status (0 every check passed,\n"
-    "1 a check fails, 2 the run stopped or an entry was refused: its fields are empty), the fields.\n"
+    "The first --vary changes slowest. Columns: the varied names as given, status (0 every check\n"
+    "passed, 1 a check fails, 2 the run stopped or an entry was refused: its fields are empty), the\n"
+    "fields. --where never holds and --sort never ranks on an empty field (such rows come last, and\n"
+    "--limit leaves them out). A file is written beside its name and renamed over it at the end.\n"
     "\n"
     "Exit status: 0 the table was written (whatever the rows' status), 3 usage error, unreadable\n"
-    "project or an output that cannot be written.";
+    "project or an output that cannot be written, 130 interrupted (Ctrl-C; 143 on TERM): an output\n"
+    "file is then left as it was.";
 
 std::string printed(std::string_view name) {
     constexpr std::string_view star = "_star";
@@ -248,10 +249,9 @@ private:
 struct Options {
     std::string project;
     std::vector<std::string> vary, fields, where, sets, y;
-    std::string sort, csv = "-", json, plot, x, standard, rim = "continue";
-    std::size_t limit = 0;
+    std::string sort, csv = "-", json, plot, x, standard, rim = "continue", limit, shard;
     unsigned threads = 0;
-    bool full = false, simplified = false, messages = false, jsonGiven = false, limitGiven = false;
+    bool full = false, simplified = false, messages = false, jsonGiven = false;
 };
 
 // Where a column, a condition or the sort key takes its value from.
@@ -277,7 +277,10 @@ struct Plan {
     bool json = false;
     bool messages = false;
     bool continueOnRim = true;
-    std::size_t total = 0;
+    std::size_t total = 0;           // variants of the whole product
+    std::size_t first = 0, end = 0;  // the variants of this part (--shard)
+    bool header = true;
+    std::size_t limit = 0;           // 0: every row
     // The plot: x axis, the axis of the curves (or none) and the plotted fields.
     bool plot = false;
     std::size_t plotX = 0;
@@ -368,6 +371,34 @@ int usage(std::ostream& err, const std::string& text) {
     return kUsageError;
 }
 
+// "N": a whole number from 1 on, as a count of rows or parts is written.
+bool readCount(std::string_view text, std::size_t& n) {
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), n);
+    return r.ec == std::errc() && r.ptr == text.data() + text.size() && n >= 1;
+}
+
+// --shard K/N: the K-th of N nearly equal runs of consecutive variants, so that the parts joined
+// in order are the whole product in its order.
+int planShard(const Options& o, Plan& plan, std::ostream& err) {
+    plan.first = 0;
+    plan.end = plan.total;
+    if (o.shard.empty()) return kAllPassed;
+    constexpr std::size_t kMaxShards = 1'000'000;
+    const auto slash = o.shard.find('/');
+    std::size_t k = 0, n = 0;
+    if (slash == std::string::npos || !readCount(std::string_view(o.shard).substr(0, slash), k) ||
+        !readCount(std::string_view(o.shard).substr(slash + 1), n) || k > n || n > kMaxShards)
+        return usage(err, "--shard takes K/N with 1 <= K <= N <= 1000000, not '" + o.shard + "'");
+    // Sorting, cutting and plotting need the whole table; a part of it would mislead.
+    if (!o.sort.empty() || !o.limit.empty() || !o.plot.empty())
+        return usage(err, "--shard goes without --sort, --limit and --plot: join the parts first, then sort or cut "
+                          "them (e.g. sort -t, -k4,4gr all.csv | head)");
+    plan.first = plan.total / n * (k - 1) + plan.total % n * (k - 1) / n;
+    plan.end = plan.total / n * k + plan.total % n * k / n;
+    plan.header = k == 1;
+    return kAllPassed;
+}
+
 // Builds the plan from the options: loads the project, checks every name and value.
 int makePlan(const Options& o, Plan& plan, std::ostream& err) {
     CliUi loadUi(err, o.rim == "continue");
@@ -406,6 +437,9 @@ int makePlan(const Options& o, Plan& plan, std::ostream& err) {
     }
     plan.total = productSize(plan.axes, kMaxVariants);
     if (plan.total == 0) return usage(err, "more than 100000000 variants");
+    if (!o.limit.empty() && !readCount(o.limit, plan.limit))
+        return usage(err, "--limit takes a whole number of rows from 1 on, not '" + o.limit + "'");
+    if (const int status = planShard(o, plan, err); status != kAllPassed) return status;
 
     plan.json = o.jsonGiven;
     for (const auto& a : plan.axes) {
@@ -475,11 +509,12 @@ int makePlan(const Options& o, Plan& plan, std::ostream& err) {
     return kAllPassed;
 }
 
-double columnValue(const Plan& plan, const Column& c, const Worker& w, bool ok, int status) {
+// `computed`: the entries were accepted and the run completed; otherwise a field has no value.
+double columnValue(const Plan& plan, const Column& c, const Worker& w, bool computed, int status) {
     switch (c.source) {
         case Column::Source::Axis: return plan.axes[c.axis].numbers[w.digits[c.axis]];
         case Column::Source::Status: return status;
-        case Column::Source::Field: return ok ? readField(w.g, *c.field) : kNaN;
+        case Column::Source::Field: return computed ? readField(w.g, *c.field) : kNaN;
     }
     return kNaN;
 }
@@ -504,8 +539,11 @@ void runVariant(const Plan& plan, std::size_t index, Worker& w, ChunkOut& out) {
             runFullCalculation(w.g, w.ui);
         status = readField(w.g, *runFlag) == 0 ? kRunStopped : anyCheckFails(w.g) ? kCheckFailed : kAllPassed;
     }
+    // What a stopped run left in the data set are not its results: its fields stay empty, and
+    // neither --where nor --sort can pick it by them.
+    const bool computed = status != kRunStopped;
     for (std::size_t i = 0; i < plan.where.size(); ++i)
-        if (!plan.where[i].holds(columnValue(plan, plan.whereColumns[i], w, ok, status))) return;
+        if (!plan.where[i].holds(columnValue(plan, plan.whereColumns[i], w, computed, status))) return;
 
     std::string& s = out.text;
     const std::size_t begin = s.size();
@@ -522,7 +560,7 @@ void runVariant(const Plan& plan, std::size_t index, Worker& w, ChunkOut& out) {
         s += static_cast<char>('0' + status);
         for (std::size_t f = 0; f < plan.fields.size(); ++f) {
             s += plan.fieldKeys[f];
-            if (ok)
+            if (computed)
                 appendField(s, w.g, *plan.fields[f], true);
             else
                 s += "null";
@@ -533,7 +571,12 @@ void runVariant(const Plan& plan, std::size_t index, Worker& w, ChunkOut& out) {
                 if (m) s += ',';
                 s += jsonString(w.ui.messages[m]);
             }
-            s += ok ? "]" : "," + jsonString(w.error) + "]";
+            // A refused entry ends the list with its reason: after a comma only behind a message.
+            if (!ok) {
+                if (!w.ui.messages.empty()) s += ',';
+                s += jsonString(w.error);
+            }
+            s += ']';
         }
         s += "}\n";
     } else {
@@ -544,17 +587,17 @@ void runVariant(const Plan& plan, std::size_t index, Worker& w, ChunkOut& out) {
         s += static_cast<char>('0' + status);
         for (const NumericField* f : plan.fields) {
             s += ',';
-            if (ok) appendField(s, w.g, *f, false);
+            if (computed) appendField(s, w.g, *f, false);
         }
         s += '\n';
     }
     ++out.rows;
-    if (plan.sort) out.sorted.push_back({columnValue(plan, *plan.sort, w, ok, status), index, begin, s.size()});
+    if (plan.sort) out.sorted.push_back({columnValue(plan, *plan.sort, w, computed, status), index, begin, s.size()});
     if (plan.plot) {
         out.plot.push_back(plan.axes[plan.plotX].numbers[w.digits[plan.plotX]]);
         out.plot.push_back(plan.plotSeries ? static_cast<double>(w.digits[*plan.plotSeries]) : 0.0);
         // A run that stopped leaves a gap in its curves.
-        for (const NumericField* f : plan.plotY) out.plot.push_back(status != kRunStopped ? readField(w.g, *f) : kNaN);
+        for (const NumericField* f : plan.plotY) out.plot.push_back(computed ? readField(w.g, *f) : kNaN);
     }
 }
 
@@ -573,31 +616,6 @@ struct SortOrder {
         if (!an && a.key != b.key) return descending ? a.key > b.key : a.key < b.key;
         return a.index < b.index;
     }
-};
-
-class Progress {
-public:
-    Progress(std::ostream& err, bool enabled, std::size_t total) : err_(err), enabled_(enabled), total_(total) {}
-    void update(std::size_t done) {
-        if (!enabled_) return;
-        const auto now = Clock::now();
-        if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(250)) return;
-        last_ = now;
-        shown_ = true;
-        err_ << "\rsoukoli-cli sweep: " << done << " / " << total_ << " variants" << std::flush;
-    }
-    void finish(std::size_t done) {
-        if (shown_) err_ << "\rsoukoli-cli sweep: " << done << " / " << total_ << " variants\n" << std::flush;
-    }
-
-private:
-    using Clock = std::chrono::steady_clock;
-    std::ostream& err_;
-    bool enabled_;
-    std::size_t total_;
-    Clock::time_point start_ = Clock::now();
-    Clock::time_point last_{};
-    bool shown_ = false;
 };
 
 std::string header(const Plan& plan) {
@@ -639,14 +657,129 @@ int writePlot(const Plan& plan, const std::vector<double>& points, const std::st
     }
     for (auto& c : chart.curves)
         std::stable_sort(c.points.begin(), c.points.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::ofstream svg(file, std::ios::binary | std::ios::trunc);
-    svg << renderSvg(chart);
-    svg.close();
-    if (!svg) {
-        err << "soukoli-cli sweep: " << file << ": cannot be written\n";
-        return kUsageError;
+    ReplacingFile svg;
+    std::string error;
+    if (svg.open(file, error)) {
+        svg.stream() << renderSvg(chart);
+        if (svg.commit(error)) return kAllPassed;
     }
-    return kAllPassed;
+    err << "soukoli-cli sweep: " << error << '\n';
+    return kUsageError;
+}
+
+// Calculates the variants of the plan's part on `threads` threads (0: every core) and writes
+// their rows to `dest` in product order (sorted and cut when asked). False when a signal stopped
+// it: the rows written so far are not the table.
+bool writeRows(const Plan& plan, unsigned threads, std::ostream& dest, std::vector<double>& plotPoints,
+               std::ostream& err, const InterruptCatcher& interrupt) {
+    const std::size_t count = plan.end - plan.first;
+    const std::size_t chunks = (count + kChunk - 1) / kChunk;
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t threadCount = std::min<std::size_t>(threads ? threads : cores, chunks);
+    const std::size_t ring = std::max<std::size_t>(8, 4 * threadCount);
+    std::vector<ChunkOut> slots(ring);
+    std::mutex mutex;
+    std::condition_variable chunkReady, slotFree;
+    std::size_t written = 0;  // chunks the writer has taken out of the ring
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> stop{false};
+
+    const auto work = [&] {
+        Worker w{plan.base, SweepUi(plan.continueOnRim, plan.messages), plan.settings,
+                 std::vector<std::size_t>(plan.axes.size()), {}};
+        for (;;) {
+            const std::size_t c = next.fetch_add(1);
+            if (c >= chunks || stop) return;
+            {
+                std::unique_lock lock(mutex);
+                slotFree.wait(lock, [&] { return c < written + ring || stop; });
+                if (stop) return;
+            }
+            ChunkOut& slot = slots[c % ring];
+            slot.text.clear();
+            slot.rows = 0;
+            slot.sorted.clear();
+            slot.plot.clear();
+            const std::size_t end = std::min(plan.end, plan.first + (c + 1) * kChunk);
+            for (std::size_t i = plan.first + c * kChunk; i < end && !stop; ++i) runVariant(plan, i, w, slot);
+            {
+                std::lock_guard lock(mutex);
+                slot.chunk = c;
+                slot.ready = true;
+            }
+            chunkReady.notify_one();
+        }
+    };
+    std::vector<std::thread> workers;
+    for (std::size_t t = 0; t < threadCount; ++t) workers.emplace_back(work);
+
+    Progress progress(err, count);
+    const bool limited = plan.limit > 0;
+    std::size_t rowsOut = 0;
+    std::vector<SortedRow> sorted;  // with --limit a heap of the best rows so far
+    std::vector<SortedRow> keyless;  // rows without the sort field: after the sorted ones
+    const SortOrder order{plan.descending};
+    for (std::size_t c = 0; c < chunks && !stop; ++c) {
+        ChunkOut& slot = slots[c % ring];
+        {
+            std::unique_lock lock(mutex);
+            while (!(slot.ready && slot.chunk == c) && interrupt.caught() == 0) {
+                chunkReady.wait_for(lock, std::chrono::milliseconds(250));
+                progress.update(c * kChunk);
+            }
+        }
+        if (interrupt.caught() != 0) break;
+        if (plan.sort) {
+            for (const auto& e : slot.sorted) {
+                SortedRow row{e.key, e.index, slot.text.substr(e.begin, e.end - e.begin)};
+                if (std::isnan(e.key)) {
+                    // A row without the field is never among the first N of --limit.
+                    if (!limited) keyless.push_back(std::move(row));
+                    continue;
+                }
+                sorted.push_back(std::move(row));
+                if (limited) {
+                    std::push_heap(sorted.begin(), sorted.end(), order);
+                    if (sorted.size() > plan.limit) {
+                        std::pop_heap(sorted.begin(), sorted.end(), order);
+                        sorted.pop_back();
+                    }
+                }
+            }
+        } else if (limited && rowsOut + slot.rows >= plan.limit) {
+            std::size_t cut = 0;
+            for (std::size_t n = 0; n < plan.limit - rowsOut; ++n) cut = slot.text.find('\n', cut) + 1;
+            dest.write(slot.text.data(), static_cast<std::streamsize>(cut));
+            rowsOut = plan.limit;
+            if (!plan.plot) stop = true;
+        } else if (!limited || rowsOut < plan.limit) {
+            dest.write(slot.text.data(), static_cast<std::streamsize>(slot.text.size()));
+            rowsOut += slot.rows;
+        }
+        plotPoints.insert(plotPoints.end(), slot.plot.begin(), slot.plot.end());
+        {
+            std::lock_guard lock(mutex);
+            slot.ready = false;
+            written = c + 1;
+        }
+        slotFree.notify_all();
+        progress.update((c + 1) * kChunk);
+    }
+    {
+        std::lock_guard lock(mutex);
+        stop = true;
+    }
+    slotFree.notify_all();
+    for (auto& t : workers) t.join();
+    progress.finish(std::min(count, written * kChunk));
+    if (interrupt.caught() != 0) return false;
+
+    if (plan.sort) {
+        std::sort(sorted.begin(), sorted.end(), order);
+        for (const auto& r : sorted) dest << r.line;
+        for (const auto& r : keyless) dest << r.line;
+    }
+    return true;
 }
 
 }  // namespace
@@ -665,7 +798,10 @@ int runSweep(int argc, const char* const* argv, std::ostream& out, std::ostream&
                    "FIELD<VALUE, <=, >, >=, ==, !=: keep only the variants for which it holds (repeatable; all must "
                    "hold; FIELD may be any field, a varied input or status)");
     app.add_option("--sort", o.sort, "FIELD or -FIELD (write --sort=-FIELD): order of the rows, descending with -");
-    auto* limit = app.add_option("--limit", o.limit, "At most N rows");
+    app.add_option("--limit", o.limit, "At most N rows (N >= 1); with --sort the first N that have the sort field");
+    app.add_option("--shard", o.shard,
+                   "K/N: only the K-th of N consecutive parts of the variants; the N outputs joined in order are the "
+                   "whole table (the CSV header comes with part 1); not with --sort, --limit or --plot");
     auto* csv = app.add_option("--csv", o.csv, "Write CSV to FILE, - for stdout (the default)");
     auto* json = app.add_option("--json", o.json, "Write one JSON object per row to FILE (- or nothing: stdout)")
                      ->expected(0, 1);
@@ -693,124 +829,33 @@ int runSweep(int argc, const char* const* argv, std::ostream& out, std::ostream&
         return usage(err, e.what());
     }
     o.jsonGiven = json->count() > 0;
-    o.limitGiven = limit->count() > 0;
     if (o.messages && !o.jsonGiven) return usage(err, "--messages goes with --json");
 
     Plan plan;
     if (const int status = makePlan(o, plan, err); status != kAllPassed) return status;
 
     const std::string target = o.jsonGiven ? (o.json.empty() ? "-" : o.json) : o.csv;
-    std::ofstream file;
-    if (target != "-") {
-        file.open(target, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            err << "soukoli-cli sweep: " << target << ": cannot be written\n";
-            return kUsageError;
-        }
+    // Caught before the file exists: whenever the temporary file stands, Ctrl-C removes it.
+    const InterruptCatcher interrupt;
+    ReplacingFile file;
+    std::string error;
+    if (target != "-" && !file.open(target, error)) {
+        err << "soukoli-cli sweep: " << error << '\n';
+        return kUsageError;
     }
-    std::ostream& dest = target == "-" ? out : file;
-    if (!plan.json) dest << header(plan);
+    std::ostream& dest = target == "-" ? out : file.stream();
+    if (plan.header && !plan.json) dest << header(plan);
 
-    const std::size_t chunks = (plan.total + kChunk - 1) / kChunk;
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t threadCount = std::min<std::size_t>(o.threads ? o.threads : cores, chunks);
-    const std::size_t ring = std::max<std::size_t>(8, 4 * threadCount);
-    std::vector<ChunkOut> slots(ring);
-    std::mutex mutex;
-    std::condition_variable chunkReady, slotFree;
-    std::size_t written = 0;  // chunks the writer has taken out of the ring
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> stop{false};
-
-    const auto work = [&] {
-        Worker w{plan.base, SweepUi(plan.continueOnRim, plan.messages), plan.settings,
-                 std::vector<std::size_t>(plan.axes.size()), {}};
-        for (;;) {
-            const std::size_t c = next.fetch_add(1);
-            if (c >= chunks || stop) return;
-            {
-                std::unique_lock lock(mutex);
-                slotFree.wait(lock, [&] { return c < written + ring || stop; });
-                if (stop) return;
-            }
-            ChunkOut& slot = slots[c % ring];
-            slot.text.clear();
-            slot.rows = 0;
-            slot.sorted.clear();
-            slot.plot.clear();
-            const std::size_t end = std::min(plan.total, (c + 1) * kChunk);
-            for (std::size_t i = c * kChunk; i < end && !stop; ++i) runVariant(plan, i, w, slot);
-            {
-                std::lock_guard lock(mutex);
-                slot.chunk = c;
-                slot.ready = true;
-            }
-            chunkReady.notify_one();
-        }
-    };
-    std::vector<std::thread> threads;
-    for (std::size_t t = 0; t < threadCount; ++t) threads.emplace_back(work);
-
-    Progress progress(err, target != "-" || isatty(STDERR_FILENO) == 1, plan.total);
-    const bool limited = o.limitGiven;
-    std::size_t rowsOut = 0;
-    std::vector<SortedRow> sorted;  // with --limit a heap of the best rows so far
     std::vector<double> plotPoints;
-    const SortOrder order{plan.descending};
-    for (std::size_t c = 0; c < chunks && !stop; ++c) {
-        ChunkOut& slot = slots[c % ring];
-        {
-            std::unique_lock lock(mutex);
-            while (!(slot.ready && slot.chunk == c)) {
-                chunkReady.wait_for(lock, std::chrono::milliseconds(250));
-                progress.update(c * kChunk);
-            }
-        }
-        if (plan.sort) {
-            for (const auto& e : slot.sorted) {
-                sorted.push_back({e.key, e.index, slot.text.substr(e.begin, e.end - e.begin)});
-                if (limited) {
-                    std::push_heap(sorted.begin(), sorted.end(), order);
-                    if (sorted.size() > o.limit) {
-                        std::pop_heap(sorted.begin(), sorted.end(), order);
-                        sorted.pop_back();
-                    }
-                }
-            }
-        } else if (limited && rowsOut + slot.rows >= o.limit) {
-            std::size_t cut = 0;
-            for (std::size_t n = 0; n < o.limit - rowsOut; ++n) cut = slot.text.find('\n', cut) + 1;
-            dest.write(slot.text.data(), static_cast<std::streamsize>(cut));
-            rowsOut = o.limit;
-            if (!plan.plot) stop = true;
-        } else if (!limited || rowsOut < o.limit) {
-            dest.write(slot.text.data(), static_cast<std::streamsize>(slot.text.size()));
-            rowsOut += slot.rows;
-        }
-        plotPoints.insert(plotPoints.end(), slot.plot.begin(), slot.plot.end());
-        {
-            std::lock_guard lock(mutex);
-            slot.ready = false;
-            written = c + 1;
-        }
-        slotFree.notify_all();
-        progress.update((c + 1) * kChunk);
-    }
-    {
-        std::lock_guard lock(mutex);
-        stop = true;
-    }
-    slotFree.notify_all();
-    for (auto& t : threads) t.join();
-    progress.finish(std::min(plan.total, written * kChunk));
-
-    if (plan.sort) {
-        std::sort(sorted.begin(), sorted.end(), order);
-        for (const auto& r : sorted) dest << r.line;
+    const bool complete = writeRows(plan, o.threads, dest, plotPoints, err, interrupt);
+    if (!complete) {
+        err << "soukoli-cli sweep: interrupted; "
+            << (target == "-" ? std::string("the table is incomplete") : target + " left as it was") << '\n';
+        return 128 + interrupt.caught();
     }
     dest.flush();
-    if (!dest) {
-        err << "soukoli-cli sweep: " << target << ": cannot be written\n";
+    if (!dest || (target != "-" && !file.commit(error))) {
+        err << "soukoli-cli sweep: " << (error.empty() ? target + ": cannot be written" : error) << '\n';
         return kUsageError;
     }
     if (plan.plot) return writePlot(plan, plotPoints, o.project, o.plot, err);
