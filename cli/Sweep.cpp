@@ -261,10 +261,20 @@ struct Column {
     const NumericField* field = nullptr;
 };
 
+// Where a worker stands after the fixed entries and the values of the first varied inputs.
+struct Prefix {
+    GearPairData g;
+    SettingsEntry entry;                // the windows still open
+    std::vector<std::string> messages;  // kept with --messages
+    bool ok = true;                     // false: an entry was refused, with `error`
+    std::string error;
+    std::size_t digit = std::numeric_limits<std::size_t>::max();  // the value of its input, none yet
+};
+
 struct Plan {
     GearPairData base;
-    std::vector<Setting> settings;  // --set entries, then one slot per varied input
-    std::size_t fixedCount = 0;
+    std::vector<Setting> settings;  // the --set entries
+    Prefix start;                   // the project with them entered
     std::vector<VaryAxis> axes;
     std::vector<std::vector<std::string>> shownValues;  // per axis and value: as written in a row
     std::vector<std::string> fieldNames;
@@ -304,10 +314,13 @@ struct ChunkOut {
     bool ready = false;
 };
 
+// A worker keeps the state after each varied input but the last: consecutive variants share all
+// but the last value, so mostly only the last entry is made again, the rest copied.
 struct Worker {
     GearPairData g;
+    SettingsEntry entry;
     SweepUi ui;
-    std::vector<Setting> settings;
+    std::vector<Prefix> levels;  // one per varied input but the last
     std::vector<std::size_t> digits;
     std::string error;
 };
@@ -417,7 +430,6 @@ int makePlan(const Options& o, Plan& plan, std::ostream& err) {
         if (!parseSetting(text, s, error)) return usage(err, error);
         plan.settings.push_back(std::move(s));
     }
-    plan.fixedCount = plan.settings.size();
     {
         // The fixed entries alone must be accepted, or every row would only say so.
         GearPairData g = plan.base;
@@ -432,7 +444,6 @@ int makePlan(const Options& o, Plan& plan, std::ostream& err) {
             if (printed(other.name) == printed(axis.name)) return usage(err, "--vary " + axis.name + " is given twice");
         for (const auto& v : axis.values)
             if (!checkValue(plan, axis.name, v, error)) return usage(err, error);
-        plan.settings.push_back({axis.name, axis.values.front()});
         plan.axes.push_back(std::move(axis));
     }
     plan.total = productSize(plan.axes, kMaxVariants);
@@ -506,7 +517,46 @@ int makePlan(const Options& o, Plan& plan, std::ostream& err) {
     } else if (!o.x.empty() || !o.y.empty()) {
         return usage(err, "--x and --y belong to --plot");
     }
+
+    plan.start.g = plan.base;
+    SweepUi ui(plan.continueOnRim, plan.messages);
+    for (const auto& setting : plan.settings)
+        if (!plan.start.entry.apply(plan.start.g, setting, ui, error)) return usage(err, "--set: " + error);
+    plan.start.messages = std::move(ui.messages);
     return kAllPassed;
+}
+
+// The state after the varied inputs 0 ... k of the variant in w.digits, from the one before.
+void enterPrefix(const Plan& plan, std::size_t k, Worker& w) {
+    const Prefix& from = k == 0 ? plan.start : w.levels[k - 1];
+    Prefix& to = w.levels[k];
+    to.g = from.g;
+    to.entry = from.entry;
+    to.ok = from.ok;
+    to.error = from.error;
+    to.digit = w.digits[k];
+    w.ui.messages = from.messages;
+    if (to.ok) to.ok = to.entry.apply(to.g, {plan.axes[k].name, plan.axes[k].values[w.digits[k]]}, w.ui, to.error);
+    to.messages = w.ui.messages;
+}
+
+// Enters the variant in w.digits into w.g as applySettings would enter the --set entries and
+// the varied values in one go; false with w.error when an entry is refused.
+bool enterVariant(const Plan& plan, Worker& w) {
+    const std::size_t last = plan.axes.size() - 1;
+    bool stale = false;
+    for (std::size_t k = 0; k < last; ++k) {
+        stale = stale || w.levels[k].digit != w.digits[k];
+        if (stale) enterPrefix(plan, k, w);
+    }
+    const Prefix& from = last == 0 ? plan.start : w.levels[last - 1];
+    w.g = from.g;
+    w.entry = from.entry;
+    w.ui.messages = from.messages;
+    w.error = from.error;
+    if (!from.ok) return false;
+    return w.entry.apply(w.g, {plan.axes[last].name, plan.axes[last].values[w.digits[last]]}, w.ui, w.error) &&
+           w.entry.finish(w.g, w.ui, w.error);
 }
 
 // `computed`: the entries were accepted and the run completed; otherwise a field has no value.
@@ -524,11 +574,8 @@ void runVariant(const Plan& plan, std::size_t index, Worker& w, ChunkOut& out) {
     for (std::size_t k = plan.axes.size(), rest = index; k-- > 0;) {
         w.digits[k] = rest % plan.axes[k].values.size();
         rest /= plan.axes[k].values.size();
-        w.settings[plan.fixedCount + k].value = plan.axes[k].values[w.digits[k]];
     }
-    w.g = plan.base;
-    w.ui.messages.clear();
-    const bool ok = applySettings(w.g, w.settings, w.ui, w.error);
+    const bool ok = enterVariant(plan, w);
     int status = kRunStopped;
     if (ok) {
         static const NumericField* const simplified = findNumericField("Zjednoduseny");
@@ -685,7 +732,7 @@ bool writeRows(const Plan& plan, unsigned threads, std::ostream& dest, std::vect
     std::atomic<bool> stop{false};
 
     const auto work = [&] {
-        Worker w{plan.base, SweepUi(plan.continueOnRim, plan.messages), plan.settings,
+        Worker w{plan.base, {}, SweepUi(plan.continueOnRim, plan.messages), std::vector<Prefix>(plan.axes.size() - 1),
                  std::vector<std::size_t>(plan.axes.size()), {}};
         for (;;) {
             const std::size_t c = next.fetch_add(1);
