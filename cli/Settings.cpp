@@ -289,6 +289,20 @@ bool applyOne(GearPairData& g, const Setting& s, Sessions& sessions, Ui& ui, std
     return sessions.closeAll() && writeRaw(g, *field, name, s.value, error);
 }
 
+// What applyOne does before the entry: the window that shows the setting comes to the front (the
+// main window for a name no window shows). A name applyOne refuses is left to it.
+bool bringForward(const GearPairData& g, const Setting& s, Sessions& sessions) {
+    const std::string name = printedName(s.name);
+    const NamedInput input = findNamedInput(g, name);
+    switch (input.kind) {
+        case NameKind::NotShown: return true;
+        case NameKind::Field:
+        case NameKind::Option: return sessions.show(input.input.window);
+        case NameKind::Unowned: break;
+    }
+    return findNumericField(name) == nullptr || sessions.closeAll();
+}
+
 }  // namespace
 
 void showTabAndStandard(GearPairData& g, Tab tab, std::string_view standard) {
@@ -338,6 +352,11 @@ bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui
 bool SettingsEntry::apply(GearPairData& g, const Setting& s, Ui& ui, std::string& error) {
     Sessions sessions(g, ui, error, open_);
     return applyOne(g, s, sessions, ui, error);
+}
+
+bool SettingsEntry::prepare(GearPairData& g, const Setting& s, Ui& ui, std::string& error) {
+    Sessions sessions(g, ui, error, open_);
+    return bringForward(g, s, sessions);
 }
 
 bool SettingsEntry::finish(GearPairData& g, Ui& ui, std::string& error) {

@@ -39,6 +39,10 @@ struct Setting {
 class SettingsEntry {
 public:
     [[nodiscard]] bool apply(GearPairData& g, const Setting& setting, Ui& ui, std::string& error);
+    /// The first step of apply(setting), which does not depend on its value: the window that
+    /// shows it comes to the front, closing with Ok what is in the way. apply() then goes on
+    /// from there; false with `error` when an Ok refuses, as apply() would.
+    [[nodiscard]] bool prepare(GearPairData& g, const Setting& setting, Ui& ui, std::string& error);
     /// The last Ok of the windows still open and the checks of applySettings at its end.
     [[nodiscard]] bool finish(GearPairData& g, Ui& ui, std::string& error);
 

@@ -314,13 +314,14 @@ struct ChunkOut {
     bool ready = false;
 };
 
-// A worker keeps the state after each varied input but the last: consecutive variants share all
-// but the last value, so mostly only the last entry is made again, the rest copied.
+// A worker keeps the state after each varied input but the last, and before the last value with
+// its window in front: consecutive variants share all but the last value, so mostly only the
+// last entry and the Ok after it are made again, the rest copied.
 struct Worker {
     GearPairData g;
     SettingsEntry entry;
     SweepUi ui;
-    std::vector<Prefix> levels;  // one per varied input but the last
+    std::vector<Prefix> levels;  // per varied input but the last, then the one before the last value
     std::vector<std::size_t> digits;
     std::string error;
 };
@@ -540,16 +541,33 @@ void enterPrefix(const Plan& plan, std::size_t k, Worker& w) {
     to.messages = w.ui.messages;
 }
 
+// The state before the last varied input with its window in front: what every value of it
+// starts from.
+void prepareLast(const Plan& plan, Worker& w) {
+    const std::size_t last = plan.axes.size() - 1;
+    const Prefix& from = last == 0 ? plan.start : w.levels[last - 1];
+    Prefix& to = w.levels[last];
+    to.g = from.g;
+    to.entry = from.entry;
+    to.ok = from.ok;
+    to.error = from.error;
+    to.digit = 0;
+    w.ui.messages = from.messages;
+    if (to.ok) to.ok = to.entry.prepare(to.g, {plan.axes[last].name, plan.axes[last].values.front()}, w.ui, to.error);
+    to.messages = w.ui.messages;
+}
+
 // Enters the variant in w.digits into w.g as applySettings would enter the --set entries and
 // the varied values in one go; false with w.error when an entry is refused.
 bool enterVariant(const Plan& plan, Worker& w) {
     const std::size_t last = plan.axes.size() - 1;
-    bool stale = false;
+    bool stale = w.levels[last].digit != 0;  // not yet prepared
     for (std::size_t k = 0; k < last; ++k) {
         stale = stale || w.levels[k].digit != w.digits[k];
         if (stale) enterPrefix(plan, k, w);
     }
-    const Prefix& from = last == 0 ? plan.start : w.levels[last - 1];
+    if (stale) prepareLast(plan, w);
+    const Prefix& from = w.levels[last];
     w.g = from.g;
     w.entry = from.entry;
     w.ui.messages = from.messages;
@@ -732,7 +750,7 @@ bool writeRows(const Plan& plan, unsigned threads, std::ostream& dest, std::vect
     std::atomic<bool> stop{false};
 
     const auto work = [&] {
-        Worker w{plan.base, {}, SweepUi(plan.continueOnRim, plan.messages), std::vector<Prefix>(plan.axes.size() - 1),
+        Worker w{plan.base, {}, SweepUi(plan.continueOnRim, plan.messages), std::vector<Prefix>(plan.axes.size()),
                  std::vector<std::size_t>(plan.axes.size()), {}};
         for (;;) {
             const std::size_t c = next.fetch_add(1);

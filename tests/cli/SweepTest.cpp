@@ -177,6 +177,25 @@ TEST_F(Sweep, RowsEqualSeparateSetRuns) {
     EXPECT_GE(statuses.size(), 2u) << "the sample should hold both stopped and completed runs";
 }
 
+TEST_F(Sweep, RowsEqualSeparateSetRunsAcrossWindows) {
+    // A worker keeps the entries shared with the previous variant: inputs of two windows in
+    // turn (geometry, dimensions, geometry) must still give each row what one run gives.
+    const Result r = run("sweep " + example("helical-din-b-spektrum.PEV") +
+                         " --vary z1=30,36 --vary b1=30,40 --vary x1=0,0.3 --fields SF1,SH2 --threads 1");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto table = rows(r.out);
+    ASSERT_EQ(table.size(), 8u);
+    for (const auto& row : table) {
+        const Result single = run("--json " + example("helical-din-b-spektrum.PEV") + " --set z1=" + row[0] +
+                                  " --set b1=" + row[1] + " --set x1=" + row[2]);
+        ASSERT_EQ(row[3], "0") << "the sample's variants should complete";
+        ASSERT_EQ(single.status, 0) << single.err;
+        const auto json = nlohmann::json::parse(single.out.substr(0, single.out.find('\n')));
+        EXPECT_EQ(std::stod(row[4]), json["fields"]["SF1"].get<double>()) << row[0] << " " << row[1] << " " << row[2];
+        EXPECT_EQ(std::stod(row[5]), json["fields"]["SH2"].get<double>()) << row[0] << " " << row[1] << " " << row[2];
+    }
+}
+
 TEST_F(Sweep, OutputIndependentOfThreadCount) {
     const std::string base = "sweep " + example("helical-din-b-spektrum.PEV") +
                              " --vary z1=15:40:1 --vary b1=20:60:10 --vary x1=-0.1,0.3 --fields SF1,SF2,SH1,KHbeta";
