@@ -527,33 +527,22 @@ int makePlan(const Options& o, Plan& plan, std::ostream& err) {
     return kAllPassed;
 }
 
-// The state after the varied inputs 0 ... k of the variant in w.digits, from the one before.
-void enterPrefix(const Plan& plan, std::size_t k, Worker& w) {
+// Level k of the worker from the one before: the state after varied input k with its value in
+// w.digits or, for the last input, the state before it with its window in front (what every
+// value of it starts from).
+void makeLevel(const Plan& plan, std::size_t k, Worker& w) {
+    const bool beforeLast = k + 1 == plan.axes.size();
     const Prefix& from = k == 0 ? plan.start : w.levels[k - 1];
     Prefix& to = w.levels[k];
     to.g = from.g;
     to.entry = from.entry;
     to.ok = from.ok;
     to.error = from.error;
-    to.digit = w.digits[k];
+    to.digit = beforeLast ? 0 : w.digits[k];
     w.ui.messages = from.messages;
-    if (to.ok) to.ok = to.entry.apply(to.g, {plan.axes[k].name, plan.axes[k].values[w.digits[k]]}, w.ui, to.error);
-    to.messages = w.ui.messages;
-}
-
-// The state before the last varied input with its window in front: what every value of it
-// starts from.
-void prepareLast(const Plan& plan, Worker& w) {
-    const std::size_t last = plan.axes.size() - 1;
-    const Prefix& from = last == 0 ? plan.start : w.levels[last - 1];
-    Prefix& to = w.levels[last];
-    to.g = from.g;
-    to.entry = from.entry;
-    to.ok = from.ok;
-    to.error = from.error;
-    to.digit = 0;
-    w.ui.messages = from.messages;
-    if (to.ok) to.ok = to.entry.prepare(to.g, {plan.axes[last].name, plan.axes[last].values.front()}, w.ui, to.error);
+    const Setting setting{plan.axes[k].name, plan.axes[k].values[to.digit]};
+    if (to.ok)
+        to.ok = beforeLast ? to.entry.prepare(to.g, setting, w.ui, to.error) : to.entry.apply(to.g, setting, w.ui, to.error);
     to.messages = w.ui.messages;
 }
 
@@ -561,12 +550,12 @@ void prepareLast(const Plan& plan, Worker& w) {
 // the varied values in one go; false with w.error when an entry is refused.
 bool enterVariant(const Plan& plan, Worker& w) {
     const std::size_t last = plan.axes.size() - 1;
-    bool stale = w.levels[last].digit != 0;  // not yet prepared
+    bool stale = w.levels[last].digit != 0;  // never made
     for (std::size_t k = 0; k < last; ++k) {
         stale = stale || w.levels[k].digit != w.digits[k];
-        if (stale) enterPrefix(plan, k, w);
+        if (stale) makeLevel(plan, k, w);
     }
-    if (stale) prepareLast(plan, w);
+    if (stale) makeLevel(plan, last, w);
     const Prefix& from = w.levels[last];
     w.g = from.g;
     w.entry = from.entry;
