@@ -9,9 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/Tabs.h"
-#include "engine/Driver.h"
-#include "files/FileCommands.h"
+#include "bench/BenchSupport.h"
 #include "files/Reports.h"
 #include "files/TextFile.h"
 
@@ -19,39 +17,17 @@ namespace soukoli {
 namespace {
 
 namespace fs = std::filesystem;
-
-class SilentUi : public Ui {
-public:
-    using Ui::message;
-    void message(std::string_view, std::string_view, MessageIcon) override {}
-    bool rimWarningContinue(Gear) override { return true; }
-    void openDialog(DialogId, Modality) override {}
-    void setActiveField(DialogId, int) override {}
-};
-
-fs::path example(const char* name) { return fs::path(SOUKOLI_EXAMPLES) / name; }
-
-GearPairData startUp(Ui& ui) {
-    GearPairData g;
-    g.TypSoukoli = Toothing::External;
-    resetToDefaults(g, ui);
-    return g;
-}
-
-GearPairData loaded(const char* name) {
-    SilentUi ui;
-    GearPairData g = startUp(ui);
-    if (files::loadProject(g, example(name), ui).status != files::LoadStatus::Loaded) std::abort();
-    return g;
-}
+using bench::example;
+using bench::SilentUi;
 
 void calculate(benchmark::State& state, const char* name) {
-    const GearPairData start = loaded(name);
+    GearPairData start;
+    if (!bench::loadExample(start, name)) return state.SkipWithError("project not loaded");
+    if (!bench::completes(state, start)) return;
     SilentUi ui;
     for (auto _ : state) {
         GearPairData g = start;
-        g.Zjednoduseny ? runSimplifiedCalculation(g, ui) : runFullCalculation(g, ui);
-        if (!g.runFlag) state.SkipWithError("the run stopped");
+        bench::calculate(g, ui);
         benchmark::DoNotOptimize(g.SH1);
     }
 }
@@ -62,13 +38,17 @@ BENCHMARK_CAPTURE(calculate, Simplified, "simplified.PEV");
 
 void BM_LoadCalculateReport(benchmark::State& state) {
     SilentUi ui;
-    const GearPairData start = startUp(ui);
+    const GearPairData start = bench::startUp();
     const files::LocalTime now{2026, 12, 8, 9, 5, 7};
     const fs::path project = example("helical-din-b-spektrum.PEV");
+    GearPairData probe;
+    if (!bench::loadExample(probe, "helical-din-b-spektrum.PEV")) return state.SkipWithError("project not loaded");
+    if (!bench::completes(state, probe)) return;
     for (auto _ : state) {
         GearPairData g = start;
-        if (files::loadProject(g, project, ui).status != files::LoadStatus::Loaded) state.SkipWithError("load");
+        if (files::loadProject(g, project, ui).status != files::LoadStatus::Loaded) return state.SkipWithError("load");
         runFullCalculation(g, ui);
+        if (!g.runFlag) return state.SkipWithError("the run stopped: the report would show no results");
         const auto encoded = files::encodeLines(files::resultsReportLines(g, now, "helical-din-b-spektrum.VYS"));
         benchmark::DoNotOptimize(encoded);
     }

@@ -64,7 +64,8 @@ bool readFlag(std::string_view text, bool& out) {
 // opened (the load spectrum over the loading window, the layouts over the face-load window).
 class Sessions {
 public:
-    Sessions(GearPairData& g, Ui& ui, std::string& error) : g_(g), ui_(ui), error_(error) {}
+    Sessions(GearPairData& g, Ui& ui, std::string& error, std::vector<InputWindow>& open)
+        : g_(g), ui_(ui), error_(error), open_(open) {}
 
     // Brings `w` to the front: closes with "Ok" what is not on its way, opens what is missing.
     bool show(InputWindow w) {
@@ -102,7 +103,7 @@ private:
     GearPairData& g_;
     Ui& ui_;
     std::string& error_;
-    std::vector<InputWindow> open_;
+    std::vector<InputWindow>& open_;
 };
 
 // A value typed into field `id`. The angles of the geometry take degrees with the suffix "deg"
@@ -288,6 +289,20 @@ bool applyOne(GearPairData& g, const Setting& s, Sessions& sessions, Ui& ui, std
     return sessions.closeAll() && writeRaw(g, *field, name, s.value, error);
 }
 
+// What applyOne does before the entry: the window that shows the setting comes to the front (the
+// main window for a name no window shows). A name applyOne refuses is left to it.
+bool bringForward(const GearPairData& g, const Setting& s, Sessions& sessions) {
+    const std::string name = printedName(s.name);
+    const NamedInput input = findNamedInput(g, name);
+    switch (input.kind) {
+        case NameKind::NotShown: return true;
+        case NameKind::Field:
+        case NameKind::Option: return sessions.show(input.input.window);
+        case NameKind::Unowned: break;
+    }
+    return findNumericField(name) == nullptr || sessions.closeAll();
+}
+
 }  // namespace
 
 void showTabAndStandard(GearPairData& g, Tab tab, std::string_view standard) {
@@ -328,9 +343,24 @@ bool parseSetting(std::string_view text, Setting& out, std::string& error) {
 }
 
 bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui, std::string& error) {
-    Sessions sessions(g, ui, error);
+    SettingsEntry entry;
     for (const auto& s : settings)
-        if (!applyOne(g, s, sessions, ui, error)) return false;
+        if (!entry.apply(g, s, ui, error)) return false;
+    return entry.finish(g, ui, error);
+}
+
+bool SettingsEntry::apply(GearPairData& g, const Setting& s, Ui& ui, std::string& error) {
+    Sessions sessions(g, ui, error, open_);
+    return applyOne(g, s, sessions, ui, error);
+}
+
+bool SettingsEntry::prepare(GearPairData& g, const Setting& s, Ui& ui, std::string& error) {
+    Sessions sessions(g, ui, error, open_);
+    return bringForward(g, s, sessions);
+}
+
+bool SettingsEntry::finish(GearPairData& g, Ui& ui, std::string& error) {
+    Sessions sessions(g, ui, error, open_);
     if (!sessions.closeAll()) return false;
 
     // Raw writes can still give what no window would take.

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/FieldEntry.h"
 #include "engine/GearPairData.h"
 #include "engine/Ui.h"
 
@@ -30,6 +31,24 @@ struct Setting {
 /// current state, a value unreadable, or an entry or an Ok refused (the window's Czech message);
 /// the data set may then be partly changed and must not be used.
 [[nodiscard]] bool applySettings(GearPairData& g, const std::vector<Setting>& settings, Ui& ui, std::string& error);
+
+/// applySettings one setting at a time: the windows still open between two settings are its
+/// state, so a copy of it with a copy of the data set resumes from there (the sweep keeps the
+/// state after the settings its variants share). apply() then finish() on the same data set
+/// equals applySettings.
+class SettingsEntry {
+public:
+    [[nodiscard]] bool apply(GearPairData& g, const Setting& setting, Ui& ui, std::string& error);
+    /// The first step of apply(setting), which does not depend on its value: the window that
+    /// shows it comes to the front, closing with Ok what is in the way. apply() then goes on
+    /// from there; false with `error` when an Ok refuses, as apply() would.
+    [[nodiscard]] bool prepare(GearPairData& g, const Setting& setting, Ui& ui, std::string& error);
+    /// The last Ok of the windows still open and the checks of applySettings at its end.
+    [[nodiscard]] bool finish(GearPairData& g, Ui& ui, std::string& error);
+
+private:
+    std::vector<InputWindow> open_;
+};
 
 /// The tab a run is made on: the one the project was saved from, or the one asked for.
 enum class Tab { AsSaved, Full, Simplified };

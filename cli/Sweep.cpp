@@ -1,11 +1,10 @@
-// soukoli-cli sweep. The project is loaded once; each variant is a copy of it with the varied
-// entries applied by applySettings, exactly as `--set` applies them, then calculated. Threads take
+// soukoli-cli sweep (its grammar in SweepGrammar.cpp, its output file in SweepOutput.cpp). The
+// project is loaded once; each variant is a copy of it with the varied entries applied as `--set`
+// applies them (a worker keeps what consecutive variants share), then calculated. Threads take
 // chunks of consecutive variants from an atomic counter and fill a ring of chunk buffers; the main
 // thread writes the chunks in order, so the output follows the product whatever the thread count,
 // and memory stays bounded by the ring, not by the number of variants.
 #include "cli/Sweep.h"
-
-#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -15,7 +14,6 @@
 #include <cmath>
 #include <condition_variable>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <mutex>
 #include <nlohmann/json.hpp>
@@ -26,6 +24,7 @@
 #include "cli/CliUi.h"
 #include "cli/Settings.h"
 #include "cli/SvgPlot.h"
+#include "cli/SweepOutput.h"
 #include "engine/Driver.h"
 #include "engine/FieldTable.h"
 #include "engine/Numbers.h"
@@ -37,7 +36,6 @@ namespace soukoli::cli {
 
 namespace {
 
-constexpr std::size_t kMaxVariants = 100'000'000;
 constexpr std::size_t kChunk = 128;  // variants per chunk: a few hundred µs of work per hand-over
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -46,11 +44,14 @@ constexpr const char* kDescription =
     "\n"
     "Each variant is the loaded project with the --set entries and one value of each --vary applied\n"
     "by the rules of --set, so a row equals `soukoli-cli --json PROJECT --set ...` for its values.\n"
-    "The first --vary changes slowest. Columns: the varied names, status (0 every check passed,\n"
-    "1 a check fails, 2 the run stopped or an entry was refused: its fields are empty), the fields.\n"
+    "The first --vary changes slowest. Columns: the varied names as given, status (0 every check\n"
+    "passed, 1 a check fails, 2 the run stopped or an entry was refused: its fields are empty), the\n"
+    "fields. --where never holds and --sort never ranks on an empty field (such rows come last, and\n"
+    "--limit leaves them out). A file is written beside its name and renamed over it at the end.\n"
     "\n"
     "Exit status: 0 the table was written (whatever the rows' status), 3 usage error, unreadable\n"
-    "project or an output that cannot be written.";
+    "project or an output that cannot be written, 130 interrupted (Ctrl-C; 143 on TERM): an output\n"
+    "file is then left as it was.";
 
 std::string printed(std::string_view name) {
     constexpr std::string_view star = "_star";
@@ -59,45 +60,10 @@ std::string printed(std::string_view name) {
     return std::string(name);
 }
 
-bool stripDegrees(std::string_view& text) {
-    if (!text.ends_with("deg")) return false;
-    text.remove_suffix(3);
-    return true;
-}
-
-// Digits after the decimal point as typed; -1 for a number with an exponent.
-int decimalsOf(std::string_view text) {
-    if (text.find_first_of("eE") != std::string_view::npos) return -1;
-    const auto dot = text.find('.');
-    return dot == std::string_view::npos ? 0 : static_cast<int>(text.size() - dot - 1);
-}
-
 void appendNumber(std::string& s, double v) {
     char buf[32];
     const auto r = std::to_chars(buf, buf + sizeof buf, v);
     s.append(buf, r.ptr);
-}
-
-// A range value written with the decimals of the range, so "-0.2:0.6:0.1" gives 0.1, not
-// 0.10000000000000003, and never "-0.0".
-std::string rangeValue(double v, int decimals) {
-    char buf[64];
-    const auto r = decimals < 0 ? std::to_chars(buf, buf + sizeof buf, v)
-                                : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
-    std::string s(buf, r.ptr);
-    if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos) s.erase(0, 1);
-    return s;
-}
-
-std::vector<std::string_view> split(std::string_view text, char by) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const auto at = text.find(by, start);
-        parts.push_back(text.substr(start, at - start));
-        if (at == std::string_view::npos) return parts;
-        start = at + 1;
-    }
 }
 
 std::string csvQuoted(std::string_view text) {
@@ -110,116 +76,6 @@ std::string csvQuoted(std::string_view text) {
 std::string jsonString(std::string_view text) {
     return nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
-
-}  // namespace
-
-bool parseVary(std::string_view text, VaryAxis& out, std::string& error) {
-    const auto eq = text.find('=');
-    if (eq == std::string_view::npos || eq == 0) {
-        error = "--vary takes NAME=FROM:TO:STEP or NAME=V1,V2,..., not '" + std::string(text) + "'";
-        return false;
-    }
-    out = VaryAxis{std::string(text.substr(0, eq)), {}, {}};
-    const std::string_view list = text.substr(eq + 1);
-    const std::string what = "--vary " + out.name + ": ";
-    if (list.find(':') != std::string_view::npos) {
-        const auto parts = split(list, ':');
-        if (parts.size() != 3) return error = what + "a range is FROM:TO:STEP, not '" + std::string(list) + "'", false;
-        double v[3];
-        bool degrees[3];
-        int decimals = 0;
-        for (int i = 0; i < 3; ++i) {
-            std::string_view p = parts[static_cast<std::size_t>(i)];
-            degrees[i] = stripDegrees(p);
-            const NumberParse n = parseNumber(p);
-            if (!n.ok() || !std::isfinite(n.value))
-                return error = what + "'" + std::string(parts[static_cast<std::size_t>(i)]) + "' is not a number", false;
-            v[i] = n.value;
-            const int d = decimalsOf(p);
-            decimals = (d < 0 || decimals < 0) ? -1 : std::max(decimals, d);
-        }
-        if (degrees[0] != degrees[1] || (degrees[2] && !degrees[0]))
-            return error = what + "write deg on both ends of the range or on none", false;
-        if (v[2] == 0) return error = what + "the step must not be 0", false;
-        const double span = (v[1] - v[0]) / v[2];
-        if (span < -1e-9) return error = what + "the step leads away from the end of the range", false;
-        if (span + 1 > static_cast<double>(kMaxVariants)) return error = what + "too many values", false;
-        const auto count = static_cast<std::size_t>(std::floor(span + 1e-9)) + 1;
-        for (std::size_t i = 0; i < count; ++i) {
-            std::string value = rangeValue(v[0] + static_cast<double>(i) * v[2], decimals);
-            out.numbers.push_back(parseNumber(value).value);
-            if (degrees[0]) value += "deg";
-            out.values.push_back(std::move(value));
-        }
-        return true;
-    }
-    for (std::string_view p : split(list, ',')) {
-        if (p.empty()) return error = what + "an empty value in '" + std::string(list) + "'", false;
-        out.values.emplace_back(p);
-        stripDegrees(p);
-        const NumberParse n = parseNumber(p);
-        out.numbers.push_back(n.ok() && std::isfinite(n.value) ? n.value : kNaN);
-    }
-    return true;
-}
-
-bool Condition::holds(double v) const {
-    if (!std::isfinite(v)) return false;
-    switch (op) {
-        case CompareOp::Less: return v < value;
-        case CompareOp::LessEqual: return v <= value;
-        case CompareOp::Greater: return v > value;
-        case CompareOp::GreaterEqual: return v >= value;
-        case CompareOp::Equal: return v == value;
-        case CompareOp::NotEqual: return v != value;
-    }
-    return false;
-}
-
-bool parseCondition(std::string_view text, Condition& out, std::string& error) {
-    const auto at = text.find_first_of("<>=!");
-    std::string_view field = text.substr(0, at);
-    while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
-    while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
-    if (at == std::string_view::npos || field.empty()) {
-        error = "--where takes FIELD<VALUE (or <=, >, >=, ==, !=), not '" + std::string(text) + "'";
-        return false;
-    }
-    struct Spelling {
-        std::string_view text;
-        CompareOp op;
-    };
-    // Two-character operators first, so "<=" is not read as "<" followed by "=1.2".
-    constexpr Spelling kOps[] = {{"<=", CompareOp::LessEqual}, {">=", CompareOp::GreaterEqual},
-                                 {"==", CompareOp::Equal},     {"!=", CompareOp::NotEqual},
-                                 {"<", CompareOp::Less},       {">", CompareOp::Greater},
-                                 {"=", CompareOp::Equal}};
-    const std::string_view rest = text.substr(at);
-    for (const auto& s : kOps) {
-        if (!rest.starts_with(s.text)) continue;
-        const NumberParse n = parseNumber(rest.substr(s.text.size()));
-        if (!n.ok() || !std::isfinite(n.value)) {
-            error = "--where " + std::string(text) + ": '" + std::string(rest.substr(s.text.size())) +
-                    "' is not a number";
-            return false;
-        }
-        out = Condition{std::string(field), s.op, n.value};
-        return true;
-    }
-    error = "--where " + std::string(text) + ": unknown comparison";
-    return false;
-}
-
-std::size_t productSize(const std::vector<VaryAxis>& axes, std::size_t cap) {
-    std::size_t n = 1;
-    for (const auto& a : axes) {
-        if (a.values.empty() || n > cap / a.values.size()) return 0;
-        n *= a.values.size();
-    }
-    return n;
-}
-
-namespace {
 
 // The user of one worker thread: no terminal, messages kept only when asked for.
 class SweepUi : public Ui {
@@ -248,10 +104,9 @@ private:
 struct Options {
     std::string project;
     std::vector<std::string> vary, fields, where, sets, y;
-    std::string sort, csv = "-", json, plot, x, standard, rim = "continue";
-    std::size_t limit = 0;
+    std::string sort, csv = "-", json, plot, x, standard, rim = "continue", limit, shard;
     unsigned threads = 0;
-    bool full = false, simplified = false, messages = false, jsonGiven = false, limitGiven = false;
+    bool full = false, simplified = false, messages = false, jsonGiven = false;
 };
 
 // Where a column, a condition or the sort key takes its value from.
@@ -261,10 +116,20 @@ struct Column {
     const NumericField* field = nullptr;
 };
 
+// Where a worker stands after the fixed entries and the values of the first varied inputs.
+struct Prefix {
+    GearPairData g;
+    SettingsEntry entry;                // the windows still open
+    std::vector<std::string> messages;  // kept with --messages
+    bool ok = true;                     // false: an entry was refused, with `error`
+    std::string error;
+    std::size_t digit = std::numeric_limits<std::size_t>::max();  // the value of its input, none yet
+};
+
 struct Plan {
     GearPairData base;
-    std::vector<Setting> settings;  // --set entries, then one slot per varied input
-    std::size_t fixedCount = 0;
+    std::vector<Setting> settings;  // the --set entries
+    Prefix start;                   // the project with them entered
     std::vector<VaryAxis> axes;
     std::vector<std::vector<std::string>> shownValues;  // per axis and value: as written in a row
     std::vector<std::string> fieldNames;
@@ -277,7 +142,10 @@ struct Plan {
     bool json = false;
     bool messages = false;
     bool continueOnRim = true;
-    std::size_t total = 0;
+    std::size_t total = 0;           // variants of the whole product
+    std::size_t first = 0, end = 0;  // the variants of this part (--shard)
+    bool header = true;
+    std::size_t limit = 0;           // 0: every row
     // The plot: x axis, the axis of the curves (or none) and the plotted fields.
     bool plot = false;
     std::size_t plotX = 0;
@@ -301,10 +169,14 @@ struct ChunkOut {
     bool ready = false;
 };
 
+// A worker keeps the state after each varied input but the last, and before the last value with
+// its window in front: consecutive variants share all but the last value, so mostly only the
+// last entry and the Ok after it are made again, the rest copied.
 struct Worker {
     GearPairData g;
+    SettingsEntry entry;
     SweepUi ui;
-    std::vector<Setting> settings;
+    std::vector<Prefix> levels;  // per varied input but the last, then the one before the last value
     std::vector<std::size_t> digits;
     std::string error;
 };
@@ -368,6 +240,34 @@ int usage(std::ostream& err, const std::string& text) {
     return kUsageError;
 }
 
+// "N": a whole number from 1 on, as a count of rows or parts is written.
+bool readCount(std::string_view text, std::size_t& n) {
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), n);
+    return r.ec == std::errc() && r.ptr == text.data() + text.size() && n >= 1;
+}
+
+// --shard K/N: the K-th of N nearly equal runs of consecutive variants, so that the parts joined
+// in order are the whole product in its order.
+int planShard(const Options& o, Plan& plan, std::ostream& err) {
+    plan.first = 0;
+    plan.end = plan.total;
+    if (o.shard.empty()) return kAllPassed;
+    constexpr std::size_t kMaxShards = 1'000'000;
+    const auto slash = o.shard.find('/');
+    std::size_t k = 0, n = 0;
+    if (slash == std::string::npos || !readCount(std::string_view(o.shard).substr(0, slash), k) ||
+        !readCount(std::string_view(o.shard).substr(slash + 1), n) || k > n || n > kMaxShards)
+        return usage(err, "--shard takes K/N with 1 <= K <= N <= 1000000, not '" + o.shard + "'");
+    // Sorting, cutting and plotting need the whole table; a part of it would mislead.
+    if (!o.sort.empty() || !o.limit.empty() || !o.plot.empty())
+        return usage(err, "--shard goes without --sort, --limit and --plot: join the parts first, then sort or cut "
+                          "them (e.g. sort -t, -k4,4gr all.csv | head)");
+    plan.first = plan.total / n * (k - 1) + plan.total % n * (k - 1) / n;
+    plan.end = plan.total / n * k + plan.total % n * k / n;
+    plan.header = k == 1;
+    return kAllPassed;
+}
+
 // Builds the plan from the options: loads the project, checks every name and value.
 int makePlan(const Options& o, Plan& plan, std::ostream& err) {
     CliUi loadUi(err, o.rim == "continue");
@@ -386,7 +286,6 @@ int makePlan(const Options& o, Plan& plan, std::ostream& err) {
         if (!parseSetting(text, s, error)) return usage(err, error);
         plan.settings.push_back(std::move(s));
     }
-    plan.fixedCount = plan.settings.size();
     {
         // The fixed entries alone must be accepted, or every row would only say so.
         GearPairData g = plan.base;
@@ -401,11 +300,13 @@ int makePlan(const Options& o, Plan& plan, std::ostream& err) {
             if (printed(other.name) == printed(axis.name)) return usage(err, "--vary " + axis.name + " is given twice");
         for (const auto& v : axis.values)
             if (!checkValue(plan, axis.name, v, error)) return usage(err, error);
-        plan.settings.push_back({axis.name, axis.values.front()});
         plan.axes.push_back(std::move(axis));
     }
-    plan.total = productSize(plan.axes, kMaxVariants);
-    if (plan.total == 0) return usage(err, "more than 100000000 variants");
+    plan.total = productSize(plan.axes, kMaxSweepVariants);
+    if (plan.total == 0) return usage(err, "more than " + std::to_string(kMaxSweepVariants) + " variants");
+    if (!o.limit.empty() && !readCount(o.limit, plan.limit))
+        return usage(err, "--limit takes a whole number of rows from 1 on, not '" + o.limit + "'");
+    if (const int status = planShard(o, plan, err); status != kAllPassed) return status;
 
     plan.json = o.jsonGiven;
     for (const auto& a : plan.axes) {
@@ -472,14 +373,60 @@ int makePlan(const Options& o, Plan& plan, std::ostream& err) {
     } else if (!o.x.empty() || !o.y.empty()) {
         return usage(err, "--x and --y belong to --plot");
     }
+
+    plan.start.g = plan.base;
+    SweepUi ui(plan.continueOnRim, plan.messages);
+    for (const auto& setting : plan.settings)
+        if (!plan.start.entry.apply(plan.start.g, setting, ui, error)) return usage(err, "--set: " + error);
+    plan.start.messages = std::move(ui.messages);
     return kAllPassed;
 }
 
-double columnValue(const Plan& plan, const Column& c, const Worker& w, bool ok, int status) {
+// Level k of the worker from the one before: the state after varied input k with its value in
+// w.digits or, for the last input, the state before it with its window in front (what every
+// value of it starts from).
+void makeLevel(const Plan& plan, std::size_t k, Worker& w) {
+    const bool beforeLast = k + 1 == plan.axes.size();
+    const Prefix& from = k == 0 ? plan.start : w.levels[k - 1];
+    Prefix& to = w.levels[k];
+    to.g = from.g;
+    to.entry = from.entry;
+    to.ok = from.ok;
+    to.error = from.error;
+    to.digit = beforeLast ? 0 : w.digits[k];
+    w.ui.messages = from.messages;
+    const Setting setting{plan.axes[k].name, plan.axes[k].values[to.digit]};
+    if (to.ok)
+        to.ok = beforeLast ? to.entry.prepare(to.g, setting, w.ui, to.error) : to.entry.apply(to.g, setting, w.ui, to.error);
+    to.messages = w.ui.messages;
+}
+
+// Enters the variant in w.digits into w.g as applySettings would enter the --set entries and
+// the varied values in one go; false with w.error when an entry is refused.
+bool enterVariant(const Plan& plan, Worker& w) {
+    const std::size_t last = plan.axes.size() - 1;
+    bool stale = w.levels[last].digit != 0;  // never made
+    for (std::size_t k = 0; k < last; ++k) {
+        stale = stale || w.levels[k].digit != w.digits[k];
+        if (stale) makeLevel(plan, k, w);
+    }
+    if (stale) makeLevel(plan, last, w);
+    const Prefix& from = w.levels[last];
+    w.g = from.g;
+    w.entry = from.entry;
+    w.ui.messages = from.messages;
+    w.error = from.error;
+    if (!from.ok) return false;
+    return w.entry.apply(w.g, {plan.axes[last].name, plan.axes[last].values[w.digits[last]]}, w.ui, w.error) &&
+           w.entry.finish(w.g, w.ui, w.error);
+}
+
+// `computed`: the entries were accepted and the run completed; otherwise a field has no value.
+double columnValue(const Plan& plan, const Column& c, const Worker& w, bool computed, int status) {
     switch (c.source) {
         case Column::Source::Axis: return plan.axes[c.axis].numbers[w.digits[c.axis]];
         case Column::Source::Status: return status;
-        case Column::Source::Field: return ok ? readField(w.g, *c.field) : kNaN;
+        case Column::Source::Field: return computed ? readField(w.g, *c.field) : kNaN;
     }
     return kNaN;
 }
@@ -489,11 +436,8 @@ void runVariant(const Plan& plan, std::size_t index, Worker& w, ChunkOut& out) {
     for (std::size_t k = plan.axes.size(), rest = index; k-- > 0;) {
         w.digits[k] = rest % plan.axes[k].values.size();
         rest /= plan.axes[k].values.size();
-        w.settings[plan.fixedCount + k].value = plan.axes[k].values[w.digits[k]];
     }
-    w.g = plan.base;
-    w.ui.messages.clear();
-    const bool ok = applySettings(w.g, w.settings, w.ui, w.error);
+    const bool ok = enterVariant(plan, w);
     int status = kRunStopped;
     if (ok) {
         static const NumericField* const simplified = findNumericField("Zjednoduseny");
@@ -504,8 +448,11 @@ void runVariant(const Plan& plan, std::size_t index, Worker& w, ChunkOut& out) {
             runFullCalculation(w.g, w.ui);
         status = readField(w.g, *runFlag) == 0 ? kRunStopped : anyCheckFails(w.g) ? kCheckFailed : kAllPassed;
     }
+    // What a stopped run left in the data set are not its results: its fields stay empty, and
+    // neither --where nor --sort can pick it by them.
+    const bool computed = status != kRunStopped;
     for (std::size_t i = 0; i < plan.where.size(); ++i)
-        if (!plan.where[i].holds(columnValue(plan, plan.whereColumns[i], w, ok, status))) return;
+        if (!plan.where[i].holds(columnValue(plan, plan.whereColumns[i], w, computed, status))) return;
 
     std::string& s = out.text;
     const std::size_t begin = s.size();
@@ -522,7 +469,7 @@ void runVariant(const Plan& plan, std::size_t index, Worker& w, ChunkOut& out) {
         s += static_cast<char>('0' + status);
         for (std::size_t f = 0; f < plan.fields.size(); ++f) {
             s += plan.fieldKeys[f];
-            if (ok)
+            if (computed)
                 appendField(s, w.g, *plan.fields[f], true);
             else
                 s += "null";
@@ -533,7 +480,12 @@ void runVariant(const Plan& plan, std::size_t index, Worker& w, ChunkOut& out) {
                 if (m) s += ',';
                 s += jsonString(w.ui.messages[m]);
             }
-            s += ok ? "]" : "," + jsonString(w.error) + "]";
+            // A refused entry ends the list with its reason: after a comma only behind a message.
+            if (!ok) {
+                if (!w.ui.messages.empty()) s += ',';
+                s += jsonString(w.error);
+            }
+            s += ']';
         }
         s += "}\n";
     } else {
@@ -544,17 +496,17 @@ void runVariant(const Plan& plan, std::size_t index, Worker& w, ChunkOut& out) {
         s += static_cast<char>('0' + status);
         for (const NumericField* f : plan.fields) {
             s += ',';
-            if (ok) appendField(s, w.g, *f, false);
+            if (computed) appendField(s, w.g, *f, false);
         }
         s += '\n';
     }
     ++out.rows;
-    if (plan.sort) out.sorted.push_back({columnValue(plan, *plan.sort, w, ok, status), index, begin, s.size()});
+    if (plan.sort) out.sorted.push_back({columnValue(plan, *plan.sort, w, computed, status), index, begin, s.size()});
     if (plan.plot) {
         out.plot.push_back(plan.axes[plan.plotX].numbers[w.digits[plan.plotX]]);
         out.plot.push_back(plan.plotSeries ? static_cast<double>(w.digits[*plan.plotSeries]) : 0.0);
         // A run that stopped leaves a gap in its curves.
-        for (const NumericField* f : plan.plotY) out.plot.push_back(status != kRunStopped ? readField(w.g, *f) : kNaN);
+        for (const NumericField* f : plan.plotY) out.plot.push_back(computed ? readField(w.g, *f) : kNaN);
     }
 }
 
@@ -573,31 +525,6 @@ struct SortOrder {
         if (!an && a.key != b.key) return descending ? a.key > b.key : a.key < b.key;
         return a.index < b.index;
     }
-};
-
-class Progress {
-public:
-    Progress(std::ostream& err, bool enabled, std::size_t total) : err_(err), enabled_(enabled), total_(total) {}
-    void update(std::size_t done) {
-        if (!enabled_) return;
-        const auto now = Clock::now();
-        if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(250)) return;
-        last_ = now;
-        shown_ = true;
-        err_ << "\rsoukoli-cli sweep: " << done << " / " << total_ << " variants" << std::flush;
-    }
-    void finish(std::size_t done) {
-        if (shown_) err_ << "\rsoukoli-cli sweep: " << done << " / " << total_ << " variants\n" << std::flush;
-    }
-
-private:
-    using Clock = std::chrono::steady_clock;
-    std::ostream& err_;
-    bool enabled_;
-    std::size_t total_;
-    Clock::time_point start_ = Clock::now();
-    Clock::time_point last_{};
-    bool shown_ = false;
 };
 
 std::string header(const Plan& plan) {
@@ -639,14 +566,129 @@ int writePlot(const Plan& plan, const std::vector<double>& points, const std::st
     }
     for (auto& c : chart.curves)
         std::stable_sort(c.points.begin(), c.points.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::ofstream svg(file, std::ios::binary | std::ios::trunc);
-    svg << renderSvg(chart);
-    svg.close();
-    if (!svg) {
-        err << "soukoli-cli sweep: " << file << ": cannot be written\n";
-        return kUsageError;
+    ReplacingFile svg;
+    std::string error;
+    if (svg.open(file, error)) {
+        svg.stream() << renderSvg(chart);
+        if (svg.commit(error)) return kAllPassed;
     }
-    return kAllPassed;
+    err << "soukoli-cli sweep: " << error << '\n';
+    return kUsageError;
+}
+
+// Calculates the variants of the plan's part on `threads` threads (0: every core) and writes
+// their rows to `dest` in product order (sorted and cut when asked). False when a signal stopped
+// it: the rows written so far are not the table.
+bool writeRows(const Plan& plan, unsigned threads, std::ostream& dest, std::vector<double>& plotPoints,
+               std::ostream& err, const InterruptCatcher& interrupt) {
+    const std::size_t count = plan.end - plan.first;
+    const std::size_t chunks = (count + kChunk - 1) / kChunk;
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t threadCount = std::min<std::size_t>(threads ? threads : cores, chunks);
+    const std::size_t ring = std::max<std::size_t>(8, 4 * threadCount);
+    std::vector<ChunkOut> slots(ring);
+    std::mutex mutex;
+    std::condition_variable chunkReady, slotFree;
+    std::size_t written = 0;  // chunks the writer has taken out of the ring
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> stop{false};
+
+    const auto work = [&] {
+        Worker w{plan.base, {}, SweepUi(plan.continueOnRim, plan.messages), std::vector<Prefix>(plan.axes.size()),
+                 std::vector<std::size_t>(plan.axes.size()), {}};
+        for (;;) {
+            const std::size_t c = next.fetch_add(1);
+            if (c >= chunks || stop) return;
+            {
+                std::unique_lock lock(mutex);
+                slotFree.wait(lock, [&] { return c < written + ring || stop; });
+                if (stop) return;
+            }
+            ChunkOut& slot = slots[c % ring];
+            slot.text.clear();
+            slot.rows = 0;
+            slot.sorted.clear();
+            slot.plot.clear();
+            const std::size_t end = std::min(plan.end, plan.first + (c + 1) * kChunk);
+            for (std::size_t i = plan.first + c * kChunk; i < end && !stop; ++i) runVariant(plan, i, w, slot);
+            {
+                std::lock_guard lock(mutex);
+                slot.chunk = c;
+                slot.ready = true;
+            }
+            chunkReady.notify_one();
+        }
+    };
+    std::vector<std::thread> workers;
+    for (std::size_t t = 0; t < threadCount; ++t) workers.emplace_back(work);
+
+    Progress progress(err, count);
+    const bool limited = plan.limit > 0;
+    std::size_t rowsOut = 0;
+    std::vector<SortedRow> sorted;  // with --limit a heap of the best rows so far
+    std::vector<SortedRow> keyless;  // rows without the sort field: after the sorted ones
+    const SortOrder order{plan.descending};
+    for (std::size_t c = 0; c < chunks && !stop; ++c) {
+        ChunkOut& slot = slots[c % ring];
+        {
+            std::unique_lock lock(mutex);
+            while (!(slot.ready && slot.chunk == c) && interrupt.caught() == 0) {
+                chunkReady.wait_for(lock, std::chrono::milliseconds(250));
+                progress.update(c * kChunk);
+            }
+        }
+        if (interrupt.caught() != 0) break;
+        if (plan.sort) {
+            for (const auto& e : slot.sorted) {
+                SortedRow row{e.key, e.index, slot.text.substr(e.begin, e.end - e.begin)};
+                if (std::isnan(e.key)) {
+                    // A row without the field is never among the first N of --limit.
+                    if (!limited) keyless.push_back(std::move(row));
+                    continue;
+                }
+                sorted.push_back(std::move(row));
+                if (limited) {
+                    std::push_heap(sorted.begin(), sorted.end(), order);
+                    if (sorted.size() > plan.limit) {
+                        std::pop_heap(sorted.begin(), sorted.end(), order);
+                        sorted.pop_back();
+                    }
+                }
+            }
+        } else if (limited && rowsOut + slot.rows >= plan.limit) {
+            std::size_t cut = 0;
+            for (std::size_t n = 0; n < plan.limit - rowsOut; ++n) cut = slot.text.find('\n', cut) + 1;
+            dest.write(slot.text.data(), static_cast<std::streamsize>(cut));
+            rowsOut = plan.limit;
+            if (!plan.plot) stop = true;
+        } else if (!limited || rowsOut < plan.limit) {
+            dest.write(slot.text.data(), static_cast<std::streamsize>(slot.text.size()));
+            rowsOut += slot.rows;
+        }
+        plotPoints.insert(plotPoints.end(), slot.plot.begin(), slot.plot.end());
+        {
+            std::lock_guard lock(mutex);
+            slot.ready = false;
+            written = c + 1;
+        }
+        slotFree.notify_all();
+        progress.update((c + 1) * kChunk);
+    }
+    {
+        std::lock_guard lock(mutex);
+        stop = true;
+    }
+    slotFree.notify_all();
+    for (auto& t : workers) t.join();
+    progress.finish(std::min(count, written * kChunk));
+    if (interrupt.caught() != 0) return false;
+
+    if (plan.sort) {
+        std::sort(sorted.begin(), sorted.end(), order);
+        for (const auto& r : sorted) dest << r.line;
+        for (const auto& r : keyless) dest << r.line;
+    }
+    return true;
 }
 
 }  // namespace
@@ -665,7 +707,10 @@ int runSweep(int argc, const char* const* argv, std::ostream& out, std::ostream&
                    "FIELD<VALUE, <=, >, >=, ==, !=: keep only the variants for which it holds (repeatable; all must "
                    "hold; FIELD may be any field, a varied input or status)");
     app.add_option("--sort", o.sort, "FIELD or -FIELD (write --sort=-FIELD): order of the rows, descending with -");
-    auto* limit = app.add_option("--limit", o.limit, "At most N rows");
+    app.add_option("--limit", o.limit, "At most N rows (N >= 1); with --sort the first N that have the sort field");
+    app.add_option("--shard", o.shard,
+                   "K/N: only the K-th of N consecutive parts of the variants; the N outputs joined in order are the "
+                   "whole table (the CSV header comes with part 1); not with --sort, --limit or --plot");
     auto* csv = app.add_option("--csv", o.csv, "Write CSV to FILE, - for stdout (the default)");
     auto* json = app.add_option("--json", o.json, "Write one JSON object per row to FILE (- or nothing: stdout)")
                      ->expected(0, 1);
@@ -693,124 +738,33 @@ int runSweep(int argc, const char* const* argv, std::ostream& out, std::ostream&
         return usage(err, e.what());
     }
     o.jsonGiven = json->count() > 0;
-    o.limitGiven = limit->count() > 0;
     if (o.messages && !o.jsonGiven) return usage(err, "--messages goes with --json");
 
     Plan plan;
     if (const int status = makePlan(o, plan, err); status != kAllPassed) return status;
 
     const std::string target = o.jsonGiven ? (o.json.empty() ? "-" : o.json) : o.csv;
-    std::ofstream file;
-    if (target != "-") {
-        file.open(target, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            err << "soukoli-cli sweep: " << target << ": cannot be written\n";
-            return kUsageError;
-        }
+    // Caught before the file exists: whenever the temporary file stands, Ctrl-C removes it.
+    const InterruptCatcher interrupt;
+    ReplacingFile file;
+    std::string error;
+    if (target != "-" && !file.open(target, error)) {
+        err << "soukoli-cli sweep: " << error << '\n';
+        return kUsageError;
     }
-    std::ostream& dest = target == "-" ? out : file;
-    if (!plan.json) dest << header(plan);
+    std::ostream& dest = target == "-" ? out : file.stream();
+    if (plan.header && !plan.json) dest << header(plan);
 
-    const std::size_t chunks = (plan.total + kChunk - 1) / kChunk;
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t threadCount = std::min<std::size_t>(o.threads ? o.threads : cores, chunks);
-    const std::size_t ring = std::max<std::size_t>(8, 4 * threadCount);
-    std::vector<ChunkOut> slots(ring);
-    std::mutex mutex;
-    std::condition_variable chunkReady, slotFree;
-    std::size_t written = 0;  // chunks the writer has taken out of the ring
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> stop{false};
-
-    const auto work = [&] {
-        Worker w{plan.base, SweepUi(plan.continueOnRim, plan.messages), plan.settings,
-                 std::vector<std::size_t>(plan.axes.size()), {}};
-        for (;;) {
-            const std::size_t c = next.fetch_add(1);
-            if (c >= chunks || stop) return;
-            {
-                std::unique_lock lock(mutex);
-                slotFree.wait(lock, [&] { return c < written + ring || stop; });
-                if (stop) return;
-            }
-            ChunkOut& slot = slots[c % ring];
-            slot.text.clear();
-            slot.rows = 0;
-            slot.sorted.clear();
-            slot.plot.clear();
-            const std::size_t end = std::min(plan.total, (c + 1) * kChunk);
-            for (std::size_t i = c * kChunk; i < end && !stop; ++i) runVariant(plan, i, w, slot);
-            {
-                std::lock_guard lock(mutex);
-                slot.chunk = c;
-                slot.ready = true;
-            }
-            chunkReady.notify_one();
-        }
-    };
-    std::vector<std::thread> threads;
-    for (std::size_t t = 0; t < threadCount; ++t) threads.emplace_back(work);
-
-    Progress progress(err, target != "-" || isatty(STDERR_FILENO) == 1, plan.total);
-    const bool limited = o.limitGiven;
-    std::size_t rowsOut = 0;
-    std::vector<SortedRow> sorted;  // with --limit a heap of the best rows so far
     std::vector<double> plotPoints;
-    const SortOrder order{plan.descending};
-    for (std::size_t c = 0; c < chunks && !stop; ++c) {
-        ChunkOut& slot = slots[c % ring];
-        {
-            std::unique_lock lock(mutex);
-            while (!(slot.ready && slot.chunk == c)) {
-                chunkReady.wait_for(lock, std::chrono::milliseconds(250));
-                progress.update(c * kChunk);
-            }
-        }
-        if (plan.sort) {
-            for (const auto& e : slot.sorted) {
-                sorted.push_back({e.key, e.index, slot.text.substr(e.begin, e.end - e.begin)});
-                if (limited) {
-                    std::push_heap(sorted.begin(), sorted.end(), order);
-                    if (sorted.size() > o.limit) {
-                        std::pop_heap(sorted.begin(), sorted.end(), order);
-                        sorted.pop_back();
-                    }
-                }
-            }
-        } else if (limited && rowsOut + slot.rows >= o.limit) {
-            std::size_t cut = 0;
-            for (std::size_t n = 0; n < o.limit - rowsOut; ++n) cut = slot.text.find('\n', cut) + 1;
-            dest.write(slot.text.data(), static_cast<std::streamsize>(cut));
-            rowsOut = o.limit;
-            if (!plan.plot) stop = true;
-        } else if (!limited || rowsOut < o.limit) {
-            dest.write(slot.text.data(), static_cast<std::streamsize>(slot.text.size()));
-            rowsOut += slot.rows;
-        }
-        plotPoints.insert(plotPoints.end(), slot.plot.begin(), slot.plot.end());
-        {
-            std::lock_guard lock(mutex);
-            slot.ready = false;
-            written = c + 1;
-        }
-        slotFree.notify_all();
-        progress.update((c + 1) * kChunk);
-    }
-    {
-        std::lock_guard lock(mutex);
-        stop = true;
-    }
-    slotFree.notify_all();
-    for (auto& t : threads) t.join();
-    progress.finish(std::min(plan.total, written * kChunk));
-
-    if (plan.sort) {
-        std::sort(sorted.begin(), sorted.end(), order);
-        for (const auto& r : sorted) dest << r.line;
+    const bool complete = writeRows(plan, o.threads, dest, plotPoints, err, interrupt);
+    if (!complete) {
+        err << "soukoli-cli sweep: interrupted; "
+            << (target == "-" ? std::string("the table is incomplete") : target + " left as it was") << '\n';
+        return 128 + interrupt.caught();
     }
     dest.flush();
-    if (!dest) {
-        err << "soukoli-cli sweep: " << target << ": cannot be written\n";
+    if (!dest || (target != "-" && !file.commit(error))) {
+        err << "soukoli-cli sweep: " << (error.empty() ? target + ": cannot be written" : error) << '\n';
         return kUsageError;
     }
     if (plan.plot) return writePlot(plan, plotPoints, o.project, o.plot, err);

@@ -11,6 +11,12 @@
 
 namespace soukoli::cli {
 
+/// The largest number of variants a sweep takes.
+inline constexpr std::size_t kMaxSweepVariants = 100'000'000;
+
+/// Removes a trailing "deg" (an angle in degrees, as --set takes it); true when there was one.
+bool stripDegrees(std::string_view& text);
+
 /// One `--vary`: the values in the order they are tried, each as `--set` takes it.
 struct VaryAxis {
     std::string name;                 // as typed

@@ -23,6 +23,7 @@ enum class ShownIn { Both, FullOnly, MethodB };
 struct ShownResult {
     std::string_view name;  // as in the field table
     ShownIn when;
+    double GearPairData::*member;  // resolved when compiled: a check looks up no name
 };
 
 /// The results the panels, the results report and the printout show.

@@ -96,8 +96,16 @@ TEST(ResultGuard, WhatCountsInWhichCalculation) {
     }
 }
 
-TEST(ResultGuard, EveryShownResultIsAFieldOfTheTable) {
-    for (const auto& shown : shownResults()) EXPECT_NE(findNumericField(shown.name), nullptr) << shown.name;
+TEST(ResultGuard, EveryShownResultIsTheFieldOfItsName) {
+    // The check reads members, the reports and the JSON output read fields by name: a marker
+    // written into the field of a name must be what the check reads for it.
+    GearPairData g = startUp();
+    for (const auto& shown : shownResults()) {
+        const NumericField* f = findNumericField(shown.name);
+        ASSERT_NE(f, nullptr) << shown.name;
+        ASSERT_TRUE(writeField(g, *f, 12345.5)) << shown.name;
+        EXPECT_EQ(g.*shown.member, 12345.5) << shown.name;
+    }
 }
 
 }  // namespace
