@@ -24,8 +24,7 @@ MainWindow::ProjectCommands projectCommands(GearPairData& data, Ui& ui, const fi
         // the button sits on the first tab, where the simplified flag is already cleared.
         GearPairData saved = data;
         if (simplified) saved.Zjednoduseny = true;
-        const files::SaveOutcome out = files::saveProject(saved, name.toStdString(), ui, clock);
-        return QString::fromStdString(out.names.project.string());
+        return files::saveProject(saved, name.toStdString(), ui, clock);
     };
     c.load = [&data, &ui](const QString& name) {
         std::optional<std::filesystem::path> file;
