@@ -246,6 +246,7 @@ void MainWindow::toothingChosen(Toothing type) {
     selectToothingButtons();
     emit toothingSwitched();
     tracker_.started();
+    statusBar()->clearMessage();
     updateCaption();
 }
 
@@ -427,7 +428,10 @@ void MainWindow::loadFrom(const QString& name) {
     selectToothingButtons();
     if (data_.Zjednoduseny) tabs_->setCurrentIndex(1);
     // After the tab is set up: what the project is when it opens.
-    if (!name.isEmpty()) tracker_.stored(name);
+    if (!name.isEmpty()) {
+        tracker_.stored(name);
+        statusBar()->clearMessage();
+    }
     updateCaption();
 }
 
