@@ -57,7 +57,7 @@ std::string loadFailedMessage(const ReadResult& failure, const std::filesystem::
     std::string reason(loadErrorText(failure.error));
     const std::string where = failure.location();
     if (!where.empty()) reason.insert(reason.size() - 1, " (" + where + ")");
-    return std::string(kLoadFailedText) + "\r" + reason + "\r" + withCp1250Substitutes(file.string());
+    return std::string(kLoadFailedText) + "\r" + reason + "\r" + file.string();
 }
 
 SaveOutcome saveProject(const GearPairData& data, const std::filesystem::path& chosen, Ui& ui, const Clock& clock) {
