@@ -2,6 +2,8 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -64,6 +67,7 @@ MainWindow::MainWindow(GearPairData& data, QtUi& ui, QWidget* parent)
             firstTabShown();
         else
             secondTabShown();
+        updateCaption();
     });
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -134,7 +138,8 @@ MainWindow::Page MainWindow::buildPage(bool first) {
             dialog.setAcceptMode(QFileDialog::AcceptOpen);
             dialog.setFileMode(QFileDialog::ExistingFile);
             dialog.setDefaultSuffix(QStringLiteral("pev"));
-            dialog.selectFile(QStringLiteral(".pev"));
+            dialog.setNameFilters({QStringLiteral("Projekty (*.PEV *.pev)"), QStringLiteral("Všechny soubory (*)")});
+            if (!changesSettled()) return;
             hideResults();
             const bool chosen = ui_.runModal(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
             // A cancelled dialog still recomputes the derived values of the current data.
@@ -147,7 +152,11 @@ MainWindow::Page MainWindow::buildPage(bool first) {
         connect(print_, &QPushButton::clicked, this, &MainWindow::print);
     }
     p.quit = addButton(column, QStringLiteral("Konec"));
-    connect(p.quit, &QPushButton::clicked, this, &MainWindow::quitRequested);
+    connect(p.quit, &QPushButton::clicked, this, [this] {
+        if (!changesSettled()) return;
+        quitting_ = true;
+        emit quitRequested();
+    });
     column->addStretch(1);
     p.calculate = new QPushButton(QStringLiteral("Výpočet"), p.widget);
     p.calculate->setObjectName(QStringLiteral("Výpočet"));
@@ -188,6 +197,16 @@ MainWindow::Page MainWindow::buildPage(bool first) {
     layout->addSpacing(8);
     layout->addLayout(bendingColumn, 1);
     layout->addLayout(contactColumn, 1);
+
+    // Tab goes down the column as it is drawn, "Výpočet" last.
+    QList<QWidget*> order{p.external, p.internal};
+    for (QPushButton* b : p.inputs) order << b;
+    if (first)
+        order << save_ << load_ << help_;
+    else
+        order << print_;
+    order << p.quit << p.calculate;
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     return p;
 }
 
@@ -217,6 +236,10 @@ void MainWindow::selectToothingButtons() {
 }
 
 void MainWindow::toothingChosen(Toothing type) {
+    if (!loadingInProgress_ && !changesSettled()) {
+        selectToothingButtons();
+        return;
+    }
     const ToothingInputs inputs = loadingInProgress_ ? ToothingInputs::Keep : ToothingInputs::Reset;
     switchToothing(data_, type, inputs, ui_);
     // A new project is that of a new start, where the first tab is shown; on the second tab it
@@ -227,6 +250,9 @@ void MainWindow::toothingChosen(Toothing type) {
         hideResults();
     selectToothingButtons();
     emit toothingSwitched();
+    tracker_.started();
+    statusBar()->clearMessage();
+    updateCaption();
 }
 
 void MainWindow::firstTabShown() {
@@ -302,10 +328,64 @@ void MainWindow::calculate() {
     showNote(p, first);
     if (first) emit fullCalculationSucceeded();
     if (print_ && commands_.print) print_->setEnabled(true);
+    updateCaption();
 }
 
 void MainWindow::updateCaption() {
-    setWindowTitle(standardLabel(data_) + QString::fromUtf8(kVersionText));
+    const QString file = tracker_.fileName();
+    // "[*]" is where Qt shows the modified mark.
+    setWindowTitle(file.isEmpty() ? standardLabel(data_) + QStringLiteral("[*]") + QString::fromUtf8(kVersionText)
+                                  : standardLabel(data_) + QStringLiteral(" – ") + file + QStringLiteral("[*]"));
+    setWindowModified(tracker_.changed());
+}
+
+void MainWindow::projectStarted() {
+    tracker_.started();
+    updateCaption();
+}
+
+bool MainWindow::changesSettled() {
+    if (!tracker_.changed()) return true;
+    switch (ui_.askSaveChanges()) {
+        case QtUi::SaveChanges::Save:
+            // "Ulož" as the button does it; a cancelled or failed save keeps the project.
+            if (save_ && save_->isEnabled()) save_->click();
+            return !tracker_.changed();
+        case QtUi::SaveChanges::Discard: return true;
+        case QtUi::SaveChanges::Cancel: return false;
+    }
+    return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (quitting_ || changesSettled())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool MainWindow::event(QEvent* e) {
+    // Back from a window of the program (a dialog, the S-N windows): the modified mark follows
+    // what was entered there.
+    if (e->type() == QEvent::WindowActivate) updateCaption();
+    return QMainWindow::event(e);
+}
+
+void MainWindow::showSaveStatus(const files::SaveOutcome& saved) {
+    QStringList written;
+    const auto note = [&written](bool ok, const std::filesystem::path& file) {
+        if (ok) written << QFileInfo(QString::fromStdString(file.string())).fileName();
+    };
+    note(saved.inputReportSaved, saved.names.inputReport);
+    note(saved.projectSaved, saved.names.project);
+    note(saved.resultsSaved, saved.names.results);
+    if (written.isEmpty()) {
+        statusBar()->showMessage(QStringLiteral("Nic nebylo uloženo."));
+        return;
+    }
+    const QString folder = QFileInfo(QString::fromStdString(saved.names.project.string())).absolutePath();
+    statusBar()->showMessage((saved.ok() ? QStringLiteral("Uloženo: ") : QStringLiteral("Uloženo jen: ")) +
+                             written.join(QStringLiteral(", ")) + QStringLiteral("  (") + folder + QLatin1Char(')'));
 }
 
 void MainWindow::setInputAction(const QString& caption, std::function<void(bool simplified)> open) {
@@ -318,6 +398,7 @@ void MainWindow::setInputAction(const QString& caption, std::function<void(bool 
             connect(b, &QPushButton::clicked, this, [this, open, simplified] {
                 hideResults();
                 open(simplified);
+                updateCaption();
             });
         }
     }
@@ -330,7 +411,13 @@ void MainWindow::setProjectCommands(ProjectCommands commands) {
 }
 
 void MainWindow::saveAs(const QString& name) {
-    if (commands_.save) lastSaveName_ = commands_.save(name, savedSimplified_);
+    if (!commands_.save) return;
+    const files::SaveOutcome saved = commands_.save(name, savedSimplified_);
+    lastSaveName_ = QString::fromStdString(saved.names.project.string());
+    // The project file holds the project from now on, whatever became of the two reports.
+    if (saved.projectSaved) tracker_.stored(lastSaveName_);
+    showSaveStatus(saved);
+    updateCaption();
 }
 
 void MainWindow::loadFrom(const QString& name) {
@@ -341,8 +428,13 @@ void MainWindow::loadFrom(const QString& name) {
     loadingInProgress_ = false;
     if (!read) return;
     selectToothingButtons();
-    updateCaption();
     if (data_.Zjednoduseny) tabs_->setCurrentIndex(1);
+    // After the tab is set up: what the project is when it opens.
+    if (!name.isEmpty()) {
+        tracker_.stored(name);
+        statusBar()->clearMessage();
+    }
+    updateCaption();
 }
 
 void MainWindow::print() {

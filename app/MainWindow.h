@@ -10,7 +10,9 @@
 #include <functional>
 #include <vector>
 
+#include "app/ProjectTracker.h"
 #include "engine/GearPairData.h"
+#include "files/FileCommands.h"
 #include "files/RunRecord.h"
 
 class QLabel;
@@ -65,8 +67,13 @@ public:
     void hideResults();
     /// "Výpočet" on the active tab.
     void calculate();
-    /// Shows the standard of the data set and the program's version in the title bar.
+    /// Shows the standard of the data set and the project file in the title bar ("DIN - ISO  B –
+    /// priklad.PEV", before a project file the program's version), marked while the project
+    /// has changes not saved.
     void updateCaption();
+    /// The project as it stands is the start of the session (called once every window is set up).
+    void projectStarted();
+    [[nodiscard]] const ProjectTracker& project() const { return tracker_; }
     /// Selects the toothing buttons of both tabs after the data set without running the switch.
     void selectToothingButtons();
     /// The inputs of the last calculation: a save or a printout calculates first when they changed.
@@ -79,9 +86,8 @@ public:
 
     /// Commands of the project files; a button without its command stays disabled.
     struct ProjectCommands {
-        /// Saves under `name` (`simplified`: as a simplified calculation); gives the name of the
-        /// project file.
-        std::function<QString(const QString& name, bool simplified)> save;
+        /// Saves under `name` (`simplified`: as a simplified calculation).
+        std::function<files::SaveOutcome(const QString& name, bool simplified)> save;
         std::function<bool(const QString& name)> load;  // true when the project was read
         std::function<void()> print;
     };
@@ -99,14 +105,25 @@ signals:
     void quitRequested();
     void toothingSwitched();           // "Vnější" / "Vnitřní" chosen by the user
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
 private:
     Page buildPage(bool first);
+    /// Before the project is dropped (Konec, closing, Načti, toothing switch): asks "Uložit
+    /// změny?" when it changed; true when the command may go on (saved, not to be saved, or
+    /// nothing to save).
+    bool changesSettled();
+    void showSaveStatus(const files::SaveOutcome& saved);
     void toothingChosen(Toothing type);
     void setSaveCaption();
     void showNote(const Page& page, bool first);
 
     GearPairData& data_;
     QtUi& ui_;
+    ProjectTracker tracker_{data_};
+    bool quitting_ = false;  // Konec was confirmed: closing asks no more
     PressPreFilter* preFilter_;
     QTabWidget* tabs_;
     QPushButton* save_ = nullptr;

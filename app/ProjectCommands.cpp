@@ -34,8 +34,7 @@ MainWindow::ProjectCommands projectCommands(GearPairData& data, Ui& ui, const fi
             record.makeCurrent(data, ui);
             saved = data;
         }
-        const files::SaveOutcome out = files::saveProject(saved, name.toStdString(), ui, clock);
-        return QString::fromStdString(out.names.project.string());
+        return files::saveProject(saved, name.toStdString(), ui, clock);
     };
     c.load = [&data, &ui](const QString& name) {
         std::optional<std::filesystem::path> file;

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 
 #include "dialogs/ThinRimWarning.h"
@@ -72,6 +73,22 @@ void QtUi::setActiveField(DialogId id, int field) {
 int QtUi::activeField(DialogId id) const {
     const auto it = activeFields_.find(id);
     return it == activeFields_.end() ? 0 : it->second;
+}
+
+QtUi::SaveChanges QtUi::askSaveChanges() {
+    QMessageBox box(QMessageBox::Question, programTitle(), QStringLiteral("Uložit změny?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.setObjectName(QStringLiteral("SaveChangesQuestion"));
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Uložit"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Neukládat"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Zrušit"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (runModal(box)) {
+        case QMessageBox::Save: return SaveChanges::Save;
+        case QMessageBox::Discard: return SaveChanges::Discard;
+        default: return SaveChanges::Cancel;
+    }
 }
 
 int QtUi::runModal(QDialog& dialog) {

@@ -52,6 +52,12 @@ public:
     /// Shows `dialog` modally (through the hook when there is one).
     int runModal(QDialog& dialog);
 
+    /// The answers to "Uložit změny?".
+    enum class SaveChanges { Save, Discard, Cancel };
+    /// Asks "Uložit změny?" with "Uložit", "Neukládat" and "Zrušit" (the box is the modal
+    /// window "SaveChangesQuestion"; Esc and closing it cancel).
+    SaveChanges askSaveChanges();
+
     /// The program's title: the caption of a message box without a caption of its own.
     static QString programTitle();
 

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <array>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "app/ChartPlacement.h"
 #include "app/ProjectCommands.h"
@@ -66,6 +67,8 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
 
     // "Zatížení" on both tabs; the engine may ask for the loading dialog too.
     zatizeni.setCompanions(&spektrum, &chsz, &helpYA, &helpKA, &helpKAS);
+    // The chart explains the CHSZ fields of the loading window: it goes when that window goes.
+    QObject::connect(&zatizeni, &QDialog::finished, &chsz, &QWidget::close);
     zatizeni.runModal = [this](QDialog& dialog) { return ui.runModal(dialog); };
     ui.registerDialog(DialogId::Loading, &zatizeni);
     form.setInputAction(QStringLiteral("Zatížení"), [this](bool simplified) {
@@ -127,6 +130,7 @@ SoukoliApp::SoukoliApp(const QString& helpFile)
     // Every window exists: the first tab is shown.
     form.firstTabShown();
     rozmery.tabShown(false);
+    form.projectStarted();
 }
 
 void SoukoliApp::connectCoefficients() {
@@ -153,10 +157,19 @@ void SoukoliApp::showCharts() {
     // Windows still open keep the place the user gave them; closed ones are placed anew beside
     // the main window, so that they never cover a result.
     const bool place = !wohlohyb.isVisible() && !wohldotyk.isVisible();
+    const bool formActive = form.isActiveWindow();
     for (SnCurveWindow* w : windows) {
+        // Beside the results, not in the way: the keyboard stays with the main window.
+        w->setAttribute(Qt::WA_ShowWithoutActivating);
         w->show();
         w->update();
     }
+    // Where the platform activates a shown window all the same (when it has handled the show),
+    // the main window takes the keyboard back.
+    if (formActive)
+        QTimer::singleShot(0, &form, [this] {
+            if (!form.isActiveWindow()) form.activateWindow();
+        });
     if (!place) return;
     // Until the window manager has framed a window its frame is taken as wide as the main
     // window's.

@@ -231,11 +231,15 @@ void CoefficientsDialog::showToothRootLabels() {
 
 void CoefficientsDialog::showEvent(QShowEvent* event) {
     applyLayout();
-    if (pendingField_ != 0) {
-        focusField(pendingField_);
-        pendingField_ = 0;
-    }
+    // The field the engine chose stays enabled while the window is open and gets the focus
+    // after the window's own choice.
     FieldDialog::showEvent(event);
+    if (pendingField_ != 0) focusField(pendingField_);
+}
+
+void CoefficientsDialog::hideEvent(QHideEvent* event) {
+    pendingField_ = 0;
+    FieldDialog::hideEvent(event);
 }
 
 void CoefficientsDialog::focusField(int number) {

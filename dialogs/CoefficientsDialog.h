@@ -51,6 +51,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildMandatory(QGroupBox* group);
@@ -64,7 +65,7 @@ private:
     QLabel* optionalNote_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* help_ = nullptr;
-    int pendingField_ = 0;   // the field to focus at the next opening
+    int pendingField_ = 0;   // the field the engine chose: enabled, and focused on opening
 };
 
 }  // namespace soukoli

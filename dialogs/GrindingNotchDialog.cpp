@@ -128,6 +128,9 @@ void GrindingNotchDialog::openFor(Gear gear, int field) {
     showResult();
     show();
     raise();
+    activateWindow();
+    // The window exists for its one field: the cursor is there at once.
+    edit_->setFocus(Qt::OtherFocusReason);
 }
 
 bool GrindingNotchDialog::fieldLeft() {
@@ -138,7 +141,8 @@ bool GrindingNotchDialog::fieldLeft() {
     Roa0g_ = p.value;
     rejected_ = false;
     if (edit_->text().trimmed().isEmpty()) return true;
-    if (p.ok() && p.value >= 0) {
+    const FieldEntry entry = judgeGrindingWheelRadius(data_, gear_, p.value, p.status);
+    if (entry.accepted()) {
         edit_->setText(QString::fromStdString(str(p.value, 4, 1)));
         fromWheel_ = true;
         compute();
@@ -147,7 +151,7 @@ bool GrindingNotchDialog::fieldLeft() {
     }
     validating_ = true;
     rejected_ = true;
-    ui_.message("Neplatné zadání");
+    ui_.message(entry.message);
     edit_->setFocus(Qt::OtherFocusReason);
     validating_ = false;
     return false;

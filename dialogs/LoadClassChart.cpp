@@ -6,7 +6,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QFontMetrics>
 #include <algorithm>
+#include <array>
 
 #include "dialogs/WindowPlacement.h"
 #include "engine/ChszCurvesTables.h"
@@ -25,6 +27,55 @@ CHSZChart::CHSZChart(int first, int last, int span, int step, QWidget* parent)
     setFixedSize(kWidth, kHeight);
 }
 
+int CHSZChart::plotWidth() const { return kWidth - kRightMargin; }
+int CHSZChart::plotHeight() const { return kHeight - kBottomMargin - 30; }  // room under the axis for "log Φ"
+int CHSZChart::xOf(double logPhi) const { return static_cast<int>(plotWidth() * (1 + logPhi / span_)); }
+int CHSZChart::yOf(double ratio) const { return static_cast<int>(plotHeight() * (1 - ratio)); }
+
+QFont CHSZChart::labelFont() {
+    QFont bold(QStringLiteral("Arial"), 7);
+    bold.setBold(true);
+    return bold;
+}
+
+int CHSZChart::topColumn(int k) const {
+    const int w = plotWidth();
+    for (int x = w; x >= 0; --x)
+        if (yOf(loadClassRatio(k, span_ * static_cast<double>(w - x) / w)) <= 0) return x;
+    return 0;
+}
+
+QList<QRect> CHSZChart::labelRects() const {
+    const int w = plotWidth();
+    const int h = plotHeight();
+    const QFontMetrics metrics(labelFont());
+    // Along the curve from a third of the way in from its top end; the first place where the
+    // number is clear of those placed before it (curves of neighbouring classes run close).
+    static constexpr std::array<double, 9> kAlong{1.0 / 3, 0.45, 0.25, 0.55, 0.18, 0.65, 0.1, 0.75, 0.85};
+    QList<QRect> placed;
+    for (int k = first_; k <= last_; ++k) {
+        const int xEnd = topColumn(k);
+        const QString text = QString::number(k);
+        QRect chosen;
+        for (const double along : kAlong) {
+            const int x = xEnd + static_cast<int>((w - xEnd) * along);
+            const double a = span_ * static_cast<double>(w - x) / w;
+            const int baseline = std::clamp(yOf(loadClassRatio(k, a)) - 2, metrics.ascent(), h - 2);
+            QRect r = metrics.boundingRect(text).translated(x, baseline);
+            if (r.right() > w - 1) r.moveRight(w - 1);
+            if (chosen.isNull()) chosen = r;
+            const bool clear = std::none_of(placed.begin(), placed.end(),
+                                            [&r](const QRect& other) { return other.adjusted(-1, -1, 1, 1).intersects(r); });
+            if (clear) {
+                chosen = r;
+                break;
+            }
+        }
+        placed << chosen;
+    }
+    return placed;
+}
+
 void CHSZChart::paintEvent(QPaintEvent*) {
     // Drawn at the screen's pixel ratio, so that the chart stays sharp at 1.5× and 2×.
     QPixmap bitmap(size() * devicePixelRatioF());
@@ -32,10 +83,8 @@ void CHSZChart::paintEvent(QPaintEvent*) {
     bitmap.fill(Qt::white);
     {
         QPainter p(&bitmap);
-        const int w = kWidth - kRightMargin;
-        const int h = kHeight - kBottomMargin - 30;  // room under the axis for "log Φ"
-        const auto xOf = [&](double logPhi) { return static_cast<int>(w * (1 + logPhi / span_)); };
-        const auto yOf = [&](double ratio) { return static_cast<int>(h * (1 - ratio)); };
+        const int w = plotWidth();
+        const int h = plotHeight();
         QFont small(QStringLiteral("Arial"), 7);
         p.setFont(small);
         p.setPen(QColor(200, 200, 200));
@@ -59,15 +108,12 @@ void CHSZChart::paintEvent(QPaintEvent*) {
         p.drawLine(w - 22, h + 28, w - 4, h + 28);
         p.drawText(w - 20, h + 38, QStringLiteral("Ft1"));
 
-        QFont bold(QStringLiteral("Arial"), 7);
-        bold.setBold(true);
         // Past their range some polynomials fall below 0: the plot area clips them.
         p.setClipRect(0, 0, w + 1, h + 1);
+        p.setPen(Qt::black);
         for (int k = first_; k <= last_; ++k) {
-            p.setPen(Qt::black);
-            int x = w;
             int yPrevious = yOf(loadClassRatio(k, 0));
-            for (; x >= 0; --x) {
+            for (int x = w; x >= 0; --x) {
                 const double a = span_ * static_cast<double>(w - x) / w;
                 const int y = yOf(loadClassRatio(k, a));
                 if (y <= 0) {  // the top of the plot reached: a vertical line to the top edge
@@ -77,13 +123,11 @@ void CHSZChart::paintEvent(QPaintEvent*) {
                 p.drawLine(x + 1, yPrevious, x, y);
                 yPrevious = y;
             }
-            // The class number near the curve, a third of the way in from its right end.
-            const int xLabel = std::max(x, 0) + (w - std::max(x, 0)) / 3;
-            const double aLabel = span_ * static_cast<double>(w - xLabel) / w;
-            p.setFont(bold);
-            p.drawText(xLabel, std::clamp(yOf(loadClassRatio(k, aLabel)) - 2, 8, h - 2), QString::number(k));
-            p.setFont(small);
         }
+        p.setFont(labelFont());
+        const QList<QRect> labels = labelRects();
+        for (int k = first_; k <= last_; ++k)
+            p.drawText(labels[k - first_], Qt::AlignCenter, QString::number(k));
         p.setClipping(false);
     }
     QPainter(this).drawPixmap(0, 0, bitmap);

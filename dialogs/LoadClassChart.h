@@ -2,6 +2,9 @@
 // loading dialog: classes 1-7 over log Φ from -6 to 0, classes 8-17 over -10 to 0.
 #pragma once
 
+#include <QFont>
+#include <QList>
+#include <QRect>
 #include <QWidget>
 #include <functional>
 
@@ -17,10 +20,22 @@ public:
     static constexpr int kWidth = 285;
     static constexpr int kHeight = 275;
 
+    /// Where each class number is drawn (class first_ + i at index i): near its curve, and clear
+    /// of the numbers placed before it.
+    [[nodiscard]] QList<QRect> labelRects() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    [[nodiscard]] int plotWidth() const;
+    [[nodiscard]] int plotHeight() const;
+    [[nodiscard]] int xOf(double logPhi) const;
+    [[nodiscard]] int yOf(double ratio) const;
+    /// The column where the curve of class `k` reaches the top of the plot (0 when it never does).
+    [[nodiscard]] int topColumn(int k) const;
+    [[nodiscard]] static QFont labelFont();
+
     int first_, last_, span_, step_;
 };
 
@@ -29,7 +44,8 @@ class LoadClassChart : public QWidget {
 public:
     explicit LoadClassChart(QWidget* parent = nullptr);
 
-    /// Shows the chart; `returnFocus` puts the focus into the CHSZ field that asked for it.
+    /// Shows the chart; `returnFocus` puts the focus into the CHSZ field that asked for it. The
+    /// chart belongs to the window that opened it and closes with it.
     void openFor(std::function<void()> returnFocus);
 
     CHSZChart* leftChart() const { return left_; }

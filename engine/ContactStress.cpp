@@ -202,8 +202,10 @@ void runStaticContactStage(GearPairData& g, Ui& ui) {
     if (methodB && !g.KHbeta1Given && !KHbeta1Computable) {
         ui.message("Pro metodu výpočtu B, a při přímém zadání KHbeta nebo bcal\rje nutno zadat přímo i součinitel "
                    "KHbeta1.");
-        ui.openDialog(DialogId::Coefficients, Modality::Modal);
+        // The field is enabled and chosen before the window opens, so that the user can enter
+        // there and then what the message asks for.
         ui.setActiveField(DialogId::Coefficients, kCoefficientsFieldKHbeta1);
+        ui.openDialog(DialogId::Coefficients, Modality::Modal);
         g.runFlag = false;
         return;
     }

@@ -121,6 +121,15 @@ bool adoptInformativeFactor(GearPairData& g, int box, bool checked, const Inform
     return true;
 }
 
+FieldEntry judgeGrindingWheelRadius(const GearPairData& g, Gear gear, double Roa0g, std::int32_t parseStatus) {
+    if (parseStatus != 0 || !(Roa0g >= 0) || !std::isfinite(Roa0g)) return refusedEntry(kRefusedEntry, parseStatus);
+    const bool pinion = gear == Gear::Pinion;
+    if ((pinion ? g.tg1 : g.tg2) == 0)
+        return refusedEntry(pinion ? "Poloměr vrubu lze určit jen pro nenulovou hloubku vrubu tg1."
+                                   : "Poloměr vrubu lze určit jen pro nenulovou hloubku vrubu tg2.");
+    return acceptedEntry();
+}
+
 void computeNotchFromGrindingWheel(GearPairData& g, Ui& ui, Gear gear, std::optional<double> Roa0g) {
     outsideRun(g, [&] {
         computeToothForm(g, ui, gear);

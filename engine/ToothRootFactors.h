@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "engine/EntryResult.h"
 #include "engine/GearPairData.h"
 #include "engine/Ui.h"
 
@@ -49,6 +50,12 @@ RootFactorsView refreshRootFactors(GearPairData& data, Ui& ui);
 /// clears the mark. Checking a factor that is already entered leaves it. False (nothing changed)
 /// when the informative value is no finite number.
 bool adoptInformativeFactor(GearPairData& data, int box, bool checked, const InformativeRootFactors& values);
+
+/// The grinding-notch dialog's rule for the edge radius ρa0g of the grinding wheel, read as `Roa0g`
+/// with the number conversion's `parseStatus`: a number ≥ 0, for a gear with a notch (tg1 or tg2
+/// not 0), since without one there is no notch radius to compute.
+[[nodiscard]] FieldEntry judgeGrindingWheelRadius(const GearPairData& data, Gear gear, double Roa0g,
+                                                  std::int32_t parseStatus);
 
 /// The grinding-notch dialog's computation for one gear: the tooth form, then the notch factor,
 /// with the notch radius from the grinding wheel's edge radius `Roa0g` when it is given. The run

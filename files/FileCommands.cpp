@@ -48,6 +48,18 @@ std::string saveFailedMessage(const FileResult& failure, const std::filesystem::
     return std::string(kSaveFailedText) + "\r" + failure.reason + "\r" + file.string();
 }
 
+bool nameHasControlCharacter(const std::filesystem::path& name) {
+    const std::string& s = name.native();
+    return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+std::string loadFailedMessage(const ReadResult& failure, const std::filesystem::path& file) {
+    std::string reason(loadErrorText(failure.error));
+    const std::string where = failure.location();
+    if (!where.empty()) reason.insert(reason.size() - 1, " (" + where + ")");
+    return std::string(kLoadFailedText) + "\r" + reason + "\r" + file.string();
+}
+
 SaveOutcome saveProject(const GearPairData& data, const std::filesystem::path& chosen, Ui& ui, const Clock& clock) {
     SaveOutcome outcome;
     outcome.names = saveNamesFor(chosen);
@@ -60,12 +72,14 @@ SaveOutcome saveProject(const GearPairData& data, const std::filesystem::path& c
         outcome.detail = r.detail;
     };
 
-    if (saveNameIsFolder(chosen)) {
-        const auto refused = FileResult::failure(SaveError::NameIsFolder, chosen.string() + " names a folder");
+    const auto refuse = [&](SaveError why, const std::string& detail) {
+        const auto refused = FileResult::failure(why, detail);
         noteFailure(refused, chosen);
         ui.message(saveFailedMessage(refused, chosen), kSaveCaption);
         return outcome;
-    }
+    };
+    if (nameHasControlCharacter(chosen)) return refuse(SaveError::NameHasControlCharacter, "the name holds a control character");
+    if (saveNameIsFolder(chosen)) return refuse(SaveError::NameIsFolder, chosen.string() + " names a folder");
 
     const auto& inputName = outcome.names.inputReport;
     const auto input = writeLines(inputName, inputReportLines(data, now, withCp1250Substitutes(inputName.string())));
@@ -99,30 +113,30 @@ SaveOutcome saveProject(const GearPairData& data, const std::filesystem::path& c
 LoadOutcome loadProject(GearPairData& data, const std::optional<std::filesystem::path>& file, Ui& ui) {
     if (!file) {
         recomputeAfterLoad(data, ui);
-        return {LoadStatus::Cancelled, {}};
+        return {LoadStatus::Cancelled, {}, LoadError::None};
     }
     GearPairData loaded = data;
-    const auto read = readProjectFile(*file, loaded);
-    std::string reason = read.reason;
-    // The refused line and value go below the message, and ahead of the reason for the CLI.
-    const std::string where = read.location();
+    ReadResult read = readProjectFile(*file, loaded);
     if (read.ok()) {
         recomputeAfterLoad(loaded, ui);
-        if (!recomputedValuesFinite(loaded)) reason = "the geometry, loads or lives of the project cannot be formed";
-    } else if (!where.empty()) {
-        reason = where + " (" + reason + ")";
+        if (const auto unformed = firstUnformedValue(loaded); !unformed.empty()) {
+            // No line of the file holds it: the value is formed from several of them.
+            read = {"the recomputation after loading gives no finite value", 0, "nelze spočítat " + std::string(unformed),
+                    LoadError::NotAProject};
+        }
     }
-    if (!reason.empty()) {
-        const std::string text = where.empty() ? std::string(kLoadFailedText) : std::string(kLoadFailedText) + "\r" + where;
-        ui.message(text, kLoadCaption, MessageIcon::Error);
-        return {LoadStatus::Refused, reason};
+    if (!read.ok()) {
+        ui.message(loadFailedMessage(read, *file), kLoadCaption, MessageIcon::Error);
+        std::string reason(loadErrorText(read.error));
+        if (const auto where = read.location(); !where.empty()) reason += " " + where;
+        return {LoadStatus::Refused, reason + " (" + read.reason + ")", read.error};
     }
     // The results in memory belong to the project that was open before.
     loaded.lastRun = RunEnd::NotRun;
     loaded.contactChecked = false;
     loaded.stopMessage.clear();
     data = std::move(loaded);
-    return {LoadStatus::Loaded, {}};
+    return {LoadStatus::Loaded, {}, LoadError::None};
 }
 
 }  // namespace soukoli::files

@@ -10,6 +10,7 @@
 #include "engine/GearPairData.h"
 #include "engine/Ui.h"
 #include "files/Clock.h"
+#include "files/ProjectFile.h"
 #include "files/TextFile.h"
 
 namespace soukoli::files {
@@ -50,6 +51,10 @@ bool saveNameIsFolder(const std::filesystem::path& chosen);
 /// file ("Soubor nelze uložit.\rNa disku není dost místa.\r/data/prevod.PEV").
 std::string saveFailedMessage(const FileResult& failure, const std::filesystem::path& file);
 
+/// True when `name` holds a control character (a line break, a tab ...): such a name would break
+/// the report headers that show it, so a save refuses it before anything is written.
+bool nameHasControlCharacter(const std::filesystem::path& name);
+
 /// "Ulož": the input report, then the project file, then the results report. A failed input
 /// report is reported and the command goes on; a failed project file or results report is
 /// reported and ends it; each message names the reason. Each file replaces its predecessor only
@@ -65,13 +70,19 @@ enum class LoadStatus {
 
 struct [[nodiscard]] LoadOutcome {
     LoadStatus status = LoadStatus::Refused;
-    std::string reason;  // why a file was refused
+    std::string reason;  // why a file was refused: the Czech sentence, where, and the detail
+    LoadError error = LoadError::None;
 };
+
+/// The message of a refused file: the program's own text, then on new lines the reason (with the
+/// line and the value that was refused) and the file.
+std::string loadFailedMessage(const ReadResult& failure, const std::filesystem::path& file);
 
 /// "Načti" after the open dialog: reads `file` (nullopt when the dialog was cancelled). The data
 /// set is replaced only by a file that was read completely and whose derived values can be formed;
-/// otherwise the message "Tento soubor nelze použít. ..." is shown and nothing changes. The caller
-/// refreshes the dialogs, the window caption and the active tab after Loaded or Cancelled.
+/// otherwise the message "Tento soubor nelze použít. ..." is shown, with the reason and the file,
+/// and nothing changes. The caller refreshes the dialogs, the window caption and the active tab
+/// after Loaded or Cancelled.
 LoadOutcome loadProject(GearPairData& data, const std::optional<std::filesystem::path>& file, Ui& ui);
 
 }  // namespace soukoli::files

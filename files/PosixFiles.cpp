@@ -3,12 +3,16 @@
 // complete new file stands at the name at every moment, even after a kill or a power cut.
 #include "files/PosixFiles.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
+#include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -72,24 +76,84 @@ FileResult checkReplaceable(const Target& target) {
     return FileResult::success();
 }
 
-// Creates the temporary file; one left by an earlier, killed save of the same name is removed.
-int createTemporary(const fs::path& temporary, mode_t mode, FileResult& result) {
+std::string base36(std::uint64_t n) {
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), "0123456789abcdefghijklmnopqrstuvwxyz"[n % 36]);
+        n /= 36;
+    } while (n != 0);
+    return digits;
+}
+
+// Six characters that stand for the target's leaf name (FNV-1a), so that the leftovers of one
+// target can be told from those of another in the same folder.
+std::string nameTag(const fs::path& target) {
+    std::uint32_t hash = 2166136261u;
+    for (const unsigned char c : target.filename().string()) hash = (hash ^ c) * 16777619u;
+    std::string tag = base36(hash % 2176782336u);  // 36^6
+    return std::string(6 - tag.size(), '0') + tag;
+}
+
+// A save that was killed leaves its temporary file behind; its process is gone, so nobody else
+// will ever remove it. A temporary file of a running process (another save going on at this
+// very moment) stays.
+void removeLeftovers(const fs::path& target) {
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const std::string prefix = "." + nameTag(target) + "-";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (!name.starts_with(prefix) || !name.ends_with(".tmp~")) continue;
+        const auto pidText = name.substr(prefix.size(), name.find('-', prefix.size()) - prefix.size());
+        long pid = 0;
+        bool digits = !pidText.empty() && pidText.size() <= 8;
+        for (const char c : pidText) {
+            const auto at = std::string_view("0123456789abcdefghijklmnopqrstuvwxyz").find(c);
+            digits = digits && at != std::string_view::npos;
+            pid = pid * 36 + static_cast<long>(at);
+        }
+        if (!digits || pid <= 0 || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        const fs::path leftover = folder / std::string(name);
+        struct stat st {};
+        if (::lstat(leftover.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(leftover.c_str());
+    }
+    ::closedir(dir);
+}
+
+// Creates a temporary file of this save only: a name taken (by a file of another save or by
+// anything else) is never touched, the next name is tried instead.
+int createTemporary(const fs::path& target, mode_t mode, fs::path& temporary, FileResult& result) {
+    static std::atomic<unsigned> attempts{0};
     constexpr int kFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
-    int fd = ::open(temporary.c_str(), kFlags, mode);
-    if (fd < 0 && errno == EEXIST) {
-        struct stat old {};
-        if (::lstat(temporary.c_str(), &old) == 0 && (S_ISREG(old.st_mode) || S_ISLNK(old.st_mode)) &&
-            ::unlink(temporary.c_str()) == 0)
-            fd = ::open(temporary.c_str(), kFlags, mode);
-        else
-            errno = EEXIST;
+    constexpr int kTries = 100;
+    for (int i = 0; i < kTries; ++i) {
+        temporary = target.parent_path() / temporaryNameFor(target, ::getpid(), attempts++);
+        const int fd = ::open(temporary.c_str(), kFlags, mode);
+        if (fd >= 0) return fd;
+        if (errno != EEXIST) {
+            result = systemFailure(errno, "open", temporary);
+            return -1;
+        }
     }
-    if (fd < 0) {
-        result = errno == EEXIST ? FileResult::failure(SaveError::TargetNotAFile,
-                                                       temporary.string() + " is taken by something that is not a file")
-                                 : systemFailure(errno, "open", temporary);
-    }
-    return fd;
+    result = systemFailure(EEXIST, "open", temporary);
+    return -1;
+}
+
+// A file-size limit (ulimit -f) kills a process that writes beyond it, unless SIGXFSZ is
+// ignored; then the write fails with EFBIG, which a save reports and cleans up after.
+void ignoreFileSizeSignal() {
+    static const bool done = [] {
+        struct sigaction current {};
+        if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+            struct sigaction ignore {};
+            ignore.sa_handler = SIG_IGN;
+            ::sigemptyset(&ignore.sa_mask);
+            ::sigaction(SIGXFSZ, &ignore, nullptr);
+        }
+        return true;
+    }();
+    (void)done;
 }
 
 FileResult writeAll(int fd, std::string_view bytes, const fs::path& temporary) {
@@ -142,11 +206,12 @@ FileResult replaceFile(const fs::path& path, std::string_view bytes) {
     if (auto resolved = resolve(path, target); !resolved.ok()) return resolved;
     if (auto replaceable = checkReplaceable(target); !replaceable.ok()) return replaceable;
 
-    fs::path temporary = target.path;
-    temporary += ".tmp~";
+    ignoreFileSizeSignal();
+    removeLeftovers(target.path);
     // A replaced file keeps its permissions; until they are set nobody else may open it.
     FileResult result;
-    const int fd = createTemporary(temporary, target.exists ? S_IRUSR | S_IWUSR : 0666, result);
+    fs::path temporary;
+    const int fd = createTemporary(target.path, target.exists ? S_IRUSR | S_IWUSR : 0666, temporary, result);
     if (fd < 0) return result;
     if (target.exists) {
         if (::fchown(fd, target.status.st_uid, target.status.st_gid) != 0) {
@@ -165,6 +230,61 @@ FileResult replaceFile(const fs::path& path, std::string_view bytes) {
     const fs::path folder = target.path.parent_path();
     syncFolder(folder.empty() ? fs::path(".") : folder);
     return result;
+}
+
+std::string temporaryNameFor(const fs::path& target, long pid, unsigned attempt) {
+    return "." + nameTag(target) + "-" + base36(static_cast<std::uint64_t>(pid)) + "-" + base36(attempt) + ".tmp~";
+}
+
+ReadBytes readFile(const fs::path& path, std::size_t maxBytes) {
+    const auto failure = [&](LoadError why, int error, std::string_view call) {
+        return ReadBytes{{}, why, std::string(call) + " " + path.string() + ": " + std::strerror(error)};
+    };
+    const auto reasonOf = [](int error) {
+        switch (error) {
+            case ENOENT:
+            case ENOTDIR: return LoadError::Missing;
+            case EACCES:
+            case EPERM: return LoadError::NoPermission;
+            case EISDIR: return LoadError::IsFolder;
+            case EFBIG:
+            case EOVERFLOW: return LoadError::TooLarge;
+            default: return LoadError::Other;
+        }
+    };
+    // O_NONBLOCK: opening a FIFO must not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return failure(reasonOf(errno), errno, "open");
+    ReadBytes read;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        read = failure(reasonOf(errno), errno, "fstat");
+    } else if (S_ISDIR(st.st_mode)) {
+        read = {{}, LoadError::IsFolder, path.string() + " is a folder"};
+    } else if (!S_ISREG(st.st_mode)) {
+        read = {{}, LoadError::NotAFile, path.string() + " is not a regular file"};
+    } else if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+        read = {{}, LoadError::TooLarge, path.string() + " has " + std::to_string(st.st_size) + " bytes"};
+    } else {
+        std::array<char, 4096> buffer{};
+        while (true) {
+            const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                read = failure(reasonOf(errno), errno, "read");
+                break;
+            }
+            if (n == 0) break;
+            read.bytes.append(buffer.data(), static_cast<std::size_t>(n));
+            // The file may grow while it is read.
+            if (read.bytes.size() > maxBytes) {
+                read = {{}, LoadError::TooLarge, path.string() + " has more than " + std::to_string(maxBytes) + " bytes"};
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    return read;
 }
 
 }  // namespace soukoli::files::posix

@@ -68,16 +68,28 @@ void recomputeAfterLoad(GearPairData& d, Ui& ui) {
     updateSchemeIndex(d);
 }
 
-bool recomputedValuesFinite(const GearPairData& d) {
-    const std::array values = {
-        d.d1, d.d2, d.db1, d.db2, d.df1, d.df2, d.a, d.alfat, d.betab, d.ha1, d.ha2, d.hf1, d.hf2,
-        d.da1, d.da2, d.alfatw, d.zv1, d.zv2, d.u, d.srmin, d.b, d.bwF1, d.bwF2,
-        d.F1, d.T1, d.Ft1, d.FtFe1, d.FtFe2, d.FtHe1, d.FtHe2, d.TFe1, d.TFe2, d.THe1, d.THe2,
-        d.NK1, d.NK2, d.NK1hod, d.NK2hod,
+std::string_view firstUnformedValue(const GearPairData& d) {
+    struct Named {
+        std::string_view name;
+        double GearPairData::*member;
     };
-    for (const double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
+#define SOUKOLI_NAMED(m) Named{#m, &GearPairData::m}
+    static constexpr std::array kRecomputed = {
+        SOUKOLI_NAMED(d1),     SOUKOLI_NAMED(d2),     SOUKOLI_NAMED(db1),    SOUKOLI_NAMED(db2),
+        SOUKOLI_NAMED(df1),    SOUKOLI_NAMED(df2),    SOUKOLI_NAMED(a),      SOUKOLI_NAMED(alfat),
+        SOUKOLI_NAMED(betab),  SOUKOLI_NAMED(ha1),    SOUKOLI_NAMED(ha2),    SOUKOLI_NAMED(hf1),
+        SOUKOLI_NAMED(hf2),    SOUKOLI_NAMED(da1),    SOUKOLI_NAMED(da2),    SOUKOLI_NAMED(alfatw),
+        SOUKOLI_NAMED(zv1),    SOUKOLI_NAMED(zv2),    SOUKOLI_NAMED(u),      SOUKOLI_NAMED(srmin),
+        SOUKOLI_NAMED(b),      SOUKOLI_NAMED(bwF1),   SOUKOLI_NAMED(bwF2),   SOUKOLI_NAMED(F1),
+        SOUKOLI_NAMED(T1),     SOUKOLI_NAMED(Ft1),    SOUKOLI_NAMED(FtFe1),  SOUKOLI_NAMED(FtFe2),
+        SOUKOLI_NAMED(FtHe1),  SOUKOLI_NAMED(FtHe2),  SOUKOLI_NAMED(TFe1),   SOUKOLI_NAMED(TFe2),
+        SOUKOLI_NAMED(THe1),   SOUKOLI_NAMED(THe2),   SOUKOLI_NAMED(NK1),    SOUKOLI_NAMED(NK2),
+        SOUKOLI_NAMED(NK1hod), SOUKOLI_NAMED(NK2hod),
+    };
+#undef SOUKOLI_NAMED
+    for (const auto& [name, member] : kRecomputed)
+        if (!std::isfinite(d.*member)) return name;
+    return {};
 }
 
 }  // namespace soukoli::files

@@ -18,8 +18,12 @@ void recomputeAfterLoad(GearPairData& d, Ui& ui);
 /// becomes 2 ("1a").
 void updateSchemeIndex(GearPairData& d);
 
-/// The values the recomputation writes are all finite numbers (a project whose geometry or loads
-/// cannot be formed, such as one with no teeth or no speed, fails this).
-[[nodiscard]] bool recomputedValuesFinite(const GearPairData& d);
+/// The name of the first value the recomputation wrote that is not a finite number (a project
+/// whose geometry or loads cannot be formed, such as one with no teeth or no speed); empty when
+/// every value is finite.
+[[nodiscard]] std::string_view firstUnformedValue(const GearPairData& d);
+
+/// firstUnformedValue finds nothing.
+[[nodiscard]] inline bool recomputedValuesFinite(const GearPairData& d) { return firstUnformedValue(d).empty(); }
 
 }  // namespace soukoli::files

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/FieldTable.h"
+#include "engine/LoadLevelsInput.h"
 #include "engine/Numbers.h"
 #include "files/Cp1250.h"
 #include "files/InputRules.h"
@@ -202,7 +203,8 @@ std::string nameAt(const GearPairData& d, const void* p) {
 
 class Reader {
 public:
-    Reader(std::vector<std::string_view> lines, const GearPairData& data) : lines_(std::move(lines)), data_(data) {}
+    Reader(std::vector<std::string_view> lines, const GearPairData& data, bool utf8)
+        : lines_(std::move(lines)), data_(data), utf8_(utf8) {}
 
     ReadResult result;
 
@@ -275,6 +277,12 @@ public:
         if (!raw) return;
         for (const char c : *raw)
             if (static_cast<unsigned char>(c) < 0x20) return fail("text holds a control character", nameAt(data_, &s));
+        if (utf8_) {
+            // Read as it is, but only what a save can write again.
+            if (!toCp1250(*raw)) return fail("text cannot be written in Windows-1250", nameAt(data_, &s));
+            s = std::string(*raw);
+            return;
+        }
         auto utf8 = fromCp1250(*raw);
         if (!utf8) return fail("text is not Windows-1250", nameAt(data_, &s));
         s = std::move(*utf8);
@@ -332,6 +340,7 @@ public:
             return fail("spectrum step is not two numbers", "Fj[" + step + "]");
         f = load.value;
         n = count.value;
+        checkLevelsStep(static_cast<int>(&f - data_.Fj.data() + 1), f, n);
     }
 
     [[nodiscard]] bool newerLayout() const { return newer_; }
@@ -339,9 +348,27 @@ public:
 private:
     std::vector<std::string_view> lines_;
     const GearPairData& data_;
+    bool utf8_;
     std::vector<std::pair<const double*, std::size_t>> realLines_;
     std::size_t next_ = 0;
     bool newer_ = true;
+    std::optional<GearPairData> levels_;  // the spectrum window's table, step by step
+
+    // Each step as the load spectrum window would take it, in the order of the file; a cell the
+    // window left at 0 (a cleared table) stays 0.
+    void checkLevelsStep(int step, double level, double count) {
+        if (step == 1) {
+            levels_ = data_;
+            levels_->Fj.fill(0);
+            levels_->Nj.fill(0);
+        }
+        if (!levels_) return;
+        const auto name = [step](const char* array) { return std::string(array) + "[" + std::to_string(step) + "]"; };
+        if (count != 0 && !commitLevelsCount(*levels_, step, count).accepted())
+            return fail("spectrum step outside what the load spectrum window accepts", name("Nj"));
+        if (level != 0 && !commitLevelsLevel(*levels_, step, level).accepted())
+            return fail("spectrum step outside what the load spectrum window accepts", name("Fj"));
+    }
 
     std::optional<std::string_view> take() {
         if (!result.ok()) return std::nullopt;
@@ -371,10 +398,72 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
     return lines;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF.
+bool validUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        // The lead byte gives the number of continuation bytes and the first bits.
+        const std::size_t n = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : 0;
+        if (n == 0) return false;
+        std::uint32_t cp = c & (0x7Fu >> (n + 1));
+        for (std::size_t k = 1; k <= n; ++k) {
+            if (i + k >= s.size()) return false;
+            const auto t = static_cast<unsigned char>(s[i + k]);
+            if ((t & 0xC0u) != 0x80u) return false;
+            cp = (cp << 6) | (t & 0x3Fu);
+        }
+        if ((n == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
+            return false;
+        i += n + 1;
+    }
+    return true;
+}
+
+// The length of a line in characters: bytes in Windows-1250, code points in UTF-8.
+std::size_t characters(std::string_view line, bool utf8) {
+    if (!utf8) return line.size();
+    std::size_t n = 0;
+    for (const char c : line) n += (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
+    return n;
+}
+
+ReadResult readProject(std::string_view bytes, GearPairData& data) {
+    const bool utf8 = readAsUtf8(bytes);
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    const auto lines = splitLines(bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (characters(lines[i], utf8) > kMaxLineLength) return {"line longer than 255 characters", i + 1, {}};
+
+    GearPairData copy = data;
+    Reader reader(lines, copy, utf8);
+    walkProjectFile(copy, reader);
+    if (!reader.result.ok()) return reader.result;
+    for (std::size_t i = reader.consumed(); i < lines.size(); ++i)
+        if (!trimBlanks(lines[i]).empty()) return {"text after the last record", i + 1, {}};
+    if (const auto refused = refusedInput(copy))
+        return {"value outside what its window accepts", reader.lineOf(copy.*refused->member), std::string(refused->name)};
+
+    data = std::move(copy);
+    return {};
+}
+
 }  // namespace
 
+bool readAsUtf8(std::string_view bytes) {
+    if (bytes.starts_with(kByteOrderMark)) return true;
+    bool beyondAscii = false;
+    for (const char c : bytes) beyondAscii = beyondAscii || static_cast<unsigned char>(c) >= 0x80;
+    return beyondAscii && validUtf8(bytes);
+}
+
 std::string ReadResult::location() const {
-    if (line == 0) return {};
+    if (line == 0) return field;
     return "řádek " + std::to_string(line) + (field.empty() ? std::string() : ": " + field);
 }
 
@@ -388,21 +477,9 @@ EncodedText writeString(const GearPairData& data) {
 }
 
 ReadResult readString(std::string_view bytes, GearPairData& data) {
-    const auto lines = splitLines(bytes);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (lines[i].size() > kMaxLineLength) return {"line longer than 255 characters", i + 1, {}};
-
-    GearPairData copy = data;
-    Reader reader(lines, copy);
-    walkProjectFile(copy, reader);
-    if (!reader.result.ok()) return reader.result;
-    for (std::size_t i = reader.consumed(); i < lines.size(); ++i)
-        if (!trimBlanks(lines[i]).empty()) return {"text after the last record", i + 1, {}};
-    if (const auto refused = refusedInput(copy))
-        return {"value outside what its window accepts", reader.lineOf(copy.*refused->member), std::string(refused->name)};
-
-    data = std::move(copy);
-    return {};
+    ReadResult result = readProject(bytes, data);
+    if (!result.ok()) result.error = LoadError::NotAProject;
+    return result;
 }
 
 FileResult writeProjectFile(const GearPairData& data, const std::filesystem::path& path) {
@@ -412,9 +489,9 @@ FileResult writeProjectFile(const GearPairData& data, const std::filesystem::pat
 }
 
 ReadResult readProjectFile(const std::filesystem::path& path, GearPairData& data) {
-    const auto bytes = readWholeFile(path);
-    if (!bytes) return {"cannot read " + path.string(), 0, {}};
-    return readString(*bytes, data);
+    const auto read = readFileBytes(path);
+    if (!read.ok()) return {read.detail, 0, {}, read.error};
+    return readString(read.bytes, data);
 }
 
 }  // namespace soukoli::files

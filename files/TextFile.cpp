@@ -1,9 +1,7 @@
 // Encoding of report lines and safe replacement of files on disk.
 #include "files/TextFile.h"
 
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include <utility>
 
 #include "files/Cp1250.h"
 #include "files/PosixFiles.h"
@@ -37,6 +35,7 @@ std::string_view saveErrorText(SaveError error) {
         case SaveError::TargetNotAFile: return "Na místě souboru je zařízení, roura nebo soket, ne obyčejný soubor.";
         case SaveError::NameIsFolder: return "Zadaný název je název složky, ne souboru.";
         case SaveError::NameTooLong: return "Název souboru je příliš dlouhý.";
+        case SaveError::NameHasControlCharacter: return "Název souboru obsahuje řídicí znak (například konec řádku).";
         case SaveError::LinkLoop: return "Odkazy na soubor tvoří smyčku.";
         case SaveError::DeviceError: return "Chyba zápisu na disk.";
         case SaveError::TextNotRepresentable: return "Text obsahuje znak, který nelze zapsat v kódování Windows-1250.";
@@ -50,20 +49,28 @@ FileResult writeFileReplacing(const std::filesystem::path& path, std::string_vie
     return posix::replaceFile(path, bytes);
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string content;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        content.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (content.size() > maxBytes) return std::nullopt;
-        if (!in) break;
+std::string_view loadErrorText(LoadError error) {
+    switch (error) {
+        case LoadError::None: return {};
+        case LoadError::Missing: return "Soubor neexistuje.";
+        case LoadError::IsFolder: return "Zadaný název je název složky, ne souboru.";
+        case LoadError::NotAFile: return "Na místě souboru je zařízení, roura nebo soket, ne obyčejný soubor.";
+        case LoadError::NoPermission: return "Soubor nelze číst, chybí oprávnění.";
+        case LoadError::TooLarge: return "Soubor je větší než 1 MiB, projekt to být nemůže.";
+        case LoadError::NotAProject: return "Obsah souboru neodpovídá projektu.";
+        case LoadError::Other: return "Systém čtení odmítl.";
     }
-    if (in.bad()) return std::nullopt;
-    return content;
+    return "Systém čtení odmítl.";
+}
+
+ReadBytes readFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
+    return posix::readFile(path, maxBytes);
+}
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    auto read = readFileBytes(path, maxBytes);
+    if (!read.ok()) return std::nullopt;
+    return std::move(read.bytes);
 }
 
 }  // namespace soukoli::files

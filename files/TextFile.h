@@ -24,6 +24,7 @@ enum class SaveError {
     TargetNotAFile,        // a device, FIFO or socket stands where the file should go
     NameIsFolder,          // the name given ends in "/" or names a folder
     NameTooLong,
+    NameHasControlCharacter,  // a line break or another control character in the name
     LinkLoop,
     DeviceError,
     TextNotRepresentable,  // a text of the data set has no Windows-1250 form
@@ -64,9 +65,39 @@ EncodedText encodeLines(const std::vector<std::string>& lines);
 /// the new one is complete on disk. The new file keeps the old one's permissions.
 FileResult writeFileReplacing(const std::filesystem::path& path, std::string_view bytes);
 
-/// The whole content of a file, or nullopt when it cannot be read. Files larger than `maxBytes`
-/// are refused (a project file is a few kilobytes).
+/// The largest file the project reader takes: a project file is a few kilobytes.
+inline constexpr std::size_t kMaxProjectFileBytes = std::size_t{1} << 20;
+
+/// Why a file could not be read as a project. Each kind has one Czech sentence (loadErrorText).
+enum class LoadError {
+    None,
+    Missing,
+    IsFolder,
+    NotAFile,      // a device, FIFO or socket
+    NoPermission,
+    TooLarge,
+    NotAProject,   // read, but its content is not a project file the program can use
+    Other,         // the system's own reason follows in the detail
+};
+
+/// The Czech sentence that tells the user why a file could not be loaded ("" for None).
+[[nodiscard]] std::string_view loadErrorText(LoadError error);
+
+/// The bytes of a file, or why they could not be read (`detail`: the system call and its reason).
+struct [[nodiscard]] ReadBytes {
+    std::string bytes;
+    LoadError error = LoadError::None;
+    std::string detail;
+
+    [[nodiscard]] bool ok() const { return error == LoadError::None; }
+};
+
+/// Reads a whole regular file of at most `maxBytes`; a FIFO or device is refused without
+/// waiting on it.
+ReadBytes readFileBytes(const std::filesystem::path& path, std::size_t maxBytes = kMaxProjectFileBytes);
+
+/// The whole content of a file, or nullopt when it cannot be read (see readFileBytes).
 [[nodiscard]] std::optional<std::string> readWholeFile(const std::filesystem::path& path,
-                                                       std::size_t maxBytes = 1 << 20);
+                                                       std::size_t maxBytes = kMaxProjectFileBytes);
 
 }  // namespace soukoli::files

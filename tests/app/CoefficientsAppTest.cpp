@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include "AppFixture.h"
+#include "dialogs/FieldDialog.h"
+#include "support/Typing.h"
 
 using namespace soukoli;
 using testing::StartedApp;
@@ -60,6 +62,25 @@ private slots:
         QTest::mouseClick(a.ysa.option(Standard::DIN_B), Qt::LeftButton);
         QVERIFY(a.form.windowTitle().startsWith(QStringLiteral("DIN - ISO  B")));
         a.ysa.hide();
+        a.souc.hide();
+    }
+
+    // ρa0g: the cursor is in it when the window opens; without a notch depth the entry is refused
+    // with its reason and the cursor stays.
+    void grindingWheelRadiusTakesTheFocusAndNeedsANotch() {
+        StartedApp t;
+        SoukoliApp& a = *t.app;
+        a.form.show();
+        a.souc.show();
+        a.data.tg1 = 0;
+        QTest::mouseClick(a.souc.rowHelp(1), Qt::LeftButton);
+        QTRY_VERIFY(a.rog.edgeRadiusField()->hasFocus());
+        testing::typeAndLeave(a.rog.edgeRadiusField(), QStringLiteral("0.3"));
+        QCOMPARE(t.messages.size(), 1);
+        QVERIFY(t.messages[0].contains(QStringLiteral("tg1")));
+        QVERIFY(a.rog.edgeRadiusField()->hasFocus());
+        QCOMPARE(a.rog.edgeRadius(), std::nullopt);
+        a.rog.hide();
         a.souc.hide();
     }
 

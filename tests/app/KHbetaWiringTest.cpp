@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QMessageBox>
 #include <QtTest>
 #include <algorithm>
 
@@ -75,6 +76,7 @@ private slots:
         StartedApp t;
         SoukoliApp& a = *t.app;
         a.data.KHbetaFrom = KHbetaSource::FromBcal;
+        t.modalAnswer = QMessageBox::Discard;  // the changed project is not to be saved
         a.form.fullPage().internal->setChecked(true);
         QVERIFY(!a.khbeta.schemeOption()->isEnabled());
         QVERIFY(a.khbeta.directOption()->isChecked() && !a.khbeta.bcalOption()->isChecked());

@@ -66,6 +66,29 @@ private slots:
         a.zatizeni.levelsButton()->click();
         QCOMPARE(t.modals, QStringList{QStringLiteral("LoadLevelsDialog")});
     }
+
+    void chszChartClosesWithTheLoadingWindowAndKeepsItsNumbersApart() {
+        StartedApp t;
+        SoukoliApp& a = *t.app;
+        a.data.MetodaVypoctu = 'B';
+        a.data.ZadaniSil = kLoadsFromClasses;
+        a.zatizeni.show();
+        a.zatizeni.repaintFields();
+        QTest::mouseClick(a.zatizeni.helpBeside(16), Qt::LeftButton);
+        QVERIFY(a.chsz.isVisible());
+        QTest::mouseClick(a.zatizeni.okButton(), Qt::LeftButton);
+        QVERIFY2(!a.zatizeni.isVisible(), qPrintable(t.messages.join(QLatin1Char('|'))));
+        QVERIFY(!a.chsz.isVisible());
+
+        for (const CHSZChart* chart : {a.chsz.leftChart(), a.chsz.rightChart()}) {
+            const QList<QRect> labels = chart->labelRects();
+            for (qsizetype i = 0; i < labels.size(); ++i) {
+                QVERIFY(chart->rect().contains(labels[i]));
+                for (qsizetype k = i + 1; k < labels.size(); ++k)
+                    QVERIFY2(!labels[i].intersects(labels[k]), qPrintable(QStringLiteral("%1 and %2").arg(i).arg(k)));
+            }
+        }
+    }
 };
 
 QTEST_MAIN(LoadingWiringTest)

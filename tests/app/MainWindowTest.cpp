@@ -1,6 +1,7 @@
 // The main window: start-up, the toothing switch and its reset, both tab preparations,
 // "Výpočet" with its panels, the informative note, the rim warning and the help key.
 #include <QLabel>
+#include <QMessageBox>
 #include <cmath>
 #include <QPushButton>
 #include <QRadioButton>
@@ -213,7 +214,9 @@ private slots:
         SoukoliApp& a = *t.app;
         a.data.z1 = 31;
         a.data.KHbeta = 1.8;
+        t.modalAnswer = QMessageBox::Discard;  // "Uložit změny?": "Neukládat"
         QTest::mouseClick(a.form.fullPage().internal, Qt::LeftButton);
+        QCOMPARE(t.modals, QStringList{QStringLiteral("SaveChangesQuestion")});
         QCOMPARE(a.data.TypSoukoli, Toothing::Internal);
         QCOMPARE(a.data.z1, 20.0);
         QCOMPARE(a.data.z2, -60.0);

@@ -2,6 +2,7 @@
 // a simplified project that reopens on the second tab, a refused file, and the printout in a PDF.
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,9 +107,10 @@ private slots:
         f.close();
         a.data.z1 = 27;
         a.form.loadFrom(bad);
-        // The file ends after its first line: the box names the missing second one.
-        QCOMPARE(t.messages,
-                 QStringList{QStringLiteral("Tento soubor nelze použít. Soubor má obvykle příponu PEV. Verze programu 1.1\nřádek 2")});
+        // The file ends after its first line: the box names the missing second one and the file.
+        QCOMPARE(t.messages, QStringList{QStringLiteral("Tento soubor nelze použít. Soubor má obvykle příponu PEV. Verze "
+                                                        "programu 1.1\nObsah souboru neodpovídá projektu (řádek 2).\n") +
+                                         bad});
         QCOMPARE(t.captions, QStringList{QStringLiteral("Načítání dat")});
         QCOMPARE(a.data.z1, 27.0);
     }
@@ -188,11 +190,12 @@ private slots:
     void fileDialogsAreAnsweredThroughTheUi() {
         StartedApp t;
         SoukoliApp& a = *t.app;
-        // The open dialog cancelled: only the recomputation of the current data runs.
-        t.modalAnswer = QDialog::Rejected;
+        // Changes not to be saved, the open dialog cancelled: only the recomputation of the
+        // current data runs.
+        t.modalAnswer = QMessageBox::Discard;
         a.data.Material1 = "15 260";
         QTest::mouseClick(a.form.loadButton(), Qt::LeftButton);
-        QCOMPARE(t.modals, QStringList{QStringLiteral("OpenDialog")});
+        QCOMPARE(t.modals, (QStringList{QStringLiteral("SaveChangesQuestion"), QStringLiteral("OpenDialog")}));
         QCOMPARE(a.data.Material1, std::string("15 260"));
         QTest::mouseClick(a.form.saveButton(), Qt::LeftButton);
         QCOMPARE(t.modals.last(), QStringLiteral("SaveDialog"));

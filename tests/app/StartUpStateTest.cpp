@@ -1,6 +1,7 @@
 // One start-up state: the project saved right after the desktop program starts (and after each
 // toothing switch, on either tab) is byte for byte the project soukoli-cli writes with --defaults.
 #include <QFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -42,6 +43,7 @@ private slots:
         QFETCH(QStringList, cliOptions);
         StartedApp t;
         SoukoliApp& a = *t.app;
+        t.modalAnswer = QMessageBox::Discard;  // "Uložit změny?" after the tab's preparation: "Neukládat"
         for (const QString& choice : clicks) {
             if (choice == QStringLiteral("second tab")) {
                 a.form.tabs()->setCurrentIndex(1);

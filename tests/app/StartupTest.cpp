@@ -68,7 +68,13 @@ private slots:
         StartedApp t;
         const double z1 = t.app->data.z1;
         t.app->openProject(QStringLiteral("/nonexistent/project.PEV"));
-        QCOMPARE(t.messages, QStringList{QString::fromUtf8(files::kLoadFailedText.data(), qsizetype(files::kLoadFailedText.size()))});
+        // The program's text, why, and the file.
+        QCOMPARE(t.messages.size(), 1);
+        const QStringList lines = t.messages[0].split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QString::fromUtf8(files::kLoadFailedText.data(), qsizetype(files::kLoadFailedText.size())));
+        QCOMPARE(lines[1], QString::fromUtf8(files::loadErrorText(files::LoadError::Missing).data()));
+        QCOMPARE(lines[2], QStringLiteral("/nonexistent/project.PEV"));
         QCOMPARE(t.app->data.z1, z1);
     }
 

@@ -192,6 +192,33 @@ TEST(RootFactorsInformative, AdoptingAValueEntersIt) {
     EXPECT_FALSE(g.ZbetaGiven);
 }
 
+// ρa0g: a number ≥ 0 (0 included), and only for a gear with a notch depth; each refusal says why.
+TEST(GrindingWheelNotch, EdgeRadiusIsTakenForAGearWithANotch) {
+    struct Case {
+        Gear gear;
+        double tg1, tg2, Roa0g;
+        std::int32_t parseStatus;
+        bool accepted;
+        const char* mentions;  // in the refusal message
+    };
+    const Case cases[] = {
+        {Gear::Pinion, 0.1, 0, 0.5, 0, true, ""},   {Gear::Pinion, 0.1, 0, 0, 0, true, ""},
+        {Gear::Pinion, 0.1, 0, -0.5, 0, false, "Neplatné"}, {Gear::Pinion, 0.1, 0, 0.5, 3, false, "Neplatné"},
+        {Gear::Pinion, 0, 0.1, 0.5, 0, false, "tg1"}, {Gear::Wheel, 0.1, 0, 0.5, 0, false, "tg2"},
+        {Gear::Wheel, 0, 0.1, 0.5, 0, true, ""},
+    };
+    for (const auto& c : cases) {
+        GearPairData g = defaultPair();
+        g.tg1 = c.tg1;
+        g.tg2 = c.tg2;
+        const FieldEntry e = judgeGrindingWheelRadius(g, c.gear, c.Roa0g, c.parseStatus);
+        EXPECT_EQ(e.accepted(), c.accepted) << c.Roa0g << " " << c.tg1 << " " << c.tg2;
+        if (!c.accepted) {
+            EXPECT_NE(e.message.find(c.mentions), std::string::npos) << e.message;
+        }
+    }
+}
+
 TEST(GrindingWheelNotch, RadiusFromTheEdgeRadiusOfTheWheel) {
     GearPairData g = defaultPair();
     g.tg1 = 0.1;

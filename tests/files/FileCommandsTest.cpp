@@ -138,9 +138,10 @@ TEST_F(FileCommands, LoadReplacesTheDataSetOnlyWithAUsableFile) {
     const std::string before = writeString(d).bytes;
     const auto refused = loadProject(d, dir / "broken.PEV", ui);
     EXPECT_EQ(refused.status, LoadStatus::Refused);
-    EXPECT_EQ(refused.reason.rfind("řádek ", 0), 0u) << refused.reason;
+    EXPECT_NE(refused.reason.find("řádek "), std::string::npos) << refused.reason;
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text.rfind("Tento soubor nelze použít. Soubor má obvykle příponu PEV. Verze programu 1.1\rřádek ", 0), 0u);
+    EXPECT_EQ(ui.messages[0].text.rfind("Tento soubor nelze použít. Soubor má obvykle příponu PEV. Verze programu 1.1\r", 0), 0u);
+    EXPECT_NE(ui.messages[0].text.find("(řádek "), std::string::npos) << ui.messages[0].text;
     EXPECT_EQ(ui.messages[0].caption, "Načítání dat");
     EXPECT_EQ(ui.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(writeString(d).bytes, before);

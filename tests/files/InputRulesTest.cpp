@@ -169,9 +169,9 @@ TEST(InputRules, TheLoadMessageNamesTheRefusedLine) {
     GearPairData d = defaultProject();
     const auto outcome = loadProject(d, dir / "bad.PEV", ui);
     EXPECT_EQ(outcome.status, LoadStatus::Refused);
-    EXPECT_EQ(outcome.reason.rfind("řádek 5: mn", 0), 0u) << outcome.reason;
+    EXPECT_NE(outcome.reason.find("řádek 5: mn"), std::string::npos) << outcome.reason;
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, std::string(kLoadFailedText) + "\rřádek 5: mn");
+    EXPECT_NE(ui.messages[0].text.find("(řádek 5: mn)"), std::string::npos) << ui.messages[0].text;
     EXPECT_EQ(ui.messages[0].caption, kLoadCaption);
     std::filesystem::remove_all(dir);
 }

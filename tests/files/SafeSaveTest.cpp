@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -20,6 +21,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "files/Cp1250.h"
@@ -78,6 +80,15 @@ std::vector<std::string> temporariesUnder(const fs::path& dir) {
     for (const auto& e : fs::recursive_directory_iterator(dir))
         if (e.path().filename().string().ends_with(".tmp~")) found.push_back(e.path().string());
     return found;
+}
+
+// The id of a process that has ended.
+pid_t deadProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
 }
 
 class SafeSave : public ::testing::Test {
@@ -164,15 +175,9 @@ TEST_F(SafeSave, TargetKindsAndFailureReasons) {
         {"temporary file of a killed save",
          [&](const fs::path& pev, auto&) {
              write(pev, old);
-             write(fs::path(pev) += ".tmp~", "half a proj");
+             write(pev.parent_path() / posix::temporaryNameFor(pev, deadProcess(), 0), "half a proj");
          },
          SaveError::None},
-        {"folder at the temporary name",
-         [&](const fs::path& pev, auto&) {
-             write(pev, old);
-             fs::create_directory(fs::path(pev) += ".tmp~");
-         },
-         SaveError::TargetNotAFile},
     };
     const auto d = defaultProject();
     for (const auto& c : cases) {
@@ -261,6 +266,64 @@ TEST_F(SafeSave, NamesOutsideWindows1250AndNamesOfFolders) {
         EXPECT_FALSE(fs::exists(folder / ".PEV"));
     }
     EXPECT_FALSE(saveNameIsFolder(dir / "p"));
+}
+
+// Saves at the edges: two saves of one name at once (each must succeed and leave a whole file),
+// a name as long as the file system takes, a file-size limit (a message, not a kill) and a name
+// with a line break (refused before anything is written).
+TEST_F(SafeSave, ConcurrentSavesLongNamesSizeLimitAndControlCharacters) {
+    const GearPairData projects[2] = {defaultProject(), classesProject()};
+    std::set<std::string> whole;
+    for (const auto& p : projects) whole.insert(writeString(p).bytes);
+    const fs::path name = dir / "spolu";
+    for (int pair = 0; pair < 200; ++pair) {
+        SaveOutcome outcomes[2];
+        {
+            std::vector<std::thread> savers;
+            for (int i = 0; i < 2; ++i)
+                savers.emplace_back([&, i] {
+                    RecordingUi ui;
+                    outcomes[i] = saveProject(projects[i], name, ui, kClock);
+                });
+            for (auto& t : savers) t.join();
+        }
+        for (const auto& o : outcomes) ASSERT_TRUE(o.ok()) << "pair " << pair << ": " << o.reason << " " << o.detail;
+        ASSERT_EQ(whole.count(content(dir / "spolu.PEV")), 1u) << "pair " << pair;
+    }
+    EXPECT_EQ(temporariesUnder(dir), std::vector<std::string>{});
+
+    // 250 characters: the three names fit into the file system's 255, the temporary files too.
+    const fs::path longName = dir / std::string(250, 'p');
+    RecordingUi ui;
+    ASSERT_TRUE(saveProject(projects[0], longName, ui, kClock).ok());
+    EXPECT_EQ(content(fs::path(longName) += ".PEV"), writeString(projects[0]).bytes);
+
+    // Under a file-size limit the kernel would kill the process; the save says the disk is full.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        RecordingUi childUi;
+        const auto outcome = saveProject(projects[0], dir / "omezeno", childUi, kClock);
+        const bool reported = !childUi.messages.empty() &&
+                              childUi.messages[0].text.find(saveErrorText(SaveError::DiskFull)) != std::string::npos;
+        ::_exit(outcome.error == SaveError::DiskFull && reported ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(temporariesUnder(dir), std::vector<std::string>{});
+
+    for (const fs::path& bad : {dir / "a\nb", dir / "tab\there", dir / "x\x7f"}) {
+        ui.messages.clear();
+        const auto refused = saveProject(projects[0], bad, ui, kClock);
+        EXPECT_EQ(refused.error, SaveError::NameHasControlCharacter);
+        EXPECT_EQ(ui.messages.size(), 1u);
+        EXPECT_FALSE(refused.inputReportSaved);
+        EXPECT_FALSE(fs::exists(bad));
+    }
 }
 
 // A child saves two projects in turn under one name until it is killed at a random moment; after
