@@ -60,7 +60,7 @@ std::string missingDeviations(const GearPairData& g) {
 void checkDeviationsDefined(GearPairData& g, Ui& ui) {
     const std::string list = missingDeviations(g);
     if (list.empty()) return;
-    ui.message("Nedefinované mezní úchylky podle ČSN 01 4682: " + list +
+    ui.message("Nedefinované mezní úchylky podle ČSN 01 4682:\r" + list +
                ".\rPro nedefinované mezní úchylky je nutno zadat tyto přímo jako změřené.");
     for (const Deviation& d : kDeviations) {
         if (!missing(g, d)) continue;

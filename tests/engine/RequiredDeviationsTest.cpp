@@ -88,7 +88,7 @@ TEST(RequiredDeviations, StopNamesThemAndOpensTheAccuracyWindowAtTheFirst) {
     EXPECT_EQ(g.lastRun, RunEnd::Stopped);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text,
-              "Nedefinované mezní úchylky podle ČSN 01 4682: fpb2 (IT2 = 5).\r"
+              "Nedefinované mezní úchylky podle ČSN 01 4682:\rfpb2 (IT2 = 5).\r"
               "Pro nedefinované mezní úchylky je nutno zadat tyto přímo jako změřené.");
     EXPECT_EQ(g.stopMessage, ui.messages[0].text);
     // The field is set before the window opens, so that it opens there.
