@@ -38,4 +38,4 @@ git ls-files -z | tar --null --ignore-failed-read -T - -cf - | tar -xf - -C "$ou
 (cd "$out/soukoli" &&
     DEB_BUILD_OPTIONS="$options parallel=$(nproc)" dpkg-buildpackage -us -uc -b "${profiles[@]}")
 lintian --pedantic --fail-on error,warning "$out"/soukoli_*.changes
-echo "Package: $(ls "$out"/*.deb)"
+ls "$out"/*.deb
