@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Speed of one calculation on the data set, without any file or report around it.
 #include <benchmark/benchmark.h>
 

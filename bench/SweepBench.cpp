@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Speed of soukoli-cli sweep in-process: about 120,000 variants of a sample project with one
 // output field, against one full calculation of the same project. The counter "per_variant_x_threads"
 // (wall time per variant times the threads) should stay within 3x the full calculation's time;

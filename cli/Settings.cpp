@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Settings of soukoli-cli, typed into the input windows in the order given. Consecutive settings
 // of one window are one showing of it: it opens, takes each entry by its own rule (a refused
 // entry is an error with the window's message) and closes with its "Ok", whose check may refuse

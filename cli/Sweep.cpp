@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // soukoli-cli sweep. The project is loaded once; each variant is a copy of it with the varied
 // entries applied by applySettings, exactly as `--set` applies them, then calculated. Threads take
 // chunks of consecutive variants from an atomic counter and fill a ring of chunk buffers; the main

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The result guard: one table of the shown results and one pass over the field table.
 #include "engine/ResultGuard.h"
 

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The soukoli developers
 # Renders each manual page for a UTF-8 terminal and for a C locale's ASCII terminal and fails on
 # any warning of troff (an unknown character, a bad request, a line it cannot break).
 #   check-manual-pages.sh GROFF PAGE...

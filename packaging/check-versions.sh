@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The soukoli developers
 # The version of the project, of the newest entry of debian/changelog and of the newest release in
 # the AppStream metadata must be one.
 #   check-versions.sh VERSION CHANGELOG METAINFO

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The soukoli developers
 # Shared by run.sh and test.sh: install missing Debian packages, configure and build.
 # Sourced, not run.
 

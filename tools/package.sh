@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The soukoli developers
 # Builds the Debian package from the files git tracks (uncommitted edits included) in build-deb/,
 # as dpkg-buildpackage -us -uc -b does from a clean clone, and judges it with lintian --pedantic:
 # an error or a warning fails.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The soukoli developers
 # The licence line (SPDX) and the copyright line at the top of every source file: C++ sources and
 # headers, CMake files and shell scripts (after the #! line).
 #   tools/spdx.sh check   lists the files without the licence line; fails when there is one
