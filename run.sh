@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The soukoli developers
 # Builds soukoli and starts the desktop program.
 set -euo pipefail
 source "$(dirname "$0")/tools/common.sh"

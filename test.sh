@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The soukoli developers
 # Builds soukoli and runs every test.  ./test.sh --sanitize runs them under ASan + UBSan;
 # ./test.sh --clang-no-gui builds and tests the part without Qt (engine, files, soukoli-cli) with
 # clang, as a server without a desktop would.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Placement of the S-N windows: a few candidate spots, tried in the order a user expects them
 // (right of the main window, left of it, then the free corners of the screen and of the main
 // window), each with the windows one above the other or side by side.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Where the two S-N windows go when a full calculation shows them: beside the main window when
 // the screen has room there, else in a free part of the screen or of the main window, never over
 // the result panels, the note under them or the buttons.

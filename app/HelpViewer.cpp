@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Reading and showing the help file: topics as Markdown pages, links between them, the layout
 // schemes drawn by the program's own plotting routine, history and find in the page.
 #include "app/HelpViewer.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The program's own viewer of the help file "help_csn.hlp": a list of topics, the formatted page
 // of the chosen one (Markdown), back and forward through the pages seen, and find in the page.
 // The main window opens it at the contents, the dialogs at their topic numbers.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The main window's controls and what its buttons do.
 #include "app/MainWindow.h"
 

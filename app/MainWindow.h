@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // MainWindow, the main window: the full calculation on the first tab, the simplified one on the
 // second, the toothing type, the input buttons, "Výpočet" with the result panels, saving,
 // loading, printing and help.

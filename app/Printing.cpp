@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // A plain text job: one line per printed line, in a fixed-pitch font, with the page margins of
 // the printer.
 #include "app/Printing.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Printing plain text lines as one job: the simplified calculation printout goes to the default
 // printer this way (and to a PDF file in tests).
 #pragma once

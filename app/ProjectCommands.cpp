@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The main window's file commands: thin calls of the files library.
 #include "app/ProjectCommands.h"
 

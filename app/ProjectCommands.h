@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // "Ulož", "Načti" and "Tisk" of the main window over the files library: the save and load
 // commands with the names the file dialogs gave, and the simplified printout sent to a printer.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The project's fingerprint is its project file as writeString gives it.
 #include "app/ProjectTracker.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Whether the project changed since the program started, since it was loaded or since it was
 // saved, and which project file it belongs to. The project is what its file holds: the bytes
 // the project file would get now are compared with those it got (or would have got) then.

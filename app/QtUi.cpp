@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Message boxes, the rim warning and dialog requests of the desktop program.
 #include "app/QtUi.h"
 

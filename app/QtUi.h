@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The desktop program's answer to the engine: real message boxes, the rim warning window and the
 // input dialogs. Every message box and every modal window of the program is raised here, so a
 // test can answer them instead of a person.

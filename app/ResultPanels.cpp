@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Panel tables and filling. Stresses are red when they reach their permissible value; safety
 // factors are in the normal colour only above 1. A value that is not a finite number is red.
 #include "app/ResultPanels.h"

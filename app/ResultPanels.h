@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The result panels "OHYB" and "DOTYK" of the main window: which values they show on each tab,
 // in which format, with which caption, and when a value is shown in red.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Start-up of the desktop program and the connections between its windows.
 #include "app/SoukoliApp.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The application object: it owns the one data set of the program and creates the main window
 // and then the other windows in their fixed order; all of them live until the program ends.
 #pragma once

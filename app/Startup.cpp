@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Start-up helpers of the desktop program: Qt's Czech translations and the project argument.
 #include "app/Startup.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // What the desktop program does at start beyond creating its windows: Qt's own Czech texts for
 // the file dialogs and standard buttons, and the project named on the command line.
 #pragma once

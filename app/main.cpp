@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // soukoli: the desktop program. Creates the application object and runs the event loop.
 //   soukoli [PROJECT.PEV]   opens the project at start, as "Načti" would
 #include <QApplication>

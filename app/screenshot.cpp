@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // soukoli-screenshot: a developer's tool that starts the desktop program without a display,
 // presses "Výpočet" on the chosen tab and writes pictures of the main window and of the S-N
 // windows. Messages of the run go to stderr instead of message boxes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Start-up of the desktop program: the application object with the main window and every other
 // window created, the first tab shown, defaults set and the geometry computed. Runs offscreen.
 #include <benchmark/benchmark.h>

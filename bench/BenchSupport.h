@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // What every benchmark shares: a user that answers nothing, a sample project loaded as the
 // program loads it, and the check that a run completed before it is timed: a pair that stops at
 // once times nothing.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Speed of one calculation on the data set, without any file or report around it: the pair of a
 // new start, and examples/default-external.PEV with and without the check of the shown results
 // that ends every run (BM_ResultCheckShare measures both in one run and gives their ratio).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Speed of whole projects: the full calculation of three sample projects, the simplified one,
 // load + calculation + results report, and soukoli-cli over a batch of 1000 project files with
 // its peak memory.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Speed of soukoli-cli sweep in-process against the full calculation of the same project,
 // measured in the same run: the million variants of examples/default-external.PEV
 // (--vary z1=21:44:1 --vary x1=-0.4:0.9:0.01 --vary b1=20:60:0.125, about 87% complete) on one

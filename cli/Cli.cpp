@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The command line of soukoli-cli and what it does with each project file, each step once: load
 // (with the recomputation after loading), show the tab the project or the options ask for,
 // switch the standard, type the --set entries into the windows, calculate, and print the results

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // soukoli-cli: loads project files, runs the calculation each is set for and prints the results
 // report or JSON. The whole tool is this one function so that tests can drive it in-process too.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Messages of the engine on a terminal: a carriage return inside a message becomes a line break.
 #include "cli/CliUi.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The user of soukoli-cli: messages go to stderr as they arise and are kept for the JSON
 // output; the thin-rim warning is answered as the command line says; dialogs cannot open, so a
 // request for one is only recorded.

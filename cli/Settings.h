@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // `--set NAME=VALUE` of soukoli-cli: the value is typed into the input window that shows the
 // field, by the window's own rule, so that a script and the same entries made by hand give the
 // same project.

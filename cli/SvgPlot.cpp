@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The SVG writer of the sweep's plot. A fixed canvas, a plot area with margins for the tick
 // labels, grid lines at the ticks, one polyline per curve segment and a legend at the right.
 #include "cli/SvgPlot.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // A small SVG line chart for `soukoli-cli sweep --plot`: curves over one axis with ticks, axis
 // titles and a legend. Plain text output, no drawing library; a browser shows it as it is.
 #pragma once

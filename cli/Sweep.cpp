@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // soukoli-cli sweep (its grammar in SweepGrammar.cpp, its output file in SweepOutput.cpp). The
 // project is loaded once; each variant is a copy of it with the varied entries applied as `--set`
 // applies them (a worker keeps what consecutive variants share), then calculated. Threads take

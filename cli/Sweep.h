@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // `soukoli-cli sweep`: the loaded project calculated for every combination of a few varied inputs,
 // each variant set up exactly as `--set` sets it, filtered, sorted and written as CSV or JSON lines,
 // optionally plotted. The grammar of --vary and --where is exposed for the tests.

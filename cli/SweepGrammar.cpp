@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The grammar of soukoli-cli sweep: --vary ranges and lists, --where conditions, and the size of
 // the product of the varied inputs.
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The output file, the interrupt and the progress line of soukoli-cli sweep (POSIX).
 #include "cli/SweepOutput.h"
 

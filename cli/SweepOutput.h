@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Where soukoli-cli sweep writes and how it may be stopped: a file is written to a temporary file
 // beside it and renamed over it only when the table is complete, so an interrupted or failed sweep
 // leaves the previous file as it was; Ctrl-C (or a TERM signal from a batch system) is caught and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The accuracy window: fields 1-8 after their table, the limiting deviations with "nedefin.",
 // and the rows of the alignment deviations shown only when KHbeta comes from a layout scheme.
 #include "dialogs/AccuracyDialog.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // AccuracyDialog "Stupně přesnosti a úchylky kol": the accuracy grades of pinion and wheel, the
 // limiting deviations they give after ČSN 01 4682 ("nedefin." where the standard gives none)
 // and the measured deviations that may replace them.

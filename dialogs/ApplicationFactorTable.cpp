@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The KA table of ČSN 01 4686 part 2, tables 3, 4 and 5, and its examples of machines.
 #include "dialogs/ApplicationFactorTable.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Bending: endurance level SigmaFP/YN, static level SigmaFPmax, knee NFlim, exponent qF.
 #include "dialogs/BendingSnCurve.h"
 

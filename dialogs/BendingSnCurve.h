@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // BendingSnCurve: "Wöhler - ohyb", the bending S-N lines of pinion and wheel with their operating
 // points.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The coefficients dialog: layout by method letter and calculation depth, the entries through
 // the engine's rules (engine/Coefficients.h), the row help buttons and the notch check on "&Ok".
 #include "dialogs/CoefficientsDialog.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // CoefficientsDialog, "Ostatní součinitelé a vstupy": the mandatory inputs of the bending and contact checks
 // (grinding notch, YT or ZR, ZL·ZR·ZV) and every factor that may be entered instead of computed
 // (a non-zero entry marks it as entered, 0 or an empty field lets the calculation compute it).

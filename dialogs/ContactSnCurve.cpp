@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Contact: endurance level SigmaHP/ZN, static level SigmaHPmax, knee NHlim, exponent qH.
 #include "dialogs/ContactSnCurve.h"
 

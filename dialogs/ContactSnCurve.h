@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // ContactSnCurve: "Wöhler - dotyk", the contact S-N lines of pinion and wheel with their operating
 // points.
 #pragma once

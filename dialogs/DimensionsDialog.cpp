@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The dimensions window: fields 1-14 after their table, the solid-gear and direct-entry options,
 // the warnings and the closing checks. The rules live in engine/BodyDimensions, entered through
 // engine/FieldEntry.

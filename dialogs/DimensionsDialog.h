@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // DimensionsDialog "Zadání rozměrů ozubených kol a souvisejících údajů": face widths and body
 // dimensions of pinion and wheel with their fit checks, the moments of inertia and the mesh
 // stiffness (computed, or entered directly), and a picture of the body shape.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The field binder: label, edit and unit per row, the entry through the engine, the display after
 // it, and the keys and buttons every input window shares.
 #include "dialogs/FieldDialog.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The one field binder of the input windows: a window declares its numeric fields as a table of
 // rows (field, label, unit, display format) and this base builds label, edit and unit for each,
 // enters the text through engine/FieldEntry when the field is left or Enter is pressed, shows a

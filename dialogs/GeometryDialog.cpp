@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The geometry dialog built from its field table; the rules of each field live in
 // engine/GeometryInput, this unit shows the recomputed pair.
 #include "dialogs/GeometryDialog.h"

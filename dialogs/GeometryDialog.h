@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // GeometryDialog "Geometrie ozubení": tooth numbers, module, angles, basic-rack proportions, profile
 // shifts, centre distance and tip diameters. Every accepted entry recomputes the pair at once
 // (engine/GeometryInput.h, entered through engine/FieldEntry.h) and the fields are rewritten.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The grinding-notch window: the edge radius of the grinding wheel in, the notch radius of the
 // selected gear out (ČSN 01 4686 part 3, the root fillet construction with the wheel's edge).
 #include "dialogs/GrindingNotchDialog.h"

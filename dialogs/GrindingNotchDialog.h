@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // GrindingNotchDialog, "Poloměr křivosti a hloubka přídavného vrubu v patě zubu": computes the radius of a
 // grinding notch in the tooth root of one gear from the edge radius of the grinding wheel and
 // writes it into the coefficients dialog.

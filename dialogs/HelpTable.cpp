@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Reference windows beside the input fields: shown on "Help", closed by Escape.
 #include "dialogs/HelpTable.h"
 

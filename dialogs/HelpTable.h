@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The small reference windows beside the input fields: not modal, they change no data; Escape
 // closes them and any key gives the focus back to the field whose "Help" button opened them.
 #pragma once

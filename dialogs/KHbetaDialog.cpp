@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The face-load-factor window enters bcal and KHbeta field by field; its options switch the
 // source, and the scheme option opens the layout-scheme dialog or, in the simplified
 // calculation, the scheme picture.

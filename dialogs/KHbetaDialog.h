@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // KHbetaDialog "Stanovení součinitele KHß": where the face load factor comes from (a layout scheme,
 // the contact band bcal, or KHbeta entered directly) and the input of that source.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // KasTable: "Součinitel KAS", what the application factor of the largest single load means,
 // opened beside the KAS field of the loading dialog.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The plotting routine maps the 350 × 150 drawing space of a layout onto a rectangle (points
 // rounded to pixels) and follows the pen steps of the engine's drawing table.
 #include "dialogs/LayoutSchemeChart.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The pictures of the layout schemes: the plotting routine that draws a layout into a rectangle,
 // the thumbnail grid and the enlarged view of the layout-scheme window, and the scheme picture
 // of the simplified calculation (LayoutSchemeChart) whose regions pick a scheme.

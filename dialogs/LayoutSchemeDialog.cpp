@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The layout-scheme window: a field is entered and shown back as str(x:6:1); the shaft
 // ratios s/lw above 0.3 are marked in red under the thumbnails; "&Ok" checks the dimensions the
 // chosen layout needs.

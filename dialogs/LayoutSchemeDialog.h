@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // LayoutSchemeDialog "Volba půdorysného schématu pro výpočet KHbeta": the ten layouts of shafts and
 // bearings to choose from (mouse, PgUp, PgDn), the enlarged drawing of the chosen one and its
 // dimensions s1, s2, lw1, lw2, dsh1, dsh2, dII, dI.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The CHSZ chart: each class curve Ft/Ft1 = P(a)/10 with a = −log Φ, drawn column by column
 // from the right edge leftwards and finished with a vertical line once it reaches the top.
 #include "dialogs/LoadClassChart.h"

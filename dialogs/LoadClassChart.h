@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // LoadClassChart: "CHSZ", the chart of the 17 load-spectrum classes beside the CHSZ fields of the
 // loading dialog: classes 1-7 over log Φ from -6 to 0, classes 8-17 over -10 to 0.
 #pragma once

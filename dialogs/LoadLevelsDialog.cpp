@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The load spectrum dialog: the number of steps, a row of count and level per step, the modes of
 // both axes, the sample picture, and the buttons; a press on "&Nulování", "&Help" or "&Esc"
 // leaves the field being edited unchecked.

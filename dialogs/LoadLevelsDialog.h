@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // LoadLevelsDialog: "Popis spektra - hladinová metoda podle ČSN 01 4686", the pinion's operating load
 // as a step spectrum of up to 20 steps (count and level per step). "O&k" turns it into the
 // equivalent loads; "&Esc" gives the loading dialog back what it handed over. Rules in

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The loading dialog built from its field table: one panel per input mode (only one shown),
 // the results of the schematization, the options of method, mode, units and lives, and the
 // "Help" buttons that open the reference tables and the CHSZ chart.

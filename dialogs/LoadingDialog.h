@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // LoadingDialog: "Zatěžující údaje", the operating load of the gear pair: method "A" (static load
 // with application factors) or "B" (equivalent loads from a spectrum, from spectrum classes or
 // entered directly), speed, lives, YA and KA. Fields commit one by one (rules in

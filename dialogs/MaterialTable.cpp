@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The material table window: a read-only grid of the 46 rows, the row under the pointer
 // selected on release, chosen by double click or Enter.
 #include "dialogs/MaterialTable.h"

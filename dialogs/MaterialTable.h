@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // MaterialTable: the gear materials of ČSN 01 4686 part 5, table 12, as a grid. Choosing a
 // row (double click or Enter) fills the whole group of the gear it serves; Escape closes it
 // without a choice.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The materials window: 2 × 12 numeric fields, the designations and the heat-treatment lists.
 #include "dialogs/MaterialsDialog.h"
 

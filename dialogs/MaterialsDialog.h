@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // MaterialsDialog "Zadání materiálových konstant": the material constants of pinion ("PASTOREK")
 // and wheel ("KOLO"), each group with its heat treatment and a "Vyber" button that fills the
 // whole group from the material table.

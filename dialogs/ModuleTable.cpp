@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The module table: series 1 and series 2 side by side, the module of series 2 in the row of
 // the series-1 module just below it, split over four column pairs.
 #include "dialogs/ModuleTable.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // ModuleTable "Tabulka modulů [mm] podle ČSN 01 4608": the standard modules in four column
 // pairs "Řada 1" / "Řada 2", opened from the geometry dialog without blocking it, closed by Esc.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // A press reaches the application's filters after Qt has given the focus to the clicked widget.
 // The controls that suppress validation take no focus from a click (FieldDialog sees to that),
 // so when the press arrives here the field still has the focus and the mark comes in time for

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Drawing of the S-N chart. Stress scale: ky = (H − 30)/(log 1300 + log Nlim1/q1) pixels per
 // decade; cycle scale: kx = (W − 15)/2/log Nmid, so that Nmid sits in the middle of the axis.
 #include "dialogs/SnCurveWindow.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The S-N (Wöhler) chart of both gears in double-logarithmic axes: the geometry of the lines and
 // operating points, and the small window that paints it. The bending and the contact window
 // differ only in the quantities they read.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // ThinRimWarning: the thin-rim warning of the gear-body check. One line per gear, only the line of the
 // gear concerned is visible; "Počítej dále" goes on, "Oprav vstup" (also Esc) stops the run.
 #pragma once

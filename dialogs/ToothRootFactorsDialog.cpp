@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The tooth-root factors dialog over engine/ToothRootFactors.h: options of the standard, the
 // factor labels of pinion and wheel, the root quantities and the LINKE panel.
 #include "dialogs/ToothRootFactorsDialog.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // ToothRootFactorsDialog, "YFa1,2     YSa1,2": chooses the calculation standard of the whole program and shows
 // the tooth-root factors of both gears as that standard computes them, with the informative
 // closed formulas of the LINKE panel that ČSN 01 4686 may adopt as entered factors.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // F1 as a shortcut of the whole window, so that it works whichever child (or the window itself)
 // has the focus and needs no key handler in each window.
 #include "dialogs/WindowKeys.h"

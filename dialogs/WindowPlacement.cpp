@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Placement of reference windows beside their input window.
 #include "dialogs/WindowPlacement.h"
 

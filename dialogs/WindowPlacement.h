@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Small reference windows open beside the window they belong to, whole on the screen: to its
 // right, else to its left, else below or above, else as near as the screen allows.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The table of YA after ČSN 01 4686 part 5, table 14.
 #include "dialogs/YaTable.h"
 

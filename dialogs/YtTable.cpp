@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Recommended YT by the finishing of the tooth root, and ZR by the finishing of the flanks.
 #include "dialogs/YtTable.h"
 

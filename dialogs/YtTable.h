@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // YtTable: the table of recommended values of the production-technology factor YT (full
 // calculation) or of the roughness factor ZR (simplified calculation), opened beside fields 5
 // and 6 of the coefficients dialog. It changes no data.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // ZL, ZR and ZV explained, and their product by the finishing of the flanks.
 #include "dialogs/ZLZRZVTable.h"
 

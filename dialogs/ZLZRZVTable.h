@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // ZLZRZVTable: the table of recommended values of the product ZL·ZR·ZV, opened beside field 7 of
 // the coefficients dialog. It changes no data.
 #pragma once

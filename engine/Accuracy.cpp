@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Limiting deviations of ČSN 01 4682 for the grades, diameters and widths of the pair, and the
 // rules of the accuracy fields.
 #include "engine/Accuracy.h"

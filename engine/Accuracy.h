@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Accuracy grades and deviations: the lookups of the limiting deviations after ČSN 01 4682 for
 // the current grades, diameters and face widths, and the rules of the accuracy fields.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Limiting deviations after ČSN 01 4682 in µm: the base pitch deviation fpb by grade, module
 // class and diameter class, and the tooth alignment deviation Fbeta by grade and face-width
 // class, with the bounds of the classes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Basic geometry of a cylindrical involute gear pair and of the cutter of an internal wheel.
 // For an internal pair z2, aw, a, d2, da2 and df2 are negative and every formula
 // below is used with those signs as they stand.

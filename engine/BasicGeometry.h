@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Basic geometry of the gear pair: pressure angles, centre distance or shift sum, and the
 // reference, base, root and tip diameters. The geometry dialog runs these after every accepted
 // entry; the main window after start-up, loading and switching the toothing type.

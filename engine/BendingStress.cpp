@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Tooth-root bending stress and safety after ČSN 01 4686 part 3 (and DIN 3990 part 3 where that
 // standard is chosen).
 #include "engine/BendingStress.h"

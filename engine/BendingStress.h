@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The tooth-root bending ("OHYB") side of the check: KFbeta, KF, the root stresses SigmaF with
 // YFS, the life, notch and size factors, the permissible stresses and safeties, and the static
 // check under the maximum load.

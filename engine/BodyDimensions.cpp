@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Rules of the face-width and body-dimension fields (with the fit of rim, web and shaft under the
 // root diameter), the solid-gear options and the checks before the dimensions window closes.
 #include "engine/BodyDimensions.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Face widths and gear-body dimensions as the dimensions window takes them: the rule of each
 // field with its message, the solid-gear options, the reset, the warnings the window shows and
 // the checks before it may close. Masses, inertia and stiffness come from the dynamic stage.

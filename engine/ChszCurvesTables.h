@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The curves of the 17 load-spectrum classes of ČSN 01 4686 as drawn in the CHSZ chart: the
 // ratio Ft/Ft1 over a = −log Φ is P(a)/10, P a polynomial per class.
 #pragma once

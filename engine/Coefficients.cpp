@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Entries of the coefficients dialog: direct-entry flags and the exclusive tooth-root factors.
 #include "engine/Coefficients.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Rules of the coefficients dialog ("Ostatní součinitelé a vstupy") without widgets: what an
 // entry writes into the data set, which direct-entry flags it sets or clears, how each field is
 // shown, and the check of the grinding notch on "&Ok".

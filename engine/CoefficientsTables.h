@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The fields of the coefficients dialog ("Ostatní součinitelé a vstupy"): number, quantity,
 // direct-entry flag (none for the mandatory inputs) and display format str(x:w:d).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Contact geometry after ČSN 01 4686: undercut limits of the rack-type tool, the tip circle a
 // mating gear may use when the other is undercut, the contact ratios, and the face widths.
 #include "engine/ContactGeometry.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Geometry of the meshing: undercut of both gears, tip diameters effective for contact, the
 // contact ratios Epsalfa, Epsbeta, Epsgama, and the face widths for contact and bending.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Start values of the Newton iteration for the end of the undercut, by how far the profile
 // shift lies below its undercut limit: the deeper the undercut, the farther the end point from
 // the base circle.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Contact stress and safety after ČSN 01 4686 (and the factors of DIN 3990 where that standard
 // is chosen). Every factor with a direct-entry flag keeps the entered value.
 #include "engine/ContactStress.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The contact ("DOTYK") side of the check and the factors it shares with bending: limit
 // stresses, ZE, ZH, Zepsilon, the helix and contact-ratio factors Ybeta, Yepsilon, Zbeta, the
 // single-pair factors ZB, ZD, the life factors ZN, the contact stresses and safeties, and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Order of the stages of a calculation and the stops between them. Each stage lives in a unit
 // of its own and clears `runFlag` when the run cannot go on.
 #include "engine/Driver.h"

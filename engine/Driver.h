@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The calculation driver: the full and the simplified calculation run their stages on the data
 // set in a fixed order and stop where a stage clears the run flag. The full calculation opens
 // with the check of the gear bodies.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The dynamic factors KHv, KFv after ČSN 01 4686 part 3 with the stops that keep them from being
 // computed: the running-smoothness limit (vz. 158), a transverse contact ratio below 1.2 and the
 // resonance ranges of the pinion speed (vz. 153 to 155).

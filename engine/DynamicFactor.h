@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Dynamic factors KHv, KFv after ČSN 01 4686 part 3 and what they rest on: masses and moments of
 // inertia of the gear bodies, single-pair and mesh stiffness, reduced mass, resonance speed, the
 // running-smoothness limit and the resonance ranges.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Constants of the dynamic factor after ČSN 01 4686 part 3: K1 and the limits of running
 // smoothness by accuracy grade, and K2 for spur and helical gears.
 #pragma once

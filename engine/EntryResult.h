@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The answer of every entry rule of the input windows: accepted or refused, the message, the
 // field to focus and what the entry ran besides storing its value. Each window's rule answers in
 // this shape, and enterField (FieldEntry.h) hands it on unchanged.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The face load factor KHbeta after ČSN 01 4686 part 4: from the calculation width of the
 // contact band, or from the shaft deflection of the layout scheme, the manufacturing
 // misalignment and the running-in allowance (effective misalignment Fbx against Wbeta).

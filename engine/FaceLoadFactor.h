@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The face load factor KHbeta: from the calculation width of the contact band bcal, or from the
 // layout scheme of shafts and bearings with the deviations of the accuracy dialog.
 #pragma once

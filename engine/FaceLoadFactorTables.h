@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Layout schemes of shafts and bearings for the face load factor (ČSN 01 4686 part 4): for each
 // scheme 1 … 10 the deflection factors of pinion and wheel shaft and the signs of their terms.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Rules of the face-load and layout-scheme windows: source flags, field checks with their
 // messages, the "Ok" checks, "Esc", and the choice of a layout or of a simplified scheme.
 #include "engine/FaceLoadInput.h"

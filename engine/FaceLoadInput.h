@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The input side of the face load factor: which source KHbeta comes from (scheme, contact band
 // bcal, direct entry), the checks of the face-load and layout-scheme windows with their messages,
 // and the choice of a layout. The windows and soukoli-cli share these rules.

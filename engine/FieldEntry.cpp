@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The one entry path of the input windows. Each window's rule stays in its own unit (geometry,
 // body dimensions, accuracy, loading, load levels, materials, face load, layout, coefficients) and
 // answers with a FieldEntry; this unit reads the text, runs the rule on the data set, puts the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // One path for every number the user types into a field of an input window: the field's
 // identity, and the one function that reads the text, judges it by the window's rule, stores it
 // only when it is accepted and runs what an accepted entry triggers (recomputed geometry, the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The printed names of the input windows' fields and options, and when each window shows them.
 // Names of fields whose quantity a rule unit already gives (dimensions, materials, coefficients)
 // are read off the field table through that quantity, so that each name is written once.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Which input window enters a quantity named as the program prints it ("z1", "ha1*", "IT1",
 // "Nj[3]"), in the current state of the data set: the loading window shows F1 or T1 by the
 // choice of forces or torques, the coefficients window YT1 or ZR1 by the calculation, and a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The table of named numeric fields. Each entry is written once through a macro that turns the
 // member name into the printed name (a trailing `_star` is printed as `*`).
 #include "engine/FieldTable.h"

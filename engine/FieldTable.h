@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The named numeric fields and flags of the data set: the name the program prints for a quantity
 // and the member that holds it. One table serves the CLI's JSON output and --set, and the tests.
 #pragma once

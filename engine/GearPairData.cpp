@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Default values of the data set. The order of the groups is the order in which a new project
 // is set up; switching the toothing type runs it again and so discards every input.
 #include "engine/GearPairData.h"

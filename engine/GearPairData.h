@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The one data set of the program: every input, option, derived value and result of the gear pair.
 // Field names are the symbols the program prints (a trailing `*` is spelled `_star`); a trailing 1
 // or 2 means pinion or wheel, except in the maximum-load factors KF1, KH1, KFalfa1 ... KHbeta1.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Entry rules of the geometry inputs. An entry is stored, judged, and only when accepted are the
 // centre distance and the diameters recomputed; the recomputation runs on a copy first, so a pair
 // whose geometry cannot be formed is refused instead of filling the data set with inf or NaN.

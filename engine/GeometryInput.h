@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The rules of the geometry inputs as the user enters them one by one: what each entry accepts,
 // the exact message of a refused one, and what is recomputed after an accepted one (centre
 // distance, shift sum, diameters). The geometry dialog and soukoli-cli both run them.

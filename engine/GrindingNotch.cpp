@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Grinding notch factor after ČSN 01 4686 part 3: the notch of depth tg and radius Rog acts as an
 // additional stress concentration in the tooth root.
 #include "engine/GrindingNotch.h"

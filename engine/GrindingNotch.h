@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The grinding notch factor YSarel: how much a notch left in the tooth root by grinding after
 // hardening (depth tg, radius Rog) raises the root stress, and the notch radius that follows from
 // the edge radius of the grinding wheel.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Turns the parts of a layout drawing (shafts, bearings, gears, dimension lines, labels) into the
 // relative moves and draws of the plotting routine.
 #include "engine/LayoutDrawing.h"

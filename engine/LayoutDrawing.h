@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The plotting routine of the layout schemes: a drawing of the table turned into relative pen
 // steps in the 350 × 150 drawing space, which a window then maps onto its paint box.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The layout schemes of shafts and bearings (ČSN 01 4686 part 4, fig. 1): labels, the cells of
 // the thumbnail grid, the sensitive regions of the simplified picture, and the drawing of each
 // layout as a plain table of shafts, bearings, gears, dimension lines and labels.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The load spectrum dialog's rules: steps, counts (cycles or hours, cumulative or per step) and
 // levels (absolute, or one of three ratios) with their ordering, the table's fixed values, and
 // the hand-over of the pinion's load to and from the loading dialog.

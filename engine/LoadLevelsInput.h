@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The rules of the load spectrum dialog (level method of ČSN 01 4686) without its widgets: the
 // number of steps, the counts and levels of each step with their ordering rules, clearing the
 // table, the display of the values, and what "O&k" and "&Esc" do to the loading data.

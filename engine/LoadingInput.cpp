@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The loading dialog's rules: field storage and ranges, the recomputations after a field, the
 // choices of method, mode, units and lives, and the checks of "&Ok". Forces and torques convert
 // through d1 (F = 2000·T/d1 [N, N·m, mm]); lives in hours count 60·n1 cycles an hour.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The rules of the loading dialog ("Zatěžující údaje") without its widgets: what each numbered
 // field stores, accepts and recomputes, how it is shown, the choices of method, input mode, units
 // and lives, and the checks of "&Ok". The desktop dialog and the tests call these.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Loads of the run and the equivalent loads of method "B" (ČSN 01 4686, level method of a step
 // spectrum and the load-spectrum classes). Forces and torques convert through d1:
 // F = 2000·T/d1 [N, N·m, mm].

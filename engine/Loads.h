@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Loads of the run: the forces for contact and bending and the maximum force, from the nominal
 // load (method "A") or from equivalent loads (method "B"), which come from a step spectrum, from
 // the load-spectrum classes or from direct entry.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The load-spectrum classes of ČSN 01 4686: the factor K(k, q) of class k for the S-N exponents
 // q = 3, 6, 9 and 12, from which the equivalent loads of a chosen class follow.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The gear materials of ČSN 01 4686 part 5, table 12, as the material table shows them: class,
 // ČSN designation, heat treatment, Rm, Re (Rp0,2), core and flank hardness and the two fatigue
 // limits, each column as the text of its cell (hardness ranges "190··270"). Also the names of the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The material table's rows as field values, and the ranges of the material constants.
 #include "engine/Materials.h"
 

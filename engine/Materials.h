@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Material constants of pinion and wheel: the rules of their input fields and what choosing a
 // row of the material table (ČSN 01 4686 part 5, table 12) puts into the data set.
 #pragma once

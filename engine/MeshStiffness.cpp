@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Masses and moments of inertia of the gear bodies, mesh stiffness and the resonance speed of the
 // pinion (ČSN 01 4686 part 3). Each body is a set of hollow steel cylinders: toothed ring, rim,
 // web and hub.

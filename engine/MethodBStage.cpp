@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Method "B": the load factors at the maximum load of the spectrum (ČSN 01 4686 part 3), found by
 // running the dynamic, face and transverse stages once more on the maximum force, with the
 // run's own loads and factors put back afterwards.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The standard normal modules of ČSN 01 4608 as the module table of the geometry dialog prints
 // them: series 1 (preferred) and series 2 (second choice), in mm, with decimal commas.
 #pragma once

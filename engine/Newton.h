@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // A small Newton solver for a few nonlinear equations with an analytic Jacobian, inverted by
 // Gauss–Jordan elimination with partial pivoting. Storage is fixed, nothing is allocated, and it
 // reports its status instead of talking to the user (engine/UndercutSystem.h is its user).

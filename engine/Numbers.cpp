@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Formatting and reading of numbers. Rounding is done on the exact binary value of a double:
 // a value exactly half-way between two printable results goes away from zero, as the reports
 // of the program always did; every other value is rounded to the nearest printable result.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Numbers as the program shows, prints, stores and reads them: fixed-point str(x:w:d), the
 // exponent pictures of lives and S-N curve data, the 23-character real of the project file, and
 // the reader of numeric input fields. All of them use the decimal point whatever the locale.

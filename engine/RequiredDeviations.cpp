@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Which deviations a run needs, and the stop when one of them is open.
 #include "engine/RequiredDeviations.h"
 

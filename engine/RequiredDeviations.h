@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The deviations a run reads from the accuracy window. ČSN 01 4682 leaves some limiting
 // deviations open ("nedefin." in that window); the user then has to enter the measured one. A run
 // that needs such a deviation stops and says which, instead of taking 0, which would make the

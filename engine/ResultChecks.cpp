@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The checks of a finished run, shared by the main window's colouring and the CLI's exit status.
 #include "engine/ResultChecks.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Which results fail their check: the values the main window shows in red and that make the
 // command-line tool end with status 1.
 #pragma once

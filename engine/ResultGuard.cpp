@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The result guard: one table of the shown results, each with its member, and the members of the
 // numeric fields of the field table gathered once, so that a check reads members and looks up no
 // name.

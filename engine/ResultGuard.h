@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The last check of a run before its results are shown, printed or saved: every value of the data
 // set is a finite number, and every result the panels, the results report and the printout show
 // lies within a magnitude no real gear pair reaches. A run that fails it stops with

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Running-in allowance of a flank pair after ČSN 01 4686 part 3, shared by the transverse and the
 // face load factor: a fraction of the deviation, limited by hardness and pitch-line speed.
 #pragma once

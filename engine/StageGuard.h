@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The stop of a run whose gear pair leads a formula outside its real domain (the root of a
 // negative number, an arccosine of more than 1, a division by zero): the stage says so and clears
 // the run flag instead of leaving a NaN or an infinite value to be shown as a result.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Stress correction factors per standard. The charts of ČSN 01 4686 part 3 exist for a 20° rack
 // with tool addendum 1.25 and tip radii 0.2 and 0.38; between the two radii the chart values are
 // interpolated linearly, outside them the factor has to be entered directly.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Stress correction factors of the tooth root: YSe (load at the outer point of single tooth
 // contact, DIN 3990 method B), YSa (load at the tip, DIN 3990 method C and ČSN 01 4686). The ČSN
 // values come from the fitted charts of ČSN 01 4686 part 3, figures 12 and 13.

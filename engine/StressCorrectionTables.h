@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Coefficients of the two fitted surfaces that stand for the stress correction charts of
 // ČSN 01 4686 part 3 (figures 12 and 13): one for a tool tip radius rof* = 0.2, one for 0.38.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The toothing switch and the preparations of the two calculation tabs, shared by the main
 // window and soukoli-cli.
 #include "engine/Tabs.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // What the program does to the data set when the user picks a toothing type or a calculation
 // tab: the desktop program and soukoli-cli call these same functions, so both give the same
 // numbers for the same project.

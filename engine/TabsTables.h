@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Constants of the tab preparations: the simplified face load factor of the seven layouts of
 // the simplified scheme picture, and the map from full-calculation layouts to those seven.
 #pragma once

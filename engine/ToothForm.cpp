@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Tooth form factors. ČSN 01 4686 builds the critical section in the transverse section of the
 // gear itself (formula 65) and loads the tip; DIN 3990 part 3 works on the virtual spur gear and
 // loads the outer point of single tooth contact (method B) or the tip (method C).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Tooth form factors of the tooth root: the root chord sFn, the moment arm hFa or hFe, the root
 // fillet radius RoFn at the critical section (30° tangent to the fillet) and YFa or YFe, for
 // ČSN 01 4686 (formula 65) and DIN 3990 methods B and C.

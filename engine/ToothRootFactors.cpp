@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The tooth-root factors dialog and the grinding-notch dialog over the stages of the tooth form,
 // the stress correction and the grinding notch.
 #include "engine/ToothRootFactors.h"

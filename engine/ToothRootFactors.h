@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // What the tooth-root factors dialog ("YFa1,2     YSa1,2") and the grinding-notch dialog
 // compute without widgets: the choice of the calculation standard, the tooth-root factors of the
 // current geometry as that standard gives them, the informative closed formulas of the lower

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Transverse load factors after ČSN 01 4686 part 3: the effective base-pitch deviation less its
 // running-in allowance against the load per unit of mesh stiffness, between 1 and the limits
 // the contact ratios allow.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Transverse load factors KHalfa, KFalfa after ČSN 01 4686 part 3 from the effective base-pitch
 // deviation, its running-in allowance and the mesh stiffness; for method "B" also KHalfa1,
 // KFalfa1 at the maximum load of the spectrum.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Guarded tangent, arccosine and arcsine. Inside the domain arccos x = π/2 − atan(x/√(1 − x²))
 // and arcsin x = atan(x/√(1 − x²)); the library functions give the same values without the
 // cancellation of 1 − x² near ±1, so they are used.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Trigonometry with guarded domains, shared by every stage: an impossible gear pair shows a
 // message and goes on with 0 instead of producing NaN, and the involute function.
 #pragma once

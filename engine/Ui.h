@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The engine's only way to talk to the user: messages, the rim-warning question and requests to
 // open an input dialog. The desktop program answers with real windows, the CLI with stderr and
 // defaults, the tests with a recorder.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The opening and the "Ok" of each input window, on the data set alone. Each case calls the rule
 // unit the window itself calls, in the window's order.
 #include "engine/WindowSessions.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // What showing an input window does to the data set, and what its Ok checks and runs: the
 // windows run these on opening and on "Ok", and soukoli-cli runs them around the entries it
 // types into one window, so that a scripted session and the same entries typed by hand agree.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The current time and date printed in the report headers. The save command takes the clock as a
 // parameter, so tests print a fixed moment; the system clock gives local time.
 #pragma once

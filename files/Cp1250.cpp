@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Windows-1250 conversion through glibc iconv. Each call opens its own conversion descriptor, so
 // nothing is shared between calls; no transliteration is asked for, so iconv fails on anything
 // it cannot represent and the caller hears about it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Conversion between the program's UTF-8 text and the single-byte Windows-1250 code page of its
 // files. Only the file boundary converts; a character of the data set that the code page cannot
 // hold is reported, never replaced (only file names are shown with substitutes).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The save ("Ulož") and load ("Načti") commands behind the main window and the CLI. The file
 // dialogs stay with the caller: these take the chosen name, write or read the files and report
 // every failure through Ui with the program's own message and caption.

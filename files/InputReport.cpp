@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The input report: every input of the data set in readable form, the first file of a save. The
 // rows of the simplified calculation leave out what only the full calculation uses.
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The rules of the stored inputs, in file order. Where an engine entry function of a window
 // judges a value without needing the widgets (loading, materials, face load), it judges a copy
 // here too; the geometry, body and coefficient fields take the ranges of their windows.

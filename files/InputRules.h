@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // What a project file may hold: the rules the input windows apply to each stored value, checked
 // once on the whole data set. The reader refuses a file that breaks one of them, the writer
 // refuses to save one, so every file the program writes opens again.

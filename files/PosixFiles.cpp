@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Replacing a file on a POSIX system. The temporary file lives in the folder of the resolved
 // target, so the final rename never crosses a file system and either the complete old or the
 // complete new file stands at the name at every moment, even after a kill or a power cut.

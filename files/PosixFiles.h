@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The one place where saving talks to the operating system (POSIX): resolving what stands at a
 // target, writing a temporary file beside it, syncing and renaming it into place, and turning
 // errno values into the reasons a save reports.

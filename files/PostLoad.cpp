@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The post-load recomputation in its fixed order: cutter and diameters, the limiting shift sum and
 // its check, working pressure angle and ratios, face widths, loads, lives (of a spectrum project
 // from its spectrum), scheme index.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // What a freshly loaded project needs before it can be shown and calculated: the derived
 // geometry, the loads and lives in their other units, the face widths, the scheme index. The
 // project file stores inputs only; this brings the data set back to what it was when saved.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The two visitors of the project-file walk: the writer prints each record, the reader checks and
 // stores it. Both refuse what the other could not take back: the file a writer produces is always
 // one the reader accepts, and reading it back gives the same file again.

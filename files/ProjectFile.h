@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Reading and writing the project file (.PEV): the persistent inputs and options of the data set
 // as Windows-1250 lines ending in CR LF. The reader fills a copy and hands the data set over only
 // when the whole file was read, so a refused file leaves the current project as it was.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The record sequence of the project file (.PEV), written once and walked by both the writer and
 // the reader: a visitor either prints each item or reads it into the data set. Conditions are
 // evaluated on the data set as the walk reaches them, so the reader decides on the values it has

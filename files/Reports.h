@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The text outputs of a project: the input report, the results report (.VYS) and the lines of the
 // simplified printout. Each is built as UTF-8 lines from the data set as it stands; the save
 // command encodes the reports for disk, the main window sends the printout to the printer.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The results report (.VYS): stresses, permissible stresses, safety factors and the other
 // factors as the last calculation left them, for the full and the simplified calculation.
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The run record: the project bytes at the start of the last calculation.
 #include "files/RunRecord.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Whether the results in the data set belong to its inputs. A save or a printout must never put
 // the results of an earlier run beside inputs changed since: the record keeps the project bytes
 // (every stored input) as they stood when the last calculation started and compares them with

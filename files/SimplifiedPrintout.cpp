@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The lines of the simplified-calculation printout: the inputs the simplified calculation uses
 // and its results. A line that carries text opens with two TABs, and a second text sharing the
 // line brings its own two TABs; empty lines stay empty.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Encoding of report lines and safe replacement of files on disk.
 #include "files/TextFile.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Text files as the program writes them: Windows-1250 lines ending in CR LF, written to a
 // temporary file beside the target and renamed over it, so a failed write never destroys the
 // previous good file; every failure carries its reason. Also the whole-file reader used by the

@@ -1,14 +1,16 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The soukoli developers
 # Shared by run.sh and test.sh: install missing Debian packages, configure and build.
 # Sourced, not run.
 
 SOUKOLI_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages the build needs; qt6-translations-l10n gives Qt's own dialogs and buttons their
-# Czech texts, desktop-file-utils checks the menu entry, dpkg-dev lets cpack find the package's
-# dependencies.
+# Czech texts, librsvg2-bin renders the PNG icons, desktop-file-utils, appstream and groff-base check
+# the menu entry, the AppStream metadata and the manual pages.
 SOUKOLI_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
                   qt6-base-dev libgl-dev qt6-translations-l10n fonts-dejavu-core poppler-utils xvfb xauth
-                  desktop-file-utils dpkg-dev)
+                  librsvg2-bin desktop-file-utils appstream groff-base)
 
 # soukoli_install_packages [package...]: installs those missing of the given packages
 # (default: SOUKOLI_PACKAGES).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The soukoli developers
 # Builds the libFuzzer targets of tests/fuzz with clang in build-fuzz/ and runs each of them.
 #   tools/fuzz.sh [SECONDS]     each target for SECONDS (default 60), then stops
 # The project-file target starts from examples/ and the kept findings in tests/fuzz/regressions;

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The soukoli developers
 # Writes the sample projects of examples/ with soukoli-cli (build it first with ./test.sh).
 # Each example is the project of a new program start changed by a few settings, so that the
 # command below says exactly what a sample holds.

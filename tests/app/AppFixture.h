@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // A started desktop program for tests: every message box and modal window is answered here
 // and recorded, so no test waits for a person.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The coefficients dialog in the program: "Součinitele" on both tabs, the engine's requests for
 // the dialog and its active field, and the main window's caption after a change of standard.
 #include <QLabel>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The geometry dialog in the program: created right after the main window, opened modally by
 // "Geometrie" on both tabs and by the engine's Epsilongama stop, its help topic through the
 // program's viewer, and the module table beside it; the repaints that follow an accepted entry

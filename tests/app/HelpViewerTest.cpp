@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The help viewer: the file format, the topics the dialogs ask for, F1 in every window of the
 // started program, links, back and forward, find in the page, and "chyba" when the file or the
 // topic is missing.

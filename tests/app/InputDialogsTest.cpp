@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The materials, dimensions and accuracy windows in the started program: their buttons, the
 // trimming of the second tab, the engine opening them, the limiting deviations looked up at
 // start-up, and a measured deviation taken back.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // "KHß" in the main window: the button on both tabs opens the face-load window trimmed to the
 // tab, the toothing switch resets it, and the face-load stage opens it when the scheme lacks a
 // dimension.

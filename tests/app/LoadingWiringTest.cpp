@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // "Zatížení" on both tabs of the main window: the loading dialog opens modally, trimmed on the
 // second tab to the simplified calculation and whole again on the first; the engine may ask for
 // it; its help topic reaches the help viewer.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The main window: start-up, the toothing switch and its reset, both tab preparations,
 // "Výpočet" with its panels, the informative note, the rim warning and the help key.
 #include <QLabel>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The windows and soukoli-cli give the same project: entries typed into each input window with
 // real keys (a refused one among them, corrected or left by Esc) save byte for byte the project
 // that soukoli-cli writes with the equivalent --set options.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Printing text lines as one job, checked on a PDF file whose text is read back with pdftotext.
 #include <QPrinter>
 #include <QProcess>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // "Ulož", "Načti" and "Tisk" of the main window on real files: a project saved and loaded back,
 // a simplified project that reopens on the second tab, a refused file, and the printout in a PDF.
 #include <QFile>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The main window keeps the user's work and says what happened, driven by keys as a person does:
 // "Uložit změny?" before Konec, Načti and the toothing switch only when the project changed, the
 // title with the project file and its modified mark after Ulož and Načti, the status line of a

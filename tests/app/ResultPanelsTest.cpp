@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Colour and text of the result values at their boundaries, and the Qt side of the engine's Ui:
 // message texts and captions, the rim warning, dialog requests.
 #include <QLabel>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // One start-up state: the project saved right after the desktop program starts (and after each
 // toothing switch, on either tab) is byte for byte the project soukoli-cli writes with --defaults.
 #include <QFile>

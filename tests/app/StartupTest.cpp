@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Start of the desktop program: a project named on the command line opens as "Načti" opens it,
 // the help is found in the build tree and in an installed tree, and Qt's own texts are Czech.
 #include <QDialogButtonBox>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // soukoli-cli through the real binary: every option and every exit status, on projects the tool
 // writes itself with --defaults and the examples shipped with the program.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Random entries typed into the windows (through the settings of soukoli-cli, which enter every
 // field by its window's rule), then a calculation, a save and the project opened again: the
 // reopened project calculates to the same results and prints the same reports. A derived value that keeps a value of earlier inputs (a life after z1, z2 or n1) shows

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The settings of soukoli-cli typed into the windows, in-process: each step once (no second
 // recomputation after the tab), one window session per run of settings with its Ok, options
 // through the window handlers, and the errors that name the window's message or the mode needed.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // soukoli-cli sweep: the grammar of --vary and --where in-process, and the real binary for the
 // rest: rows equal to separate --set runs, output independent of the thread count, filtering and
 // sorting against the full table, usage errors, and the structure of the SVG chart.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The coefficients dialog: one accepted and one refused entry typed into it, the fields an entry
 // rewrites or disables, the layout by method letter, calculation depth and standard, the notch
 // check of "&Ok", the engine's active field and the help buttons. The fields' rules are tested in

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The body-dimensions window and the accuracy window on the default pair: one accepted and one
 // refused entry typed into each, what is shown after an entry, the options, the closing checks,
 // the pictures of internal toothing and the "nedefin." marks. The field rules are tested in

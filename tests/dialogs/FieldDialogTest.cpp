@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The field binder on a small window of real fields (the face load's bcal and KHbeta, the
 // geometry's x1 and aw): entry on leaving and on Enter with real keys, a refusal that keeps the
 // focus, changes nothing and tells nobody, the display after acceptance, the focus an entry

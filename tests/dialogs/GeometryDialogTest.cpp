@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The geometry dialog: one accepted and one refused entry typed into it, the display formats,
 // the rewritten derived fields, the centre distance steps, help, OK, Esc, deactivation and the
 // module table. The field rules, parse results and what an entry runs are tested in

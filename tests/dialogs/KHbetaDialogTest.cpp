@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The face-load-factor window, the layout-scheme window and the simplified scheme picture: one
 // accepted and one refused entry typed into each, what the options show and where they put the
 // focus, the press marks, "Ok" and "Esc", the layout choice by mouse and PgUp/PgDn, the red ratio

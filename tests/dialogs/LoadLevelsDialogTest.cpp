@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The load-level dialog: one accepted and one refused entry typed into it, the rows the number
 // of steps shows, the fixed level of the ratio forms, "O&k" with an incomplete and a complete
 // table, "&Esc" restoring the hand-over, and a press on "&Nulování" that does not check the field

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The loading dialog: one accepted and one refused entry typed into it, the panels of each method
 // and input mode, the labels and fields the unit and life options rewrite, the messages and focus
 // of "&Ok", the help topics, the main window's trimming and the reference windows. The fields'

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The materials window and the material table: accepted and refused entries typed into it, the
 // exponent pictures, filling a group from the table, the heat-treatment lists and the trimming
 // of the second tab. The fields' ranges are tested in tests/engine/MaterialsTest.

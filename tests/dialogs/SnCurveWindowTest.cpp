@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The S-N windows: scales from the pinion, the corner points of the lines, the operating points,
 // the colours, curves without a logarithm left out, and the keys that close the windows.
 #include <QtTest>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The rim warning window: its lines, its default button and Esc.
 #include <QLabel>
 #include <QPushButton>

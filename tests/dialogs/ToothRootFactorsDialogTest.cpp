@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The windows around the coefficients dialog: the tooth-root factors dialog (choice of the
 // standard, the factor labels, the chart marks, the LINKE panel), the grinding-notch window and
 // the two help tables.

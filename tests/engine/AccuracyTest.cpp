@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Lookups of the limiting deviations after ČSN 01 4682 and the rules of the accuracy fields,
 // entered through the one entry path.
 // Expected deviations are the printed values of the standard's tables (grades 6 ... 9, grade 8

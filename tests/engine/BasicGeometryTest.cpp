@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Basic geometry: the default pairs in both toothing types, the involute solver, the limiting
 // shift sum with its message, the cutter of an internal wheel and the entered tip diameters.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Bending side: KFbeta and NF, YN caps, Ydelta by material and treatment, the root stresses per
 // standard, the simplified calculation, the static stage, and the internal/DIN stop.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The dimensions window's rules on the default pair (df1 = 70, df2 = 150, srmin = 14), entered
 // through the one entry path: messages of each field, what a field recomputes, the solid-gear
 // option, the reset and the closing checks.

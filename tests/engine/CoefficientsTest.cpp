@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Entries of the coefficients dialog through the one entry path: direct-entry marks, the exclusive tooth-root factors, the
 // DIN - ISO B twins, YT under an entered SigmaFlimb, and the notch check of "&Ok".
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Contact geometry and face widths: contact ratios of the standard pairs against independent
 // values, undercut of pinion and wheel with the effective tip diameters, the guards of
 // Epsalfa, and every case of the face widths with its boundaries.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Contact side: limit stresses with the raise of the weaker flank, Z factors, the helix and
 // contact-ratio factors per standard, ZB/ZD, ZN, and the contact and static contact stages.
 // Hand values are worked out from the default 20/40 pair (module 4, 20°, x = 0, b = 60, 4000 N).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Defaults of a new project for both toothing types, and the table of named fields.
 #include <gtest/gtest.h>
 

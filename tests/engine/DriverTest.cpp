@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The calculation driver: the refusal of an internal pair under DIN - ISO, the body check with
 // every way out, the contact-ratio stop and warning, and what the simplified calculation sets on
 // its own.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Body masses, mesh stiffness and the dynamic factors: the worked numbers of the default pair,
 // the internal wheel, the smoothness and contact-ratio stops, the resonance ranges with their
 // boundaries and messages, and which coefficient field gets the focus.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The face load factor: KHbeta from bcal at its boundaries, and from the layout schemes with the
 // shaft deflection (sign change, the functions g and h), limit or measured deviations, the
 // running-in allowance, the hardness coefficient and the limits 1 and 2.5.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Rules of the face-load and layout-scheme windows: the source an option leaves behind, the
 // field boundaries with their exact messages, the "Ok" order, "Esc", the layout choice by
 // mouse and keys, the simplified picture's regions and KHbeta, and the layout drawings.

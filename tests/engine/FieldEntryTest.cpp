@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The one entry path: a refused entry leaves the whole data set as it was, in every window, and
 // an accepted one runs what the windows run after it (lookups, gear bodies).
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Printed names to the window fields that enter them: the same name lands in another field (or
 // in none) as the data set's mode changes, and a name hidden in the current mode says what it needs.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Complete runs of the full calculation, compared field by field with values worked out
 // independently of this code: a separate script following DIN 3990 / ISO 6336 (ZE, ZH, Zepsilon
 // and ZB as in ISO 6336-2; the critical root section by fixed-point iteration of

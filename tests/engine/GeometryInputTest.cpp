@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Entering the geometry field by field through the one entry path: ranges at their boundaries
 // with the exact messages, the centre distance with its unchanged / reset / awmin steps, the
 // shift-sum rule with and without a given centre distance, the tip diameter flags, and pairs

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Grinding notch factor: no notch, the worked ratio 1, the cap from √(tg/Rog) = 1.3/1.2 up to and
 // beyond the zero of the denominator, and the notch radius from the grinding wheel.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The load spectrum dialog's rules: the number of steps, the ordering of cumulative counts and of
 // the levels in each form with the exact messages, the fixed levels, the display of counts, and
 // the lives and hand-over of "O&k" and "&Esc".

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The loading dialog's rules: the ranges and exact messages of its fields (strict and non-strict
 // limits), the recomputations after a field, the unit and life conversions with the worked
 // numbers of the defaults, and the checks of "&Ok".

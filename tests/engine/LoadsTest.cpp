@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Loads of the run and the equivalent loads of method "B": the level method of a step spectrum
 // (weights up to NL, the crossing step, the wheel's cycles), the load forms and units, and the
 // load-spectrum classes with their interpolation in q.

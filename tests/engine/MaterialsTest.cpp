@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The material table of ČSN 01 4686 part 5, table 12: printed cells, what a row sets, and the
 // ranges of the material constants entered through the one entry path.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Method-B stage: the factors of the maximum load come from the dynamic, face and transverse
 // stages run on Ft1, and the run's loads and factors are put back, also after a stop.
 #include <gtest/gtest.h>

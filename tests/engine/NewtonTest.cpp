@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The Newton solver: Gauss–Jordan inversion with pivoting, its outcomes (converged, singular,
 // iteration cap, non-finite step), and the undercut system of a strongly
 // undercut pinion solved to its equations.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Number formats and the number reader, on their boundaries: half-way values, widths, signs,
 // values wider than their field, exponent digits, and what the reader refuses.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // A run never takes an open limiting deviation as 0: which deviations a run needs (base pitch for
 // the transverse factors, alignment and axis deviations for a layout scheme), a measured value in
 // place of an open limit, and the stop with its message and the accuracy window at the field.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The guard at the end of a run: absurd but finite inputs that the stages compute through, and
 // values left non-finite in the data set, stop the run with the impossible-pair message instead
 // of being shown.

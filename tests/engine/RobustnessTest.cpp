@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Any input, however odd, either stops the run with a message or ends with finite results: a
 // seeded random walk over the inputs of the data set (zeros, negatives, huge values, every
 // option), each case run through the full and the simplified calculation.

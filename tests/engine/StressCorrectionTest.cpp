@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Stress correction factors: the DIN closed formula, the two ČSN charts with their selection and
 // interpolation by rof*, the range checks and their messages (skipped while the tooth-root factors
 // dialog is active), and the rules of the internal wheel.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The toothing switch and the tab preparations: what they reset, what they keep, the scheme map
 // of the simplified calculation and the face load factors they fix.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Tooth form factors: the auxiliary-angle search (first points, scan step and end, bisection,
 // negative roots, failure), the ČSN construction checked against DIN 3990 method C where the two
 // coincide, the internal wheel, direct entries and impossible geometry.

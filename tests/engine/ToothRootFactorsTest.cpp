@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The tooth-root factors dialog's computations: choosing the standard, the informative closed
 // formulas, the chart range marks of ČSN 01 4686, the refresh and the grinding-wheel notch radius.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Transverse load factors: effective base-pitch deviation, running-in allowance by hardness and
 // speed band, both formulas by EPSILONgama, the limits, the EPSILONalfa ≥ 2 stop of ČSN 01 4686
 // and the separation of the run's factors from those of the maximum load.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Guarded trigonometry: values inside the domain, the messages outside it, and the involute.
 #include <gtest/gtest.h>
 

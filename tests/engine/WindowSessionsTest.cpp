@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The opening and the Ok of the input windows on the data set: each Ok check refuses with the
 // window's message and keeps the window open; opening runs what the window runs when shown.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The worked example of the help (topic 1) quotes the start-up pair: every "NAME = number" or
 // "NAME ≈ number" it writes for a quantity of the data set must be what the program computes for
 // that pair, within the last digit written. The text then cannot drift from the program again.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The save and load commands on real files in a scratch folder: the three names, the order of
 // the files and their messages, a failed save that keeps the previous file, a refused load that
 // keeps the data set, and the recomputation after loading.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The inputs the fuzzer once got through (and one whose material name "1NaN20" once passed for a
 // printed non-number), kept in tests/fuzz/regressions, and the sample projects that seed it: each
 // goes the whole road of the fuzz target here too, and the two findings end as they must (the run

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Golden files: tests/data/<case>/ holds a project file and the reports expected from it. Each
 // case loads the project, recomputes, gives the results fixed values, and compares the project
 // file written back, the input report, the results report and the printout byte for byte.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // What a project file may hold: a value its window refuses makes the reader refuse the file with
 // the line and the name of the value, values the program itself stores are taken, and the writer
 // refuses what the reader would not take back.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Why a project cannot be loaded, as the user and the CLI hear it: each kind of failure gives its
 // own reason with the file's name, a refused file names its line and value, and the data set
 // stays as it was. Also the project files an editor saved as UTF-8.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Project files the reader must refuse, each leaving the data set exactly as it was, and a seeded
 // random mutator over valid files: nothing may crash, and what is accepted must write back into a
 // file that reads again to the same bytes.

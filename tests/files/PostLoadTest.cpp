@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The recomputation after loading: geometry with the cutter of an internal wheel, face widths,
 // loads and lives in their other units (with |z2|), the outer-point factors of "DIN - ISO  B",
 // the scheme index, and the refusal of a project whose derived values cannot be formed.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The project file: the default file line by line, byte-identical round trips over every
 // conditional record, the older option line, and what the writer refuses.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Data sets for the file tests: the defaults of either toothing and variants that between them
 // reach every conditional record of the project file and every conditional row of the reports.
 #pragma once

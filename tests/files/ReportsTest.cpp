@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The input report, the results report and the simplified printout: the rows of the defaults,
 // every conditional row named in their edge cases, pair lines, pictures and widths.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // What a save does to whatever stands at its names, in a scratch folder: only regular writable
 // files are replaced, links are followed, permissions kept, every refusal names its reason and
 // leaves the old thing as it was; saves killed at random leave the old or the new files whole.

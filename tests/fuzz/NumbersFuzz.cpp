@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // libFuzzer target for the number reader and the formats: any text as an input field and as a
 // line of a project file, and any 8 bytes as a double. Nothing may crash, a read number is finite,
 // a real of the project file reads back to the same 23 characters unless it lies beyond the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The road of one project file through the program, with the promises that hold on it: read,
 // recompute after loading, run the full and the simplified calculation, report, write and read
 // again. Shared by the libFuzzer target and the unit test that replays its seeds and findings.

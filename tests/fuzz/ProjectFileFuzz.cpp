@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // libFuzzer target: any bytes as a project file through the whole road of ProjectChain.h.
 #include <cstdint>
 #include <cstdio>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Runs the soukoli-cli binary as a user would, in a scratch folder of the test, and collects its
 // exit status, standard output and standard error. Shared by the CLI and sweep tests.
 #pragma once

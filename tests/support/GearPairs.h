@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // The default external and internal pairs with the derived geometry and the method-A loads that
 // the stress stages read, worked out by hand from the defaults (x1 = x2 = 0, so aw = a and
 // alfatw = alfat = 20°; d = z·mn; db = d·cos 20°; df = d − 2.5·mn, outward for the internal wheel).

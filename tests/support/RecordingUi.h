@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // A Ui for tests: records every message, dialog request and rim warning, and answers the rim
 // warnings from a list prepared by the test (then "Počítej dále").
 #pragma once

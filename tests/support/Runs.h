@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // One calculation as the main window starts it: the tab is shown (its preparation runs), then
 // "Výpočet" on that tab. Shared by the engine tests, the fuzz findings and the fuzz targets.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The soukoli developers
 // Real keys for the dialog and app tests: the focus into a field, the text typed over its
 // content, and the field left by Enter or Tab, as a person does it.
 #pragma once
