@@ -5,6 +5,7 @@
 // that pair, within the last digit written. The text then cannot drift from the program again.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <optional>
