@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/Driver.h"
 #include "engine/FieldTable.h"
